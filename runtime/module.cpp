@@ -1,0 +1,40 @@
+// Exit handlers, run last registered first, and the end of the program.
+#include "runtime/module.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+std::vector<std::function<void()>>& Handlers() {
+  static std::vector<std::function<void()>> handlers;
+  return handlers;
+}
+bool runtimeStarted = false;
+}  // namespace
+
+void RuntimeModuleStart() {
+  if (!EnterModule(runtimeStarted)) return;
+  // A plain exit() from anywhere still releases what the modules registered.
+  std::atexit(RunExitHandlers);
+}
+
+void AtExit(std::function<void()> handler) { Handlers().push_back(std::move(handler)); }
+
+void RunExitHandlers() {
+  auto& h = Handlers();
+  // A handler may register another; popping first runs each exactly once.
+  while (!h.empty()) {
+    auto handler = std::move(h.back());
+    h.pop_back();
+    handler();
+  }
+}
+
+void End() {
+  RunExitHandlers();
+  std::fflush(nullptr);
+  // Static destructors are skipped on purpose: native windows and hooks are gone by now and the
+  // globals that referred to them must not be released into a dead driver.
+  std::_Exit(0);
+}

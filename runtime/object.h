@@ -1,0 +1,113 @@
+// Root object with an intrusive reference count, the counted reference Ref<T>, and runtime errors.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <exception>
+#include <string>
+#include <string_view>
+#include <utility>
+
+// Every reference-counted object of the system derives from TObject. The count lives in the
+// object; Ref<T> adjusts it and the object deletes itself when the last reference goes.
+// Everything runs on the main thread (background calls hand over ownership), so the count is a
+// plain integer.
+class TObject {
+public:
+  TObject() = default;
+  TObject(const TObject&) {}
+  TObject& operator=(const TObject&) { return *this; }
+  virtual ~TObject() = default;
+
+  // The text form of the object; data sources use it as the key of an element.
+  virtual std::u16string ToString() const;
+  // Orders objects: negative, zero or positive. The default orders by identity.
+  virtual int Compare(const TObject* other) const;
+
+  void Retain() const noexcept { ++refs_; }
+  void Release() const noexcept {
+    if (--refs_ == 0) delete this;
+  }
+  int RefCount() const noexcept { return refs_; }
+
+private:
+  mutable int refs_ = 0;
+};
+
+// A counted reference; a default-constructed Ref is Null.
+template <class T>
+class Ref {
+public:
+  Ref() noexcept = default;
+  Ref(std::nullptr_t) noexcept {}
+  Ref(T* p) noexcept : p_(p) {
+    if (p_) p_->Retain();
+  }
+  Ref(const Ref& o) noexcept : Ref(o.p_) {}
+  Ref(Ref&& o) noexcept : p_(std::exchange(o.p_, nullptr)) {}
+  template <class U>
+  Ref(const Ref<U>& o) noexcept : Ref(static_cast<T*>(o.get())) {}
+  template <class U>
+  Ref(Ref<U>&& o) noexcept : p_(static_cast<T*>(o.detach())) {}
+  ~Ref() {
+    if (p_) p_->Release();
+  }
+  Ref& operator=(Ref o) noexcept {
+    std::swap(p_, o.p_);
+    return *this;
+  }
+
+  T* get() const noexcept { return p_; }
+  T* operator->() const noexcept { return p_; }
+  T& operator*() const noexcept { return *p_; }
+  explicit operator bool() const noexcept { return p_ != nullptr; }
+  // Gives up the reference without releasing it.
+  T* detach() noexcept { return std::exchange(p_, nullptr); }
+
+  friend bool operator==(const Ref& a, const Ref& b) noexcept { return a.p_ == b.p_; }
+  friend bool operator==(const Ref& a, std::nullptr_t) noexcept { return a.p_ == nullptr; }
+  friend bool operator==(const Ref& a, const T* b) noexcept { return a.p_ == b; }
+
+private:
+  T* p_ = nullptr;
+};
+
+template <class T, class... A>
+Ref<T> New(A&&... a) {
+  return Ref<T>(new T(std::forward<A>(a)...));
+}
+
+// Checked downcast of a reference; Null when the object is of another class.
+template <class T, class U>
+Ref<T> Cast(const Ref<U>& r) {
+  return Ref<T>(dynamic_cast<T*>(r.get()));
+}
+
+// A runtime error carries a text. Nothing in the system catches it; the start-up code ends the
+// program in an orderly way when one escapes.
+class TRuntimeError : public std::exception {
+public:
+  explicit TRuntimeError(std::u16string text);
+  const std::u16string& Text() const noexcept { return text_; }
+  const char* what() const noexcept override { return narrow_.c_str(); }
+
+private:
+  std::u16string text_;
+  std::string narrow_;
+};
+
+// Raised by a function value that was never set.
+class TNullFunctionException : public TRuntimeError {
+public:
+  TNullFunctionException() : TRuntimeError(u"Attempt to call a null function") {}
+};
+
+// Raised by an abstract operation called on a base class that has no implementation.
+class TNullMethodException : public TRuntimeError {
+public:
+  TNullMethodException() : TRuntimeError(u"Attempt to call abstract method") {}
+};
+
+[[noreturn]] void RuntimeError(std::u16string_view text);
+[[noreturn]] void ThrowNullMethod();
+[[noreturn]] void ThrowNullFunction();

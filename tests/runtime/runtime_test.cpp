@@ -1,0 +1,143 @@
+// Runtime core: reference counting, texts, containers, module start-up and exit handlers.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "runtime/containers.h"
+#include "runtime/module.h"
+#include "runtime/startup.h"
+#include "runtime/text.h"
+
+namespace {
+
+struct Tracked : TObject {
+  explicit Tracked(int* freed) : freed(freed) {}
+  ~Tracked() override { ++*freed; }
+  int* freed;
+};
+
+TEST(Ref, FreesAtTheLastRelease) {
+  int freed = 0;
+  {
+    Ref<Tracked> a = New<Tracked>(&freed);
+    Ref<TObject> b = a;
+    EXPECT_EQ(a->RefCount(), 2);
+    a = nullptr;
+    EXPECT_EQ(freed, 0);
+    EXPECT_EQ(b->RefCount(), 1);
+    Ref<TObject> c = std::move(b);
+    EXPECT_FALSE(b);
+    EXPECT_EQ(freed, 0);
+  }
+  EXPECT_EQ(freed, 1);
+}
+
+TEST(Ref, ListsKeepTheirElementsAlive) {
+  int freed = 0;
+  auto list = New<TList>();
+  list->AddLast(New<Tracked>(&freed));
+  list->AddLast(New<Tracked>(&freed));
+  EXPECT_EQ(freed, 0);
+  list->Remove(list->At(0).get());
+  EXPECT_EQ(freed, 1);
+  list = nullptr;
+  EXPECT_EQ(freed, 2);
+}
+
+TEST(Text, EqualOnlyWithSameLengthAndCase) {
+  EXPECT_EQ(std::u16string(u"Varnoc.exe"), std::u16string(u"Varnoc.exe"));
+  EXPECT_NE(std::u16string(u"Varnoc.exe"), std::u16string(u"varnoc.exe"));
+  EXPECT_NE(std::u16string(u"Varnoc.exe"), std::u16string(u"Varnoc.ex"));
+  EXPECT_EQ(std::u16string(u"a\0b", 3).size(), 3u);
+  EXPECT_NE(std::u16string(u"a\0b", 3), std::u16string(u"a"));
+  EXPECT_EQ(MakeText(u"abc")->Compare(MakeText(u"abc").get()), 0);
+  EXPECT_LT(MakeText(u"ABC")->Compare(MakeText(u"abc").get()), 0);
+}
+
+TEST(Text, NarrowsToTheLowByteAndWidensUnchanged) {
+  EXPECT_EQ(Narrow(u"Task\u00e8\u0141"), std::string("Task\xe8\x41"));
+  std::string all;
+  for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
+  std::u16string wide = Widen(all);
+  ASSERT_EQ(wide.size(), 255u);
+  for (int b = 1; b < 256; ++b) EXPECT_EQ(wide[b - 1], char16_t(b));
+  EXPECT_EQ(Narrow(wide), all);
+  EXPECT_EQ(NarrowCut(u"abcdef", 4), "abcd");
+  EXPECT_EQ(NarrowCut(u"ab", 4), "ab");
+}
+
+TEST(StartUp, ApplicationDirectoryRule) {
+  EXPECT_EQ(AppDirFromExePath(u"C:\\Program Files\\Varnoc\\Varnoc.exe"), u"C:/Program Files/Varnoc");
+  EXPECT_EQ(AppDirFromExePath(u"C:/Varnoc/Varnoc.exe"), u"C:/Varnoc");
+  EXPECT_EQ(AppDirFromExePath(u"C:\\Varnoc.exe"), u"C:/");
+  EXPECT_EQ(AppDirFromExePath(u"C:/Varnoc.exe"), u"C:/");
+  EXPECT_EQ(AppDirFromExePath(u"D:\\tools/mixed\\Varnoc.exe"), u"D:/tools/mixed");
+  EXPECT_EQ(AppDirFromExePath(u"Varnoc.exe"), u"");
+  EXPECT_EQ(SignalText(11), "signal!:11\n");
+}
+
+// Two modules whose start-up routines call each other.
+bool aStarted = false, bStarted = false;
+std::vector<std::string> startLog;
+void StartB();
+void StartA() {
+  if (!EnterModule(aStarted)) return;
+  RuntimeModuleStart();
+  StartB();
+  startLog.push_back("A");
+}
+void StartB() {
+  if (!EnterModule(bStarted)) return;
+  RuntimeModuleStart();
+  StartA();
+  startLog.push_back("B");
+}
+
+TEST(Module, StartsEachModuleOnceEvenThroughACycle) {
+  StartA();
+  StartA();
+  StartB();
+  EXPECT_EQ(startLog, (std::vector<std::string>{"B", "A"}));
+}
+
+TEST(Module, ExitHandlersRunLastRegisteredFirstAndOnce) {
+  std::vector<int> order;
+  AtExit([&] { order.push_back(1); });
+  AtExit([&] { order.push_back(2); });
+  AtExit([&] {
+    order.push_back(3);
+    AtExit([&] { order.push_back(4); });
+  });
+  RunExitHandlers();
+  RunExitHandlers();
+  EXPECT_EQ(order, (std::vector<int>{3, 4, 2, 1}));
+}
+
+TEST(Module, EndExitsWithStatusZeroAfterTheHandlers) {
+  EXPECT_EXIT(
+      {
+        AtExit([] { std::fputs("handler ran", stderr); });
+        End();
+      },
+      testing::ExitedWithCode(0), "handler ran");
+}
+
+TEST(Errors, RuntimeErrorsCarryTheirText) {
+  try {
+    RuntimeError(u"Too many hook ids");
+    FAIL();
+  } catch (const TRuntimeError& e) {
+    EXPECT_EQ(e.Text(), u"Too many hook ids");
+    EXPECT_STREQ(e.what(), "Too many hook ids");
+  }
+  EXPECT_THROW(ThrowNullMethod(), TNullMethodException);
+  try {
+    ThrowNullMethod();
+  } catch (const TRuntimeError& e) {
+    EXPECT_EQ(e.Text(), u"Attempt to call abstract method");
+  }
+  EXPECT_THROW(ThrowNullFunction(), TNullFunctionException);
+}
+
+}  // namespace
