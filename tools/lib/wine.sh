@@ -1,0 +1,55 @@
+# Shell functions that run Windows programs under a private Wine prefix on a private Xvfb.
+# Source it, then: wine_session_start BUILD_DIR; wine_exec EXE ARGS...; wine_session_stop.
+
+WINE=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver
+
+# The prefix lives in the build tree and is initialised once; the registry keys put every Wine
+# window inside Wine's own virtual desktop, so no window manager is needed and destroying a
+# minimised window does not stall.
+wine_prefix_init() {
+  export WINEPREFIX="$1/wineprefix" WINEDEBUG=-all WINEARCH=win64
+  # No runtime or browser-engine installers: nothing here needs them and they would block.
+  export WINEDLLOVERRIDES="mscoree=;mshtml="
+  if [ -f "$WINEPREFIX/.varnoc-ready" ]; then return 0; fi
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  DISPLAY= "$WINE" wineboot -i >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+  "$WINESERVER" -w
+  touch "$WINEPREFIX/.varnoc-ready"
+}
+
+# Starts an Xvfb of our own (a free display number chosen by the server) and a persistent
+# wineserver for the prefix, so every program after the first starts warm.
+wine_session_start() {
+  wine_prefix_init "$1"
+  local fifo
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  WINE_XVFB_PID=$!
+  local num
+  read -r num <"$fifo"
+  rm -f "$fifo"
+  export DISPLAY=":$num"
+  "$WINESERVER" -p
+  # Starting the desktop once up front keeps its cost out of the first program's time.
+  "$WINE" cmd /c exit >/dev/null 2>&1
+}
+
+wine_session_stop() {
+  "$WINESERVER" -k >/dev/null 2>&1
+  "$WINESERVER" -w >/dev/null 2>&1
+  if [ -n "$WINE_XVFB_PID" ]; then
+    kill "$WINE_XVFB_PID" 2>/dev/null
+    wait "$WINE_XVFB_PID" 2>/dev/null
+    WINE_XVFB_PID=
+  fi
+}
+
+# Runs a Windows program and returns its exit status.
+wine_exec() {
+  "$WINE" "$@"
+}
