@@ -1,0 +1,109 @@
+// Event records: creation, emission, text form and private ids.
+#include "event/event.h"
+
+#include "event/hook.h"
+#include "runtime/text.h"
+
+namespace {
+
+struct NamedId {
+  int32_t id;
+  std::u16string_view name;
+};
+
+// Kept beside the constants in event.h; the hot-key id is left out on purpose.
+constexpr NamedId eventNames[] = {
+    {AppSuspend, u"AppSuspend"},
+    {AppResume, u"AppResume"},
+    {AppTerminate, u"AppTerminate"},
+    {AppOpenFile, u"AppOpenFile"},
+    {AppIdle, u"AppIdle"},
+    {KeyDown, u"KeyDown"},
+    {KeyUp, u"KeyUp"},
+    {KeyChar, u"KeyChar"},
+    {KeyRepeat, u"KeyRepeat"},
+    {MouseDown, u"MouseDown"},
+    {MouseUp, u"MouseUp"},
+    {MouseMove, u"MouseMove"},
+    {MouseWheel, u"MouseWheel"},
+    {MouseEnter, u"MouseEnter"},
+    {MouseLeave, u"MouseLeave"},
+    {TimerTick, u"TimerTick"},
+    {GadgetAction, u"GadgetAction"},
+    {GadgetPaint, u"GadgetPaint"},
+    {GadgetSelect, u"GadgetSelect"},
+    {GadgetMenu, u"GadgetMenu"},
+    {GadgetOpen, u"GadgetOpen"},
+    {GadgetClose, u"GadgetClose"},
+    {GadgetDone, u"GadgetDone"},
+    {GadgetLostFocus, u"GadgetLostFocus"},
+    {GadgetShape, u"GadgetShape"},
+    {WindowMove, u"WindowMove"},
+    {WindowSize, u"WindowSize"},
+    {WindowClose, u"WindowClose"},
+    {WindowActivate, u"WindowActivate"},
+    {WindowAccept, u"WindowAccept"},
+    {MenuAction, u"MenuAction"},
+    {StreamEof, u"StreamEof"},
+    {StreamAvail, u"StreamAvail"},
+    {ProcessExit, u"ProcessExit"},
+};
+
+// Counted in unsigned arithmetic so that running past the top stays defined.
+uint32_t lastUserId = 0x80000000u;
+
+bool IsPrivateId(int32_t id) { return (static_cast<uint32_t>(id) & 0x80000000u) != 0; }
+
+}  // namespace
+
+std::u16string_view EventIdName(int32_t id) {
+  for (const auto& n : eventNames)
+    if (n.id == id) return n.name;
+  return {};
+}
+
+std::u16string TEvent::ToString() const {
+  std::u16string s;
+  if (auto name = EventIdName(id); !name.empty()) {
+    s = name;
+  } else if (IsPrivateId(id)) {
+    s = u"UserEvent" + IntText(static_cast<int64_t>(static_cast<uint32_t>(id) - 0x80000000u));
+  } else {
+    s = u"Unknown Event, id=" + IntText(id);
+  }
+  s += u": data=" + IntText(data);
+  s += u", mods=" + IntText(mods);
+  s += u", x=" + IntText(x);
+  s += u", y=" + IntText(y);
+  s += u", extra=\"";
+  if (auto* text = dynamic_cast<const TText*>(extra.get())) s += text->Value();
+  s += u'"';
+  return s;
+}
+
+int32_t TEvent::Emit() {
+  CallHooks(EventHookId, Ref<TObject>(this));
+  return 0;
+}
+
+Ref<TEvent> TEvent::Create(int32_t id, Ref<TObject> source, int32_t data, int32_t mods, int32_t x, int32_t y,
+                           Ref<TObject> extra) {
+  Ref<TEvent> e = New<TEvent>();
+  e->id = id;
+  e->source = std::move(source);
+  e->data = data;
+  e->mods = mods;
+  e->x = x;
+  e->y = y;
+  e->extra = std::move(extra);
+  return e;
+}
+
+int32_t TEvent::AllocUserId() { return static_cast<int32_t>(++lastUserId); }
+
+Ref<TEvent> MakeEvent(int32_t id, Ref<TObject> source, int32_t data, int32_t mods, int32_t x, int32_t y,
+                      Ref<TObject> extra) {
+  return TEvent::Create(id, std::move(source), data, mods, x, y, std::move(extra));
+}
+
+int32_t NewUserEventId() { return TEvent::AllocUserId(); }
