@@ -1,0 +1,11 @@
+// Reading the executable name out of a process-entry record.
+#include "app/snapshot.h"
+
+#include <algorithm>
+#include <iterator>
+
+std::u16string ReadExeName(const PROCESSENTRY32& entry) {
+  const uint8_t* begin = std::begin(entry.szExeFile);
+  const uint8_t* end = std::find(begin, std::end(entry.szExeFile), uint8_t{0});
+  return std::u16string(begin, end);
+}

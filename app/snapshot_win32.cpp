@@ -1,0 +1,23 @@
+// The kernel's process-snapshot calls for one walk.
+#include <windows.h>
+
+#include "app/snapshot.h"
+
+// Declared here rather than through the platform's Toolhelp header, whose record of the same name
+// would clash with the program's own.
+extern "C" {
+__declspec(dllimport) HANDLE WINAPI CreateToolhelp32Snapshot(DWORD flags, DWORD processId);
+__declspec(dllimport) BOOL WINAPI Process32First(HANDLE snapshot, void* entry);
+__declspec(dllimport) BOOL WINAPI Process32Next(HANDLE snapshot, void* entry);
+}
+
+void* OpenProcessSnapshot() { return CreateToolhelp32Snapshot(2 /* processes */, 0); }
+
+// The first entry is consumed and never used; its result does not matter.
+void FirstProcessEntry(void* snapshot, PROCESSENTRY32& entry) { Process32First(snapshot, &entry.dwSize); }
+
+bool NextProcessEntry(void* snapshot, PROCESSENTRY32& entry) {
+  return Process32Next(snapshot, &entry.dwSize) != 0;
+}
+
+void CloseProcessSnapshot(void* snapshot) { CloseHandle(snapshot); }
