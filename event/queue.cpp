@@ -1,0 +1,139 @@
+// The event queue: a ring of waiting events with free-running counters, merging, and taking.
+#include "event/queue.h"
+
+#include <array>
+#include <typeinfo>
+
+#include "event/handle.h"
+#include "event/hook.h"
+#include "event/system.h"
+#include "runtime/module.h"
+#include "runtime/text.h"
+
+Ref<TEvent> EmptyEvent;
+Ref<TEvent> ActiveEvent;
+
+namespace {
+
+// Slot of counter n is n AND 255; put - get (unsigned) is the number waiting, so both counters
+// may run past 2^32 - 1.
+std::array<Ref<TEvent>, EventQueueSlots> ring;
+uint32_t put = 0;
+uint32_t get = 0;
+
+Ref<TEvent>& Slot(uint32_t counter) { return ring[counter & (EventQueueSlots - 1)]; }
+
+bool QueueEmpty() { return put == get; }
+bool QueueFull() { return put - get == EventQueueSlots; }
+
+// Bursts of these only matter for their latest values, so a waiting one absorbs the next.
+bool MergesWhileWaiting(int32_t id) {
+  return id == WindowMove || id == WindowSize || id == TimerTick || id == GadgetAction;
+}
+
+bool SameKindAndSource(const TEvent& waiting, const TEvent& arriving) {
+  return waiting.id == arriving.id && waiting.source == arriving.source;
+}
+
+void TakeOverValues(TEvent& waiting, const TEvent& arriving) {
+  waiting.data = arriving.data;
+  waiting.mods = arriving.mods;
+  waiting.x = arriving.x;
+  waiting.y = arriving.y;
+  waiting.extra = arriving.extra;
+}
+
+bool MergeIntoWaiting(const TEvent& event) {
+  for (uint32_t n = get; n != put; ++n) {
+    TEvent& waiting = *Slot(n);
+    if (SameKindAndSource(waiting, event)) {
+      TakeOverValues(waiting, event);
+      return true;
+    }
+  }
+  return false;
+}
+
+int32_t TakeEvent() {
+  ActiveEvent = std::move(Slot(get));
+  ++get;
+  return ActiveEvent->id;
+}
+
+// Fast path for the common case; anything derived from TEvent still counts as an event.
+TEvent* AsEvent(TObject* object) {
+  if (!object) return nullptr;
+  if (typeid(*object) == typeid(TEvent)) return static_cast<TEvent*>(object);
+  return dynamic_cast<TEvent*>(object);
+}
+
+}  // namespace
+
+void QueueEvent(const Ref<TEvent>& event, int32_t merge) {
+  if (!event) return;
+  if (merge && MergeIntoWaiting(*event)) return;
+  if (QueueFull()) return;
+  Slot(put) = event;
+  ++put;
+}
+
+Ref<TObject> QueueHook(int32_t, const Ref<TObject>& data, const Ref<TObject>&) {
+  TEvent* event = AsEvent(data.get());
+  if (!event) return nullptr;
+  QueueEvent(Ref<TEvent>(event), MergesWhileWaiting(event->id) ? 1 : 0);
+  return data;
+}
+
+int32_t PollNextEvent() {
+  if (QueueEmpty()) PumpSystem();
+  if (QueueEmpty()) {
+    ActiveEvent = EmptyEvent;
+    return 0;
+  }
+  return TakeEvent();
+}
+
+int32_t WaitNextEvent() {
+  while (QueueEmpty()) AwaitSystem();
+  return TakeEvent();
+}
+
+Ref<TEvent> PeekNextEvent() {
+  if (QueueEmpty()) PumpSystem();
+  if (QueueEmpty()) return nullptr;
+  return Slot(get);
+}
+
+int32_t ActiveEventId() { return ActiveEvent->id; }
+int32_t ActiveEventData() { return ActiveEvent->data; }
+int32_t ActiveEventMods() { return ActiveEvent->mods; }
+int32_t ActiveEventX() { return ActiveEvent->x; }
+int32_t ActiveEventY() { return ActiveEvent->y; }
+Ref<TObject> ActiveEventExtra() { return ActiveEvent->extra; }
+
+std::u16string ActiveEventText() {
+  auto* text = dynamic_cast<const TText*>(ActiveEvent->extra.get());
+  return text ? text->Value() : std::u16string();
+}
+
+Ref<TObject> ActiveEventSource() { return ActiveEvent->source; }
+int32_t ActiveEventSourceHandle() { return ObjectHandle(ActiveEvent->source); }
+
+uint32_t QueuedEventCount() { return put - get; }
+
+void ResetEventQueue(uint32_t counter) {
+  for (auto& slot : ring) slot = nullptr;
+  put = get = counter;
+}
+
+void QueueModuleStart() {
+  static bool started;
+  if (!EnterModule(started)) return;
+  RuntimeModuleStart();
+  EventModuleStart();
+  SystemModuleStart();
+  ResetEventQueue(0);
+  InstallHook(EventHookId, QueueHook, nullptr, -10000);
+  EmptyEvent = New<TEvent>();
+  ActiveEvent = EmptyEvent;
+}

@@ -1,0 +1,53 @@
+// The event queue: a hook that keeps emitted events for the application's loop, and the active
+// event the loop reads.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "event/event.h"
+
+// Waiting events at most; further events are dropped until one is taken.
+constexpr uint32_t EventQueueSlots = 256;
+
+// An event with every field 0 or Null; the active event when none has been taken.
+extern Ref<TEvent> EmptyEvent;
+// The event most recently taken.
+extern Ref<TEvent> ActiveEvent;
+
+// Puts an event into the queue. With `merge` nonzero a waiting event of the same id and source
+// takes over the new one's data, mods, x, y and extra instead, keeping its place.
+void QueueEvent(const Ref<TEvent>& event, int32_t merge);
+// The queue's hook on EventHookId (priority -10000): queues events, merging window moves and
+// sizes, timer ticks and gadget actions. Returns `data`, or Null when it is not an event.
+Ref<TObject> QueueHook(int32_t id, const Ref<TObject>& data, const Ref<TObject>& context);
+
+// Takes the oldest event without blocking (pumping once if none waits) and returns its id; with
+// nothing to take the active event becomes EmptyEvent and the result is 0.
+int32_t PollNextEvent();
+// Takes the oldest event, sleeping in the system driver until there is one; returns its id.
+// Called only outside a pump: inside one the driver cannot wait and this would never return.
+int32_t WaitNextEvent();
+// The oldest waiting event (pumping once if none waits), left in the queue; Null if none.
+Ref<TEvent> PeekNextEvent();
+
+int32_t ActiveEventId();
+int32_t ActiveEventData();
+int32_t ActiveEventMods();
+int32_t ActiveEventX();
+int32_t ActiveEventY();
+Ref<TObject> ActiveEventExtra();
+// The active event's extra when it is a text object, else the empty text.
+std::u16string ActiveEventText();
+Ref<TObject> ActiveEventSource();
+// The object handle (event/handle.h) of the active event's source; 0 when it is Null.
+int32_t ActiveEventSourceHandle();
+
+// Number of waiting events.
+uint32_t QueuedEventCount();
+// Drops every waiting event and sets both counters to `counter`; lets tests start from a clean
+// queue and run the counters across their wrap.
+void ResetEventQueue(uint32_t counter);
+
+// Starts the event and system modules, installs the queue's hook and makes EmptyEvent active.
+void QueueModuleStart();

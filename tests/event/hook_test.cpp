@@ -1,0 +1,210 @@
+// Hook lists: reservation of ids, order by priority, removal, and how values pass along a list.
+#include "event/hook.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "runtime/text.h"
+
+namespace {
+
+// A context that names its hook and records each call in a shared log.
+struct Tag : TObject {
+  Tag(std::string name, std::vector<std::string>* log) : name(std::move(name)), log(log) {}
+  std::string name;
+  std::vector<std::string>* log;
+};
+
+Ref<TObject> Record(int32_t, const Ref<TObject>& data, const Ref<TObject>& context) {
+  auto* tag = static_cast<Tag*>(context.get());
+  tag->log->push_back(tag->name);
+  return data;
+}
+
+Ref<TObject> RecordToo(int32_t id, const Ref<TObject>& data, const Ref<TObject>& context) {
+  return Record(id, data, context);
+}
+
+Ref<TObject> Swallow(int32_t, const Ref<TObject>&, const Ref<TObject>&) { return nullptr; }
+
+// One list for every test here, reserved once: the id supply is finite and one test uses it up.
+int32_t TestHookId() {
+  static int32_t id = (EventModuleStart(), ReserveHookId());
+  return id;
+}
+
+class HookList : public ::testing::Test {
+ protected:
+  void SetUp() override { id = TestHookId(); }
+  void TearDown() override {
+    while (Ref<THook> h = HookListHead(id)) UninstallHook(id, h->func, h->context);
+  }
+  Ref<TObject> Tagged(const std::string& name) { return New<Tag>(name, &log); }
+  std::vector<std::string> Run() {
+    log.clear();
+    CallHooks(id, New<TObject>());
+    return log;
+  }
+  int32_t id = 0;
+  std::vector<std::string> log;
+};
+
+using Names = std::vector<std::string>;
+
+TEST_F(HookList, EqualPrioritiesRunInInstallOrderAndHigherFirst) {
+  auto last = Tagged("last"), a = Tagged("A"), b = Tagged("B"), high = Tagged("high");
+  InstallHook(id, Record, last, -10000);
+  InstallHook(id, Record, a, 0);
+  InstallHook(id, Record, b, 0);
+  InstallHook(id, Record, high, 5);
+  EXPECT_EQ(Run(), (Names{"high", "A", "B", "last"}));
+}
+
+TEST_F(HookList, NewHookGoesBehindAllOfEqualPriorityAnywhereInTheList) {
+  auto a = Tagged("A"), b = Tagged("B"), c = Tagged("C"), d = Tagged("D");
+  InstallHook(id, Record, a, 3);
+  InstallHook(id, Record, c, 1);
+  InstallHook(id, Record, b, 3);
+  InstallHook(id, Record, d, 1);
+  EXPECT_EQ(Run(), (Names{"A", "B", "C", "D"}));
+}
+
+TEST_F(HookList, RemovesOnlyTheFirstOfTwoEqualHooks) {
+  auto a = Tagged("A"), b = Tagged("B");
+  InstallHook(id, Record, a, 5);
+  InstallHook(id, Record, b, 3);
+  InstallHook(id, Record, a, 1);
+  UninstallHook(id, Record, a);
+  EXPECT_EQ(Run(), (Names{"B", "A"}));
+  UninstallHook(id, Record, a);
+  EXPECT_EQ(Run(), (Names{"B"}));
+}
+
+TEST_F(HookList, RemovalNeedsBothFunctionAndContextToMatch) {
+  auto a = Tagged("A"), b = Tagged("B");
+  InstallHook(id, Record, a, 0);
+  InstallHook(id, RecordToo, b, 0);
+  UninstallHook(id, RecordToo, a);
+  UninstallHook(id, Record, b);
+  UninstallHook(id, Record, nullptr);
+  EXPECT_EQ(Run(), (Names{"A", "B"}));
+  UninstallHook(id, RecordToo, b);
+  EXPECT_EQ(Run(), (Names{"A"}));
+}
+
+TEST_F(HookList, EmptyListReturnsTheDataItself) {
+  Ref<TObject> data = New<TObject>();
+  EXPECT_EQ(CallHooks(id, data), data);
+}
+
+TEST_F(HookList, NullFromOneHookReachesEveryLaterHook) {
+  std::vector<bool> sawNull;
+  static std::vector<bool>* seen;
+  seen = &sawNull;
+  auto note = [](int32_t, const Ref<TObject>& data, const Ref<TObject>&) -> Ref<TObject> {
+    seen->push_back(data == nullptr);
+    return data;
+  };
+  InstallHook(id, note, nullptr, 10);
+  InstallHook(id, Swallow, nullptr, 5);
+  InstallHook(id, note, nullptr, 0);
+  InstallHook(id, note, nullptr, -5);
+  EXPECT_EQ(CallHooks(id, New<TObject>()), nullptr);
+  EXPECT_EQ(sawNull, (std::vector<bool>{false, true, true}));
+}
+
+TEST_F(HookList, ReplacedValueIsWhatLaterHooksAndTheCallerSee) {
+  static Ref<TObject> replacement;
+  replacement = MakeText(u"new");
+  static Ref<TObject> seenByLast;
+  auto replace = [](int32_t, const Ref<TObject>&, const Ref<TObject>&) { return replacement; };
+  auto keep = [](int32_t, const Ref<TObject>& data, const Ref<TObject>&) {
+    seenByLast = data;
+    return data;
+  };
+  InstallHook(id, replace, nullptr, 1);
+  InstallHook(id, keep, nullptr, 0);
+  EXPECT_EQ(CallHooks(id, New<TObject>()), replacement);
+  EXPECT_EQ(seenByLast, replacement);
+  replacement = nullptr;
+  seenByLast = nullptr;
+}
+
+TEST_F(HookList, HookPassesItsListIdAndContext) {
+  static int32_t seenId = -1;
+  static TObject* seenContext = nullptr;
+  auto look = [](int32_t hookId, const Ref<TObject>& data, const Ref<TObject>& context) {
+    seenId = hookId;
+    seenContext = context.get();
+    return data;
+  };
+  Ref<TObject> context = New<TObject>();
+  InstallHook(id, look, context, 0);
+  CallHooks(id, nullptr);
+  EXPECT_EQ(seenId, id);
+  EXPECT_EQ(seenContext, context.get());
+}
+
+TEST_F(HookList, HookMayRemoveItselfWhileTheListRuns) {
+  static int32_t listId;
+  listId = id;
+  static THookFunc self;
+  self = [](int32_t, const Ref<TObject>& data, const Ref<TObject>& context) {
+    UninstallHook(listId, self, context);
+    return data;
+  };
+  auto a = Tagged("A"), b = Tagged("B");
+  InstallHook(id, Record, a, 2);
+  InstallHook(id, self, nullptr, 1);
+  InstallHook(id, Record, b, 0);
+  EXPECT_EQ(Run(), (Names{"A", "B"}));
+  EXPECT_EQ(Run(), (Names{"A", "B"}));
+  EXPECT_EQ(HookListHead(id)->succ->succ, nullptr);
+}
+
+TEST_F(HookList, HookNeverGivenAFunctionRaisesTheNullFunctionError) {
+  Ref<THook> fresh = New<THook>();
+  EXPECT_EQ(fresh->succ, nullptr);
+  EXPECT_EQ(fresh->priority, 0);
+  EXPECT_EQ(fresh->context, nullptr);
+  EXPECT_THROW(fresh->func(0, nullptr, nullptr), TNullFunctionException);
+  InstallHook(id, fresh->func, nullptr, 0);
+  EXPECT_THROW(CallHooks(id, New<TObject>()), TNullFunctionException);
+}
+
+TEST_F(HookList, IdsOutsideTheTableAreIgnored) {
+  InstallHook(-1, Swallow, nullptr, 0);
+  InstallHook(HookListCount, Swallow, nullptr, 0);
+  UninstallHook(HookListCount, Swallow, nullptr);
+  Ref<TObject> data = New<TObject>();
+  EXPECT_EQ(CallHooks(-1, data), data);
+  EXPECT_EQ(CallHooks(HookListCount, data), data);
+  EXPECT_EQ(HookListHead(-1), nullptr);
+}
+
+TEST(HookIds, EventListIsTheFirstReservation) {
+  EventModuleStart();
+  EXPECT_EQ(EventHookId, 0);
+}
+
+// Uses up the supply: must stay the last test in this file that reserves.
+TEST(HookIds, IdsRunUpTo255AndThe257thReservationFails) {
+  int32_t previous = TestHookId();
+  EXPECT_GT(previous, 0);
+  while (previous < 255) {
+    int32_t next = ReserveHookId();
+    ASSERT_EQ(next, previous + 1);
+    previous = next;
+  }
+  try {
+    ReserveHookId();
+    FAIL() << "a 257th hook id was handed out";
+  } catch (const TRuntimeError& e) {
+    EXPECT_EQ(Narrow(e.Text()), "Too many hook ids");
+  }
+  EXPECT_THROW(ReserveHookId(), TRuntimeError);
+}
+
+}  // namespace
