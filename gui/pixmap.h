@@ -1,0 +1,61 @@
+// Images in memory and drawing contexts, as far as the gadget toolkit passes them through.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "runtime/object.h"
+
+// Pixel formats of a pixmap. 24 bits per pixel without alpha (RGB888) is the one the Win32 driver
+// turns into bitmaps.
+namespace PixmapFormat {
+constexpr int32_t I8 = 1;
+constexpr int32_t A8 = 2;
+constexpr int32_t RGB888 = 3;
+constexpr int32_t BGR888 = 4;
+constexpr int32_t RGBA8888 = 5;
+constexpr int32_t BGRA8888 = 6;
+}  // namespace PixmapFormat
+
+int32_t PixmapBytesPerPixel(int32_t format);
+bool PixmapFormatHasAlpha(int32_t format);
+
+// An image in memory: rows of `pitch` bytes, top row first.
+class TPixmap : public TObject {
+ public:
+  // A pixmap of the given size and format with every byte 0. An unknown format counts as RGBA8888.
+  TPixmap(int32_t width, int32_t height, int32_t format);
+
+  int32_t width = 0;
+  int32_t height = 0;
+  int32_t pitch = 0;
+  int32_t format = 0;
+  std::vector<uint8_t> pixels;
+
+  // Pixels as 0xAARRGGBB; formats without alpha read as opaque and ignore alpha on writing.
+  // Coordinates outside the pixmap read 0 and are not written.
+  uint32_t ReadPixel(int32_t x, int32_t y) const;
+  void WritePixel(int32_t x, int32_t y, uint32_t argb);
+
+  Ref<TPixmap> Copy() const;
+  // The same image in another format (a copy even when the format is the same).
+  Ref<TPixmap> Convert(int32_t toFormat) const;
+};
+
+// What a pixmap can be had from: a pixmap gives itself. No image file loaders are carried in this
+// build, so anything else gives Null.
+Ref<TPixmap> LoadPixmap(const Ref<TObject>& source);
+
+// A drawing context attached to a canvas. The toolkit only hands it on; the graphics module that
+// draws with it derives from it.
+class TGraphics : public TObject {
+ public:
+  int32_t flags = 0;
+  // Detaches the context from what it draws on; a gadget closes its context when it is freed.
+  virtual void Close();
+};
+
+// The flags a canvas gets its graphics attached with.
+extern int32_t DefaultGraphicsFlags;
+
+void PixmapModuleStart();
