@@ -1,0 +1,64 @@
+// The notification-area icon: the program's record for the shell and the calls that add and remove it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "runtime/object.h"
+
+// The shell's first notification-icon record as each target lays it out: handle, id, flags,
+// message, icon and a 64-byte tip. The handles are pointer-sized, so the 32-bit layout is 88
+// bytes and the 64-bit one 104 (padding after Size and after CallbackMessage). A new record is
+// all zero; `Size` is set to the whole record's size, never to a later version's.
+template <class Handle>
+struct TNotifyIconLayout {
+  int32_t Size = 0;
+  Handle HWND = 0;
+  int32_t id = 0;
+  int32_t Flags = 0;
+  int32_t CallbackMessage = 0;
+  Handle Icon = 0;
+  // An 8-bit string, always NUL-terminated inside the buffer (SetTrayTip sees to that).
+  alignas(8) char Tip[64] = {};
+};
+
+using TNotifyIconData32 = TNotifyIconLayout<int32_t>;
+using TNotifyIconData64 = TNotifyIconLayout<int64_t>;
+
+static_assert(sizeof(TNotifyIconData32) == 88);
+static_assert(offsetof(TNotifyIconData32, HWND) == 4);
+static_assert(offsetof(TNotifyIconData32, Icon) == 20);
+static_assert(offsetof(TNotifyIconData32, Tip) == 24);
+static_assert(sizeof(TNotifyIconData64) == 104);
+static_assert(offsetof(TNotifyIconData64, HWND) == 8);
+static_assert(offsetof(TNotifyIconData64, id) == 16);
+static_assert(offsetof(TNotifyIconData64, CallbackMessage) == 24);
+static_assert(offsetof(TNotifyIconData64, Icon) == 32);
+static_assert(offsetof(TNotifyIconData64, Tip) == 40);
+
+// The record of the target the program is built for.
+using TNotifyIconData = TNotifyIconLayout<intptr_t>;
+static_assert(sizeof(TNotifyIconData) == (sizeof(void*) == 4 ? 88 : 104));
+
+inline constexpr int32_t TrayIconMessage = 0x200;  // posted to the window for mouse activity over the icon
+inline constexpr int32_t TrayIconFlags = 7;        // message, icon and tip are valid
+
+// Fills the tip buffer: all 64 bytes zero, then at most the first 63 characters of the text,
+// narrowed to their low bytes, so a NUL always ends the tip inside the buffer.
+template <class Handle>
+void SetTrayTip(TNotifyIconLayout<Handle>& record, const std::u16string& text);
+
+// The record of the icon shown now (Null before the first AddTrayIcon).
+extern std::unique_ptr<TNotifyIconData> CurrentTrayRecord;
+
+class TGadget;
+
+// Shows the icon for `window` with the tip and the icon file (relative names are resolved against
+// the current directory, which is the executable's). A missing icon file leaves Icon 0.
+void AddTrayIcon(const Ref<TGadget>& window, const std::u16string& tip, const std::u16string& iconFile);
+// Removes the icon of the current record; removing it again, or before any was added, does nothing.
+void RemoveTrayIcon();
+// An icon handle loaded from a file (load-from-file is added to the flags), 0 on failure.
+intptr_t LoadTrayIcon(const std::u16string& fileName, int32_t width, int32_t height, int32_t flags);

@@ -1,0 +1,88 @@
+// The notification-icon record: its layout on both targets and the tip buffer.
+#include "app/tray.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+template <class Record>
+class TrayTip : public ::testing::Test {};
+using Layouts = ::testing::Types<TNotifyIconData32, TNotifyIconData64>;
+TYPED_TEST_SUITE(TrayTip, Layouts);
+
+template <class Record>
+std::string TipBytes(const Record& r) {
+  return std::string(r.Tip, sizeof r.Tip);
+}
+
+TYPED_TEST(TrayTip, ANewRecordIsAllZero) {
+  // Records are made the way AddTrayIcon makes them: value-initialised, padding included.
+  auto record = std::make_unique<TypeParam>();
+  const auto* bytes = reinterpret_cast<const unsigned char*>(record.get());
+  for (std::size_t i = 0; i < sizeof *record; ++i) ASSERT_EQ(bytes[i], 0) << "byte " << i;
+}
+
+TYPED_TEST(TrayTip, SixtyThreeCharactersAreKeptWhole) {
+  TypeParam record;
+  std::u16string tip(63, u'a');
+  SetTrayTip(record, tip);
+  EXPECT_EQ(TipBytes(record), std::string(63, 'a') + '\0');
+}
+
+TYPED_TEST(TrayTip, SixtyFourOrMoreAreCutToSixtyThree) {
+  TypeParam record;
+  SetTrayTip(record, std::u16string(64, u'b'));
+  EXPECT_EQ(TipBytes(record), std::string(63, 'b') + '\0');
+  SetTrayTip(record, std::u16string(1000, u'c'));
+  EXPECT_EQ(TipBytes(record), std::string(63, 'c') + '\0');
+}
+
+TYPED_TEST(TrayTip, AnEmptyTipLeavesTheBufferZero) {
+  TypeParam record;
+  SetTrayTip(record, u"a longer tip that fills part of the buffer");
+  SetTrayTip(record, u"");
+  EXPECT_EQ(TipBytes(record), std::string(64, '\0'));
+}
+
+TYPED_TEST(TrayTip, AShorterTipClearsWhatALongerOneLeft) {
+  TypeParam record;
+  SetTrayTip(record, std::u16string(63, u'x'));
+  SetTrayTip(record, u"Varnoc");
+  EXPECT_EQ(TipBytes(record), std::string("Varnoc") + std::string(58, '\0'));
+}
+
+TYPED_TEST(TrayTip, CharactersBecomeTheirLowBytes) {
+  TypeParam record;
+  SetTrayTip(record, u"\u00e0\u0141z");
+  EXPECT_EQ(static_cast<unsigned char>(record.Tip[0]), 0xE0);
+  EXPECT_EQ(static_cast<unsigned char>(record.Tip[1]), 0x41);
+  EXPECT_EQ(record.Tip[2], 'z');
+  EXPECT_EQ(record.Tip[3], '\0');
+}
+
+TYPED_TEST(TrayTip, NeverWritesOutsideTheTipBuffer) {
+  struct {
+    TypeParam record;
+    char after[16];
+  } guarded;
+  std::memset(guarded.after, 0x5A, sizeof guarded.after);
+  guarded.record.Icon = 77;
+  SetTrayTip(guarded.record, std::u16string(500, u'q'));
+  for (char c : guarded.after) EXPECT_EQ(c, 0x5A);
+  EXPECT_EQ(guarded.record.Icon, 77);
+}
+
+TEST(TrayRecord, MatchesTheShellsFirstRecordOnBothTargets) {
+  // The shell reads the record by offset; these are its first version's offsets per target.
+  EXPECT_EQ(sizeof(TNotifyIconData32), 88u);
+  EXPECT_EQ(offsetof(TNotifyIconData32, Tip), 24u);
+  EXPECT_EQ(sizeof(TNotifyIconData64), 104u);
+  EXPECT_EQ(offsetof(TNotifyIconData64, Tip), 40u);
+  EXPECT_EQ(sizeof(TNotifyIconData), sizeof(void*) == 4 ? 88u : 104u);
+}
+
+}  // namespace
