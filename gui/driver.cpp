@@ -1,0 +1,20 @@
+// The base gadget driver, whose operations are all abstract, and the active-driver slot.
+#include "gui/driver.h"
+
+Ref<TGuiDriver> ActiveGuiDriver;
+
+Ref<TGuiFont> TGuiDriver::LoadFont(const std::u16string&, int32_t, int32_t) { ThrowNullMethod(); }
+Ref<TGadget> TGuiDriver::CreateGadget(int32_t, const std::u16string&, int32_t, int32_t, int32_t, int32_t,
+                                      Ref<TGadget>, int32_t) {
+  ThrowNullMethod();
+}
+Ref<TGadget> TGuiDriver::ActiveGadget() { ThrowNullMethod(); }
+int32_t TGuiDriver::RequestColor(int32_t, int32_t, int32_t) { ThrowNullMethod(); }
+Ref<TGuiFont> TGuiDriver::RequestFont(Ref<TGuiFont>) { ThrowNullMethod(); }
+void TGuiDriver::SetPointer(int32_t) { ThrowNullMethod(); }
+Ref<TIconStrip> TGuiDriver::LoadIconStrip(Ref<TObject>) { ThrowNullMethod(); }
+
+TGuiDriver& RequireGuiDriver() {
+  if (!ActiveGuiDriver) RuntimeError(u"No gadget driver installed");
+  return *ActiveGuiDriver;
+}

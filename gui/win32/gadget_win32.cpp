@@ -1,0 +1,271 @@
+// The Win32 driver's gadget: every operation forwarded to its native gadget, freeing, and the
+// gadget map.
+#include "gui/win32/gadget_win32.h"
+
+#include <windows.h>
+
+#include "gui/win32/vell.h"
+#include "gui/win32/win32_button.h"
+#include "runtime/text.h"
+
+// The toolkit's slider operations share their names with platform macros.
+#undef SetProp
+#undef GetProp
+
+std::map<Ref<TIntWrapper>, TWin32Gadget*, TIntWrapperLess> GadgetMap;
+Ref<TWin32Gadget> DesktopGadget;
+std::map<std::u16string, std::u16string> MenuTagMap;
+std::map<std::u16string, TWin32Gadget*> MenuGadgetMap;
+int32_t NextMenuTag = 100;
+
+Ref<TIntWrapper> TIntWrapper::Create(intptr_t i) {
+  auto w = New<TIntWrapper>();
+  w->value = i;
+  return w;
+}
+
+int TIntWrapper::Compare(const TObject* other) const {
+  auto* o = dynamic_cast<const TIntWrapper*>(other);
+  if (!o) return TObject::Compare(other);
+  // Addresses do not fit a difference in an int; their order does.
+  return value < o->value ? -1 : value > o->value ? 1 : 0;
+}
+
+namespace {
+
+template <class T>
+T* NativeAs(VellGadget* g) {
+  return dynamic_cast<T*>(g);
+}
+
+}  // namespace
+
+TWin32Gadget::~TWin32Gadget() { ReleaseNative(); }
+
+void TWin32Gadget::ReleaseNative() {
+  if (!handle) return;
+  VellGadget* native = handle;
+  handle = nullptr;
+  GadgetMap.erase(TIntWrapper::Create(reinterpret_cast<intptr_t>(native)));
+  native->Release();
+}
+
+Ref<TWin32Gadget> TWin32Gadget::Create(int32_t cls, VellGadget* native, Ref<TGadget> group) {
+  if (native && GadgetMap.count(TIntWrapper::Create(reinterpret_cast<intptr_t>(native)))) {
+    RuntimeError(u"Gadget handle already in map!");
+  }
+  auto g = New<TWin32Gadget>();
+  g->cls = cls;
+  g->handle = native;
+  if (group) g->_setparent(group, -1);
+  g->UpdateSize();
+  if (native) GadgetMap[TIntWrapper::Create(reinterpret_cast<intptr_t>(native))] = g.get();
+  if (cls == GadgetClass::Slider) {
+    g->SetRange(1, 10);
+    g->SetProp(0);
+  }
+  if (cls == GadgetClass::ToolBar && native) g->SetLayout(1, 1, 1, 0);
+  return g;
+}
+
+intptr_t TWin32Gadget::findowner() {
+  for (TGadget* g = this; g; g = g->parent.get()) {
+    auto* w = dynamic_cast<TWin32Gadget*>(g);
+    if (w && w->cls == GadgetClass::Window) return w->Query(1);
+  }
+  return 0;
+}
+
+void TWin32Gadget::UpdateSize() {
+  if (!handle || cls == GadgetClass::Node || cls == GadgetClass::Menu) return;
+  SetRect(handle->x, handle->y, handle->width, handle->height);
+  for (const Ref<TObject>& k : *kids) {
+    if (auto* w = dynamic_cast<TWin32Gadget*>(k.get())) w->UpdateSize();
+  }
+}
+
+void TWin32Gadget::UpdatePos() {
+  if (!handle) return;
+  xpos = handle->x;
+  ypos = handle->y;
+}
+
+void TWin32Gadget::SetShape(int32_t x, int32_t y, int32_t w, int32_t h) {
+  if (!handle) return;
+  handle->SetShape(x, y, w, h);
+  handle->LockLayout();
+  UpdateSize();
+}
+
+void TWin32Gadget::SetLayout(int32_t left, int32_t right, int32_t top, int32_t bottom) {
+  if (handle) handle->SetLayout(left, right, top, bottom);
+}
+
+void TWin32Gadget::Rethink() {
+  if (handle) handle->SetShape(xpos, ypos, width, height);
+}
+
+void TWin32Gadget::Insert(Ref<TGadget> gadget, int32_t index) {
+  auto* kid = dynamic_cast<TWin32Gadget*>(gadget.get());
+  auto* group = dynamic_cast<VellGroup*>(handle);
+  if (kid && kid->handle && group) {
+    kid->handle->MoveToGroup(group);
+    // A child control must also move into the new container's window to be shown there.
+    HWND h = reinterpret_cast<HWND>(kid->handle->Query(1));
+    HWND into = reinterpret_cast<HWND>(group->Query(2));
+    if (h && into && (GetWindowLongPtrA(h, GWL_STYLE) & WS_CHILD)) SetParent(h, into);
+  }
+  gadget->_setparent(Ref<TGadget>(this), index);
+}
+
+intptr_t TWin32Gadget::Query(int32_t kind) { return handle ? handle->Query(kind) : 0; }
+
+void TWin32Gadget::Free() {
+  Ref<TWin32Gadget> keep(this);  // the parent's kids list may hold the last reference
+  if (parent) _setparent(nullptr, -1);
+  std::vector<Ref<TObject>> now(kids->begin(), kids->end());
+  for (const Ref<TObject>& k : now) {
+    if (auto* g = dynamic_cast<TGadget*>(k.get())) g->Free();
+  }
+  if (canvas) {
+    canvas->Close();
+    canvas = nullptr;
+  }
+  // A freed gadget's key would keep firing for it (and its event would keep it alive).
+  if (hotkey) {
+    UnregisterHotKey(hotkey);
+    hotkey = nullptr;
+  }
+  ReleaseNative();
+}
+
+int32_t TWin32Gadget::ClientWidth() {
+  auto* g = dynamic_cast<VellGroup*>(handle);
+  return g ? g->clientwidth : 0;
+}
+
+int32_t TWin32Gadget::ClientHeight() {
+  auto* g = dynamic_cast<VellGroup*>(handle);
+  return g ? g->clientheight : 0;
+}
+
+void TWin32Gadget::Activate(int32_t command) {
+  if (handle) handle->Activate(command);
+}
+
+int32_t TWin32Gadget::State() {
+  int32_t s = 0;
+  if (auto* w = NativeAs<VellWindow>(handle)) s |= w->SizeState();
+  if (auto* b = NativeAs<VellButton>(handle)) s |= b->Checked() ? GadgetState::Selected : 0;
+  if (!IsWindowVisible(reinterpret_cast<HWND>(Query(1)))) s |= GadgetState::Hidden;
+  if (disabled) s |= GadgetState::Disabled;
+  return s;
+}
+
+void TWin32Gadget::SetText(const std::u16string& text) {
+  if (handle) handle->SetText(text);
+}
+
+std::u16string TWin32Gadget::GetText() {
+  if (cls == GadgetClass::Node) return name;
+  if (!handle) return u"";
+  if (cls == GadgetClass::TextField) {
+    HWND h = reinterpret_cast<HWND>(handle->Query(1));
+    int n = GetWindowTextLengthA(h);
+    std::string buf(static_cast<size_t>(n) + 1, '\0');
+    n = GetWindowTextA(h, buf.data(), n + 1);
+    return Widen(std::string_view(buf.data(), static_cast<size_t>(n)));
+  }
+  return handle->text;
+}
+
+void TWin32Gadget::SetFont(Ref<TGuiFont> font) {
+  if (!handle || cls == GadgetClass::Menu) return;
+  handle->SetFont(font ? reinterpret_cast<VellFont*>(font->handle) : nullptr);
+}
+
+void TWin32Gadget::SetColor(int32_t r, int32_t g, int32_t b) {
+  if (handle && cls != GadgetClass::Node) handle->SetColor(r, g, b);
+}
+
+void TWin32Gadget::SetTextColor(int32_t r, int32_t g, int32_t b) {
+  if (handle && cls != GadgetClass::Node) handle->SetTextColor(r, g, b);
+}
+
+void TWin32Gadget::SetShow(int32_t flag) {
+  if (handle) handle->SetShow(flag ? 1 : 0);
+}
+
+void TWin32Gadget::SetEnabled(int32_t flag) {
+  disabled = flag ? 0 : 1;
+  if (handle) handle->SetEnabled(flag ? 1 : 0);
+}
+
+void TWin32Gadget::SetSelected(int32_t flag) {
+  if (auto* b = NativeAs<VellButton>(handle)) b->SetSelected(flag);
+}
+
+void TWin32Gadget::SetHotKey(int32_t key, int32_t modifiers) {
+  if (hotkey) {
+    UnregisterHotKey(hotkey);
+    hotkey = nullptr;
+  }
+  Ref<TEvent> event = MakeEvent(GadgetAction, Ref<TObject>(this), 0, 0, 0, 0, nullptr);
+  hotkey = RegisterHotKeyEvent(key, modifiers, event, findowner());
+}
+
+void TWin32Gadget::SetStatus(const std::u16string& text) {
+  if (auto* w = NativeAs<VellWindow>(handle)) w->SetStatusText(text);
+}
+
+void TWin32Gadget::SetMinimumSize(int32_t w, int32_t h) {
+  if (auto* win = NativeAs<VellWindow>(handle)) win->SetMinimumSize(w, h);
+}
+
+// Text area operations; other kinds ignore them.
+void TWin32Gadget::ReplaceText(int32_t pos, int32_t length, const std::u16string& text, int32_t units) {
+  if (auto* t = NativeAs<VellTextArea>(handle)) t->ReplaceText(pos, length, text, units);
+}
+void TWin32Gadget::AddText(const std::u16string& text) {
+  if (auto* t = NativeAs<VellTextArea>(handle)) t->AddText(text);
+}
+std::u16string TWin32Gadget::AreaText(int32_t pos, int32_t length, int32_t units) {
+  auto* t = NativeAs<VellTextArea>(handle);
+  return t ? t->AreaText(pos, length, units) : u"";
+}
+int32_t TWin32Gadget::AreaLen(int32_t units) {
+  auto* t = NativeAs<VellTextArea>(handle);
+  return t ? t->AreaLen(units) : 0;
+}
+void TWin32Gadget::LockText() {
+  if (auto* t = NativeAs<VellTextArea>(handle)) t->LockText();
+}
+void TWin32Gadget::UnlockText() {
+  if (auto* t = NativeAs<VellTextArea>(handle)) t->UnlockText();
+}
+void TWin32Gadget::SetTabs(int32_t width) {
+  if (auto* t = NativeAs<VellTextArea>(handle)) t->SetTabs(width);
+}
+int32_t TWin32Gadget::GetCursorPos(int32_t units) {
+  auto* t = NativeAs<VellTextArea>(handle);
+  return t ? t->GetCursorPos(units) : 0;
+}
+int32_t TWin32Gadget::GetSelectionLength(int32_t units) {
+  auto* t = NativeAs<VellTextArea>(handle);
+  return t ? t->GetSelectionLength(units) : 0;
+}
+void TWin32Gadget::SetStyle(int32_t r, int32_t g, int32_t b, int32_t flags, int32_t pos, int32_t length,
+                            int32_t units) {
+  if (auto* t = NativeAs<VellTextArea>(handle)) t->SetStyle(r, g, b, flags, pos, length, units);
+}
+void TWin32Gadget::SetSelection(int32_t pos, int32_t length, int32_t units) {
+  if (auto* t = NativeAs<VellTextArea>(handle)) t->SetSelection(pos, length, units);
+}
+int32_t TWin32Gadget::CharAt(int32_t line) {
+  auto* t = NativeAs<VellTextArea>(handle);
+  return t ? t->CharAt(line) : 0;
+}
+int32_t TWin32Gadget::LineAt(int32_t index) {
+  auto* t = NativeAs<VellTextArea>(handle);
+  return t ? t->LineAt(index) : 0;
+}

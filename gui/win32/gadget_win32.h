@@ -1,0 +1,144 @@
+// The managed side of the Win32 gadget driver: the driver, its gadget class and their maps.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "gui/driver.h"
+#include "gui/gadget.h"
+#include "gui/hotkey.h"
+#include "gui/pixmap.h"
+#include "runtime/object.h"
+
+// Platform headers name some functions by macro; the driver's own operations keep these names.
+#ifdef SendMessage
+#undef SendMessage
+#endif
+#ifdef CreateFont
+#undef CreateFont
+#endif
+
+class VellGadget;
+class VellFont;
+
+// The key of GadgetMap: a native gadget's address as a comparable object.
+class TIntWrapper : public TObject {
+ public:
+  intptr_t value = 0;
+  static Ref<TIntWrapper> Create(intptr_t i);
+  // Ascending order of the values; equal values are the same key.
+  int Compare(const TObject* other) const override;
+};
+
+// A gadget realised by a native gadget. Every operation forwards to the native object; after
+// Free `handle` is none and nothing is forwarded any more.
+class TWin32Gadget : public TGadget {
+ public:
+  ~TWin32Gadget() override;
+
+  int32_t cls = 0;               // the gadget class the gadget was created with
+  VellGadget* handle = nullptr;  // the native gadget (one counted reference), none after Free
+  Ref<TGraphics> canvas;
+  int32_t disabled = 0;
+  int32_t menuid = 0;
+  Ref<THotKey> hotkey;
+  Ref<TPixmap> pix;
+
+  // A new gadget of class `cls` for `native`, appended to `group`'s kids. A native gadget that
+  // already has a gadget raises "Gadget handle already in map!" before anything is changed.
+  static Ref<TWin32Gadget> Create(int32_t cls, VellGadget* native, Ref<TGadget> group);
+  // The main HWND of the first window among the gadget and its ancestors, or 0.
+  intptr_t findowner();
+  // Re-reads the native shape into the rectangle fields, for the kids too.
+  void UpdateSize();
+  void UpdatePos();
+
+  void SetShape(int32_t x, int32_t y, int32_t w, int32_t h) override;
+  void SetLayout(int32_t left, int32_t right, int32_t top, int32_t bottom) override;
+  void Insert(Ref<TGadget> gadget, int32_t index) override;
+  intptr_t Query(int32_t kind) override;
+  void Free() override;
+  void Rethink() override;
+  int32_t ClientWidth() override;
+  int32_t ClientHeight() override;
+  void Activate(int32_t command) override;
+  int32_t State() override;
+  void SetText(const std::u16string& text) override;
+  std::u16string GetText() override;
+  void SetFont(Ref<TGuiFont> font) override;
+  void SetColor(int32_t r, int32_t g, int32_t b) override;
+  void SetTextColor(int32_t r, int32_t g, int32_t b) override;
+  void SetShow(int32_t flag) override;
+  void SetEnabled(int32_t flag) override;
+  void SetSelected(int32_t flag) override;
+  void SetHotKey(int32_t key, int32_t modifiers) override;
+  void SetStatus(const std::u16string& text) override;
+  void SetMinimumSize(int32_t w, int32_t h) override;
+
+  void ReplaceText(int32_t pos, int32_t length, const std::u16string& text, int32_t units) override;
+  void AddText(const std::u16string& text) override;
+  std::u16string AreaText(int32_t pos, int32_t length, int32_t units) override;
+  int32_t AreaLen(int32_t units) override;
+  void LockText() override;
+  void UnlockText() override;
+  void SetTabs(int32_t width) override;
+  int32_t GetCursorPos(int32_t units) override;
+  int32_t GetSelectionLength(int32_t units) override;
+  void SetStyle(int32_t r, int32_t g, int32_t b, int32_t flags, int32_t pos, int32_t length, int32_t units) override;
+  void SetSelection(int32_t pos, int32_t length, int32_t units) override;
+  int32_t CharAt(int32_t line) override;
+  int32_t LineAt(int32_t index) override;
+
+ private:
+  // Drops the native gadget: out of GadgetMap first, then its reference.
+  void ReleaseNative();
+};
+
+// Orders GadgetMap's keys by their Compare.
+struct TIntWrapperLess {
+  bool operator()(const Ref<TIntWrapper>& a, const Ref<TIntWrapper>& b) const { return a->Compare(b.get()) < 0; }
+};
+
+// One entry per live native gadget. The map does not keep its gadgets alive: a gadget leaves it
+// when it is freed or destroyed.
+extern std::map<Ref<TIntWrapper>, TWin32Gadget*, TIntWrapperLess> GadgetMap;
+// The desktop's gadget (class 0), the group of every gadget created without one.
+extern Ref<TWin32Gadget> DesktopGadget;
+// Native menu tag (decimal text) -> the user's menu tag (decimal text), and -> the item's gadget.
+extern std::map<std::u16string, std::u16string> MenuTagMap;
+extern std::map<std::u16string, TWin32Gadget*> MenuGadgetMap;
+// The native tag the next menu item gets.
+extern int32_t NextMenuTag;
+
+class TWin32GUIDriver : public TGuiDriver {
+ public:
+  // Starts the native layer (once per process), then makes the desktop gadget.
+  TWin32GUIDriver();
+
+  // A copy of an event `message`, with `target` as its source, posted as a gadget event.
+  Ref<TObject> SendMessage(const Ref<TObject>& message, const Ref<TObject>& target);
+  Ref<TGuiFont> LoadFont(const std::u16string& name, int32_t size, int32_t style) override;
+  Ref<TGadget> CreateGadget(int32_t cls, const std::u16string& text, int32_t x, int32_t y, int32_t w, int32_t h,
+                            Ref<TGadget> group, int32_t style) override;
+  Ref<TGadget> ActiveGadget() override;
+  int32_t RequestColor(int32_t r, int32_t g, int32_t b) override;
+  Ref<TGuiFont> RequestFont(Ref<TGuiFont> font) override;
+  void SetPointer(int32_t shape) override;
+  Ref<TIconStrip> LoadIconStrip(Ref<TObject> source) override;
+
+  // The gadget of a native gadget; Null for none or an unknown one.
+  static Ref<TWin32Gadget> GadgetFromHandle(const VellGadget* native);
+  // A gadget font describing the native font; the font record keeps the native font alive.
+  Ref<TGuiFont> CreateFont(VellFont* native);
+  int32_t SetGroup(const Ref<TGadget>& gadget, const Ref<TGadget>& group);
+  // Prepares an icon image with alpha for a mask colour of white (see the definition).
+  static int32_t ProcessIconPix(const Ref<TPixmap>& pixmap);
+};
+
+// The pointer shape table of SetPointer: the system cursor id of a shape (15 and above: 0's).
+int32_t PointerCursorId(int32_t shape);
+
+// Starts the Win32 gadget driver: OLE and the common controls, the driver as the toolkit's
+// active driver, and the exit handlers that release them.
+void Win32GuiModuleStart();

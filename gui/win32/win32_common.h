@@ -1,0 +1,58 @@
+// Operations shared by the Win32 kinds, and the base of every kind that owns one main HWND.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "gui/win32/vell.h"
+#include "gui/win32/win32_hwnd.h"
+
+// The HWND of a group's client area that children are created in (none for no group).
+HWND ClientHwndOf(VellGroup* group);
+// Creates a hidden child of the group's client area (or a top-level window for no group).
+HWND CreateNativeWindow(DWORD exStyle, const char* cls, const char* text, DWORD style, VellGroup* group,
+                        HMENU menuOrId = nullptr);
+// SetWindowTextA with the text narrowed and cut to MaxWindowText characters.
+void SetNativeText(HWND hwnd, const std::u16string& text);
+void SetNativeFont(HWND hwnd, VellFont* font);
+int32_t ActivateNative(HWND hwnd, int32_t command);
+// The window's rectangle in its parent's client coordinates (the screen for top-level windows).
+RECT WindowRectInParent(HWND hwnd);
+
+// A kind whose element is one main HWND (`self`); the common operations act on it.
+template <class Base>
+class Win32Simple : public Base, public Win32WndProc {
+ public:
+  Win32Simple(VellGroup* group, int32_t style) : Base(group, style) {}
+
+  intptr_t Query(int32_t kind) override {
+    return kind == 1 || kind == 2 ? reinterpret_cast<intptr_t>(self.hwnd) : 0;
+  }
+  void SetFont(VellFont* f) override {
+    Base::SetFont(f);
+    SetNativeFont(self.hwnd, f);
+  }
+  void SetText(const std::u16string& t) override {
+    Base::SetText(t);
+    SetNativeText(self.hwnd, t);
+  }
+  void SetShape(int32_t x, int32_t y, int32_t w, int32_t h) override {
+    MoveWindow(self.hwnd, x, y, w, h, TRUE);
+    Base::SetShape(x, y, w, h);
+  }
+  void SetShow(int32_t flag) override {
+    ShowWindow(self.hwnd, flag ? SW_SHOW : SW_HIDE);
+    this->visible = flag ? 1 : 0;
+  }
+  void SetEnabled(int32_t flag) override {
+    EnableWindow(self.hwnd, flag ? TRUE : FALSE);
+    this->enabled = flag ? 1 : 0;
+  }
+  int32_t Activate(int32_t command) override { return ActivateNative(self.hwnd, command); }
+  LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) override {
+    return CallWindowProcA(previous, hwnd, msg, wp, lp);
+  }
+
+  Win32Gadget self;
+};

@@ -1,0 +1,26 @@
+// The native factory of the Win32 gadget kinds and the start of the native layer.
+#pragma once
+
+#include "gui/win32/vell.h"
+#include "gui/win32/win32_font.h"
+
+class Win32GuiDriver : public VellGuiDriver {
+ public:
+  // Initialises OLE and the common controls, loads the rich edit library and builds DefaultFont.
+  Win32GuiDriver();
+  VellLabel* NewLabel(VellGroup* group, int32_t style) override;
+  VellButton* NewButton(VellGroup* group, int32_t style) override;
+  VellTextArea* NewTextArea(VellGroup* group, int32_t style) override;
+  VellWindow* NewWindow(VellGroup* group, int32_t style) override;
+  VellPanel* NewPanel(VellGroup* group, int32_t style) override;
+  VellDesktop* NewDesktop() override;
+  Win32Font* FontFromHandle(HFONT h);
+};
+
+// The current native driver and the native desktop; both made by StartNativeLayer.
+extern Win32GuiDriver* NativeGuiDriver;
+extern VellDesktop* NativeDesktop;
+
+// Starts the font driver, then the GUI driver, once per process; an exit handler gives back OLE
+// and the screen device context.
+void StartNativeLayer();
