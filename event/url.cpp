@@ -1,0 +1,47 @@
+// URL normalisation for OpenURL and the file-system resolver behind it.
+#include "event/url.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "runtime/text.h"
+
+namespace {
+
+char16_t LowerAscii(char16_t c) {
+  return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
+bool StartsWithScheme(const std::u16string& url, std::u16string_view scheme) {
+  if (url.size() < scheme.size()) return false;
+  for (std::size_t i = 0; i < scheme.size(); ++i) {
+    if (LowerAscii(url[i]) != scheme[i]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::u16string NormaliseURL(const std::u16string& url, const TPathResolver& resolve) {
+  // Secure web addresses count as web addresses too; read as a file name they would come out as
+  // "http:https://...".
+  if (StartsWithScheme(url, u"http:") || StartsWithScheme(url, u"https:") ||
+      StartsWithScheme(url, u"file:")) {
+    return url;
+  }
+  const std::size_t hash = url.find(u'#');
+  const std::u16string part = url.substr(0, hash);
+  const std::u16string anchor = hash == std::u16string::npos ? std::u16string() : url.substr(hash);
+  if (std::optional<std::u16string> path = resolve(part)) return u"file:" + *path + anchor;
+  return u"http:" + part + anchor;
+}
+
+std::optional<std::u16string> ExistingAbsolutePath(const std::u16string& path) {
+  if (path.empty()) return std::nullopt;
+  std::error_code ec;
+  std::filesystem::path absolute = std::filesystem::absolute(std::filesystem::path(Narrow(path)), ec);
+  if (ec) return std::nullopt;
+  absolute = absolute.lexically_normal();
+  if (!std::filesystem::exists(absolute, ec) || ec) return std::nullopt;
+  return Widen(absolute.string());
+}
