@@ -1,6 +1,8 @@
 // Event records: creation, emission, text form and private ids.
 #include "event/event.h"
 
+#include <vector>
+
 #include "event/hook.h"
 #include "runtime/text.h"
 
@@ -52,6 +54,25 @@ constexpr NamedId eventNames[] = {
 // Counted in unsigned arithmetic so that running past the top stays defined.
 uint32_t lastUserId = 0x80000000u;
 
+// Freed events of the plain class are kept for reuse, up to a bound, so that a steady flow of
+// events does not touch the general heap. Builds with the address checker skip the reuse so that
+// it sees every event's lifetime.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr std::size_t keptEventsMax = 0;
+#else
+constexpr std::size_t keptEventsMax = 1024;
+#endif
+
+// Never destroyed: events held by globals may be released after every static has gone.
+std::vector<void*>& KeptEvents() {
+  static auto* kept = [] {
+    auto* v = new std::vector<void*>();
+    v->reserve(keptEventsMax);
+    return v;
+  }();
+  return *kept;
+}
+
 bool IsPrivateId(int32_t id) { return (static_cast<uint32_t>(id) & 0x80000000u) != 0; }
 
 }  // namespace
@@ -81,6 +102,24 @@ std::u16string TEvent::ToString() const {
   return s;
 }
 
+void* TEvent::operator new(std::size_t size) {
+  auto& kept = KeptEvents();
+  if (size == sizeof(TEvent) && !kept.empty()) {
+    void* p = kept.back();
+    kept.pop_back();
+    return p;
+  }
+  return ::operator new(size);
+}
+
+void TEvent::operator delete(void* p, std::size_t size) noexcept {
+  auto& kept = KeptEvents();
+  if (size == sizeof(TEvent) && kept.size() < keptEventsMax)
+    kept.push_back(p);
+  else
+    ::operator delete(p);
+}
+
 int32_t TEvent::Emit() {
   CallHooks(EventHookId, Ref<TObject>(this));
   return 0;
@@ -88,15 +127,7 @@ int32_t TEvent::Emit() {
 
 Ref<TEvent> TEvent::Create(int32_t id, Ref<TObject> source, int32_t data, int32_t mods, int32_t x, int32_t y,
                            Ref<TObject> extra) {
-  Ref<TEvent> e = New<TEvent>();
-  e->id = id;
-  e->source = std::move(source);
-  e->data = data;
-  e->mods = mods;
-  e->x = x;
-  e->y = y;
-  e->extra = std::move(extra);
-  return e;
+  return New<TEvent>(id, std::move(source), data, mods, x, y, std::move(extra));
 }
 
 int32_t TEvent::AllocUserId() { return static_cast<int32_t>(++lastUserId); }

@@ -1,6 +1,7 @@
 // The event record, the table of event ids with their names, and private event ids.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -70,8 +71,17 @@ class TEvent : public TObject {
   // "<name>: data=<d>, mods=<m>, x=<x>, y=<y>, extra="<text>"", with the extra shown only when it
   // is a text object.
   std::u16string ToString() const override;
+
+  TEvent() = default;
+  TEvent(int32_t id, Ref<TObject> source, int32_t data, int32_t mods, int32_t x, int32_t y,
+         Ref<TObject> extra)
+      : id(id), source(std::move(source)), data(data), mods(mods), x(x), y(y), extra(std::move(extra)) {}
   // Runs the event through the hooks of EventHookId; the chain's result is dropped. Returns 0.
   int32_t Emit();
+
+  // Events come and go at the rate of input; freed ones are kept for the next (event.cpp).
+  static void* operator new(std::size_t size);
+  static void operator delete(void* p, std::size_t size) noexcept;
 
   static Ref<TEvent> Create(int32_t id, Ref<TObject> source, int32_t data, int32_t mods, int32_t x, int32_t y,
                             Ref<TObject> extra);

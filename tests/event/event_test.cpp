@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 #include "runtime/text.h"
 
@@ -31,6 +32,40 @@ TEST(Event, MakeEventBuildsTheSameEventAsCreate) {
   Ref<TEvent> e = MakeEvent(KeyDown, source, 0x41, ModShift, -1, -2, nullptr);
   EXPECT_EQ(Text(e), "KeyDown: data=65, mods=1, x=-1, y=-2, extra=\"\"");
   EXPECT_EQ(e->source, source);
+}
+
+// Freed events are kept for reuse; whatever the last one held must not show through.
+TEST(Event, NewEventStartsCleanAfterOthersWereFreed) {
+  for (int round = 0; round < 3; ++round) {
+    std::vector<Ref<TEvent>> burst;
+    for (int i = 0; i < 50; ++i)
+      burst.push_back(MakeEvent(KeyDown, New<TObject>(), i + 1, 1, 2, 3, MakeText(u"x")));
+    burst.clear();
+    for (int i = 0; i < 50; ++i) {
+      Ref<TEvent> e = New<TEvent>();
+      ASSERT_EQ(e->id | e->data | e->mods | e->x | e->y, 0);
+      ASSERT_EQ(e->source, nullptr);
+      ASSERT_EQ(e->extra, nullptr);
+      burst.push_back(e);
+    }
+  }
+}
+
+struct Stamped : TEvent {
+  char stamp[100] = {};
+};
+
+TEST(Event, DerivedEventsOfOtherSizesLiveAndDieNormally) {
+  std::vector<Ref<TEvent>> mixed;
+  for (int i = 0; i < 20; ++i) {
+    mixed.push_back(New<Stamped>());
+    mixed.push_back(New<TEvent>());
+  }
+  for (auto& e : mixed)
+    if (auto s = Cast<Stamped>(e)) s->stamp[99] = 1;
+  mixed.clear();
+  Ref<Stamped> s = New<Stamped>();
+  EXPECT_EQ(s->stamp[99], 0);
 }
 
 TEST(EventText, NewEventIsAnUnknownIdZero) {
