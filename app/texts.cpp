@@ -15,7 +15,7 @@ std::u16string AlertWindowTitle() { return u"Quorvex Varnoc V1.0   - " + MakerHo
 
 std::u16string MakerUrl() { return u"http://" + MakerHost + u"/"; }
 
-std::u16string MakerNotice() { return u"Made by the Varnoc team. Free to use and to pass on."; }
+std::u16string MakerNotice() { return u"Freeware by Quorvex, without warranty."; }
 
 std::u16string TaskLine(int32_t n, const std::u16string& name) {
   return u"Task N. " + IntText(n) + u"    " + name + u"\r";

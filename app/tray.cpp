@@ -1,20 +1,28 @@
-// Filling the tip buffer of the notification-icon record.
+// Adding the notification-area icon for a window and removing it again.
 #include "app/tray.h"
-
-#include <algorithm>
-#include <cstring>
-
+#include "gui/toolkit.h"
 #include "runtime/text.h"
 
-std::unique_ptr<TNotifyIconData> CurrentTrayRecord;
-
-template <class Handle>
-void SetTrayTip(TNotifyIconLayout<Handle>& record, const std::u16string& text) {
-  std::memset(record.Tip, 0, sizeof record.Tip);
-  if (text.empty()) return;
-  std::string bytes = NarrowCut(text, sizeof record.Tip - 1);
-  std::memcpy(record.Tip, bytes.data(), std::min(bytes.size(), sizeof record.Tip - 1));
+intptr_t LoadTrayIcon(const std::u16string& fileName, int32_t width, int32_t height, int32_t flags) {
+  std::string name = Narrow(fileName);
+  return LoadIconImage(name.c_str(), width, height, flags | 0x10 /* load from file */);
 }
 
-template void SetTrayTip(TNotifyIconData32&, const std::u16string&);
-template void SetTrayTip(TNotifyIconData64&, const std::u16string&);
+void AddTrayIcon(const Ref<TGadget>& window, const std::u16string& tip, const std::u16string& iconFile) {
+  CurrentTrayRecord = std::make_unique<TNotifyIconData>();
+  TNotifyIconData& record = *CurrentTrayRecord;
+  record.Size = sizeof record;
+  record.HWND = QueryGadgetHandle(window, QueryKind::NativeHandle);
+  record.id = 0;
+  record.CallbackMessage = TrayIconMessage;
+  record.Icon = LoadTrayIcon(iconFile, 16, 16, 0x8000 /* shared */);
+  record.Flags = TrayIconFlags;
+  SetTrayTip(record, tip);
+  ShellNotifyIcon(0 /* add */, &record.Size);
+}
+
+void RemoveTrayIcon() {
+  // The shell ignores the removal of an icon it no longer shows; before any icon there is no
+  // record to describe one.
+  if (CurrentTrayRecord) ShellNotifyIcon(2 /* delete */, &CurrentTrayRecord->Size);
+}

@@ -62,3 +62,8 @@ void AddTrayIcon(const Ref<TGadget>& window, const std::u16string& tip, const st
 void RemoveTrayIcon();
 // An icon handle loaded from a file (load-from-file is added to the flags), 0 on failure.
 intptr_t LoadTrayIcon(const std::u16string& fileName, int32_t width, int32_t height, int32_t flags);
+
+// The platform's calls, kept out of this header: the shell's notification-icon call (message 0
+// adds, 2 deletes) with the record's address, and the icon loader with an 8-bit file name.
+void ShellNotifyIcon(int32_t message, void* record);
+intptr_t LoadIconImage(const char* fileName, int32_t width, int32_t height, int32_t flags);
