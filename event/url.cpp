@@ -42,6 +42,8 @@ std::optional<std::u16string> ExistingAbsolutePath(const std::u16string& path) {
   std::filesystem::path absolute = std::filesystem::absolute(std::filesystem::path(Narrow(path)), ec);
   if (ec) return std::nullopt;
   absolute = absolute.lexically_normal();
+  // "dir/.." normalises to "dir/"; folders are named without the trailing separator, roots keep it.
+  if (!absolute.has_filename() && absolute != absolute.root_path()) absolute = absolute.parent_path();
   if (!std::filesystem::exists(absolute, ec) || ec) return std::nullopt;
   return Widen(absolute.string());
 }
