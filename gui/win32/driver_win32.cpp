@@ -1,7 +1,7 @@
 // The Win32 gadget driver: gadget creation per class, fonts, colour and font choosers, pointer
 // shapes and icon preparation.
-#include <windows.h>
 #include <commdlg.h>
+#include <windows.h>
 
 #include <cstring>
 
@@ -86,8 +86,8 @@ Ref<TGuiFont> TWin32GUIDriver::CreateFont(VellFont* native) {
   return font;
 }
 
-Ref<TGadget> TWin32GUIDriver::CreateGadget(int32_t cls, const std::u16string& text, int32_t x, int32_t y, int32_t w,
-                                           int32_t h, Ref<TGadget> group, int32_t style) {
+Ref<TGadget> TWin32GUIDriver::CreateGadget(int32_t cls, const std::u16string& text, int32_t x, int32_t y,
+                                           int32_t w, int32_t h, Ref<TGadget> group, int32_t style) {
   if (cls == GadgetClass::Desktop) return DesktopGadget;
   if (cls == GadgetClass::Node) RuntimeError(u"chunks");
   if (!group) group = DesktopGadget;

@@ -85,7 +85,8 @@ class TWin32Gadget : public TGadget {
   void SetTabs(int32_t width) override;
   int32_t GetCursorPos(int32_t units) override;
   int32_t GetSelectionLength(int32_t units) override;
-  void SetStyle(int32_t r, int32_t g, int32_t b, int32_t flags, int32_t pos, int32_t length, int32_t units) override;
+  void SetStyle(int32_t r, int32_t g, int32_t b, int32_t flags, int32_t pos, int32_t length,
+                int32_t units) override;
   void SetSelection(int32_t pos, int32_t length, int32_t units) override;
   int32_t CharAt(int32_t line) override;
   int32_t LineAt(int32_t index) override;
@@ -97,7 +98,9 @@ class TWin32Gadget : public TGadget {
 
 // Orders GadgetMap's keys by their Compare.
 struct TIntWrapperLess {
-  bool operator()(const Ref<TIntWrapper>& a, const Ref<TIntWrapper>& b) const { return a->Compare(b.get()) < 0; }
+  bool operator()(const Ref<TIntWrapper>& a, const Ref<TIntWrapper>& b) const {
+    return a->Compare(b.get()) < 0;
+  }
 };
 
 // One entry per live native gadget. The map does not keep its gadgets alive: a gadget leaves it
@@ -119,8 +122,8 @@ class TWin32GUIDriver : public TGuiDriver {
   // A copy of an event `message`, with `target` as its source, posted as a gadget event.
   Ref<TObject> SendMessage(const Ref<TObject>& message, const Ref<TObject>& target);
   Ref<TGuiFont> LoadFont(const std::u16string& name, int32_t size, int32_t style) override;
-  Ref<TGadget> CreateGadget(int32_t cls, const std::u16string& text, int32_t x, int32_t y, int32_t w, int32_t h,
-                            Ref<TGadget> group, int32_t style) override;
+  Ref<TGadget> CreateGadget(int32_t cls, const std::u16string& text, int32_t x, int32_t y, int32_t w,
+                            int32_t h, Ref<TGadget> group, int32_t style) override;
   Ref<TGadget> ActiveGadget() override;
   int32_t RequestColor(int32_t r, int32_t g, int32_t b) override;
   Ref<TGuiFont> RequestFont(Ref<TGuiFont> font) override;

@@ -36,7 +36,8 @@ int32_t PostNativeGuiEvent(int32_t id, VellGadget* native, int32_t data, int32_t
     extra = nullptr;
   }
   if (gadget && gadget->cls == GadgetClass::TreeView) {
-    extra = Ref<TObject>(TWin32GUIDriver::GadgetFromHandle(reinterpret_cast<VellGadget*>(static_cast<intptr_t>(data))));
+    extra = Ref<TObject>(
+        TWin32GUIDriver::GadgetFromHandle(reinterpret_cast<VellGadget*>(static_cast<intptr_t>(data))));
   } else if (gadget && IsItemClass(gadget->cls) && data > -1 && data < gadget->ItemCount()) {
     extra = gadget->ItemExtra(data);
     if (gadget->ItemFlags(data) & ItemFlag::ToggleIcon) gadget->SelectItem(data, 2);

@@ -60,8 +60,8 @@ void VellGadget::Emit(int32_t id, int32_t data, int32_t mods, int32_t ex, int32_
   PostNativeGuiEvent(id, this, data, mods, ex, ey, std::move(extra));
 }
 
-void VellLayoutAxis(int32_t modeStart, int32_t modeEnd, int32_t lockPos, int32_t lockExtent, int32_t lockClient,
-                    int32_t client, int32_t& pos, int32_t& extent) {
+void VellLayoutAxis(int32_t modeStart, int32_t modeEnd, int32_t lockPos, int32_t lockExtent,
+                    int32_t lockClient, int32_t client, int32_t& pos, int32_t& extent) {
   // 64-bit intermediates keep large windows from overflowing before the division.
   using W = int64_t;
   int32_t p0 = pos, p1 = pos + extent;

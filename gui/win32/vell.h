@@ -196,8 +196,8 @@ class VellFontDriver {
 
 // Computes a layout edge pair along one axis (start, extent) from the lock values and the new
 // client extent; shared by every native gadget and worth testing on its own.
-void VellLayoutAxis(int32_t modeStart, int32_t modeEnd, int32_t lockPos, int32_t lockExtent, int32_t lockClient,
-                    int32_t client, int32_t& pos, int32_t& extent);
+void VellLayoutAxis(int32_t modeStart, int32_t modeEnd, int32_t lockPos, int32_t lockExtent,
+                    int32_t lockClient, int32_t client, int32_t& pos, int32_t& extent);
 
 // The managed layer's entry for events of native gadgets (maps `native` to its gadget and posts).
 int32_t PostNativeGuiEvent(int32_t id, VellGadget* native, int32_t data, int32_t mods, int32_t x, int32_t y,

@@ -33,7 +33,9 @@ Win32Button::Win32Button(VellGroup* g, int32_t s) : Win32Simple<VellButton>(g, s
   AttachHwnd(self, h, this, this);
 }
 
-void Win32Button::SetSelected(int32_t flag) { SendMessageA(self.hwnd, BM_SETCHECK, flag ? BST_CHECKED : BST_UNCHECKED, 0); }
+void Win32Button::SetSelected(int32_t flag) {
+  SendMessageA(self.hwnd, BM_SETCHECK, flag ? BST_CHECKED : BST_UNCHECKED, 0);
+}
 
 int32_t Win32Button::Checked() { return SendMessageA(self.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0; }
 

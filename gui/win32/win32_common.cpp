@@ -1,8 +1,8 @@
 // Window creation, text, font, focus and geometry helpers shared by the Win32 kinds.
 #include "gui/win32/win32_common.h"
 
-#include "runtime/text.h"
 #include "gui/win32/win32_font.h"
+#include "runtime/text.h"
 
 HWND ClientHwndOf(VellGroup* group) {
   // Top-level windows have no parent; the desktop's own handle would make them its children.

@@ -39,11 +39,15 @@ Win32GuiDriver::Win32GuiDriver() {
 Win32Font* Win32GuiDriver::FontFromHandle(HFONT h) { return NativeFontDriver->FontFromHandle(h, false); }
 
 VellLabel* Win32GuiDriver::NewLabel(VellGroup* g, int32_t s) { return WithDefaultFont(new Win32Label(g, s)); }
-VellButton* Win32GuiDriver::NewButton(VellGroup* g, int32_t s) { return WithDefaultFont(new Win32Button(g, s)); }
+VellButton* Win32GuiDriver::NewButton(VellGroup* g, int32_t s) {
+  return WithDefaultFont(new Win32Button(g, s));
+}
 VellTextArea* Win32GuiDriver::NewTextArea(VellGroup* g, int32_t s) {
   return WithDefaultFont(new Win32TextArea(g, s));
 }
-VellWindow* Win32GuiDriver::NewWindow(VellGroup* g, int32_t s) { return WithDefaultFont(new Win32Window(g, s)); }
+VellWindow* Win32GuiDriver::NewWindow(VellGroup* g, int32_t s) {
+  return WithDefaultFont(new Win32Window(g, s));
+}
 VellPanel* Win32GuiDriver::NewPanel(VellGroup* g, int32_t s) { return WithDefaultFont(new Win32Panel(g, s)); }
 VellDesktop* Win32GuiDriver::NewDesktop() { return new Win32Desktop(); }
 

@@ -260,8 +260,8 @@ void Win32TextArea::SetStyle(int32_t r, int32_t g, int32_t b, int32_t flags, int
   cf.cbSize = sizeof cf;
   cf.dwMask = CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT;
   cf.crTextColor = Rgb(r, g, b);
-  cf.dwEffects = ((flags & 1) ? CFE_BOLD : 0) | ((flags & 2) ? CFE_ITALIC : 0) | ((flags & 4) ? CFE_UNDERLINE : 0) |
-                 ((flags & 8) ? CFE_STRIKEOUT : 0);
+  cf.dwEffects = ((flags & 1) ? CFE_BOLD : 0) | ((flags & 2) ? CFE_ITALIC : 0) |
+                 ((flags & 4) ? CFE_UNDERLINE : 0) | ((flags & 8) ? CFE_STRIKEOUT : 0);
   SelectForEdit(pos, length);
   SendMessageA(self.hwnd, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
   UnlockText();
@@ -414,7 +414,8 @@ LRESULT Win32TextArea::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
           }
           return 0;
         case WM_RBUTTONUP:
-          Emit(GadgetMenu, 0, 0, static_cast<short>(LOWORD(mf->lParam)), static_cast<short>(HIWORD(mf->lParam)));
+          Emit(GadgetMenu, 0, 0, static_cast<short>(LOWORD(mf->lParam)),
+               static_cast<short>(HIWORD(mf->lParam)));
           return 0;
       }
       return 0;

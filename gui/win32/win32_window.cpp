@@ -23,6 +23,17 @@ DWORD WindowStyleBits(int32_t style) {
   return s;
 }
 
+// Stops the walk at the first descendant that is a tab stop.
+BOOL CALLBACK FirstTabStop(HWND h, LPARAM lp) {
+  WINDOWINFO wi{};
+  wi.cbSize = sizeof wi;
+  if (GetWindowInfo(h, &wi) && (wi.dwStyle & WS_TABSTOP)) {
+    *reinterpret_cast<HWND*>(lp) = h;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 Win32Window::Win32Window(VellGroup* g, int32_t s) : VellWindow(g, s) {
@@ -38,8 +49,9 @@ Win32Window::Win32Window(VellGroup* g, int32_t s) : VellWindow(g, s) {
   if (s & 8) {
     statusbar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, h, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
-    HWND c = CreateWindowExA(0, RegisterWindowClass(), "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                             0, 0, 0, 0, h, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND c = CreateWindowExA(0, RegisterWindowClass(), "",
+                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0, 0, h,
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
     AttachHwnd(client, c, this, this);
   }
   if (s & 0x80) DragAcceptFiles(h, TRUE);
@@ -85,7 +97,8 @@ RECT Win32Window::CurrentShape() const {
   GetClientRect(outer.hwnd, &c);
   POINT o{0, 0};
   ClientToScreen(outer.hwnd, &o);
-  if (GetWindowLongPtrA(outer.hwnd, GWL_STYLE) & WS_CHILD) MapWindowPoints(nullptr, GetParent(outer.hwnd), &o, 1);
+  if (GetWindowLongPtrA(outer.hwnd, GWL_STYLE) & WS_CHILD)
+    MapWindowPoints(nullptr, GetParent(outer.hwnd), &o, 1);
   return RECT{o.x, o.y, o.x + c.right, o.y + c.bottom - StatusHeight()};
 }
 
@@ -137,18 +150,7 @@ int32_t Win32Window::Activate(int32_t command) {
 
 void Win32Window::FocusFirstChild() {
   HWND found = nullptr;
-  EnumChildWindows(
-      outer.hwnd,
-      [](HWND h, LPARAM lp) -> BOOL {
-        WINDOWINFO wi{};
-        wi.cbSize = sizeof wi;
-        if (GetWindowInfo(h, &wi) && (wi.dwStyle & WS_TABSTOP)) {
-          *reinterpret_cast<HWND*>(lp) = h;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumChildWindows(outer.hwnd, FirstTabStop, reinterpret_cast<LPARAM>(&found));
   SetFocus(found ? found : outer.hwnd);
 }
 
@@ -162,7 +164,8 @@ void Win32Window::SetMinimumSize(int32_t w, int32_t h) {
 }
 
 void Win32Window::SetStatusText(const std::u16string& t) {
-  if (statusbar) SendMessageA(statusbar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(NarrowCut(t, MaxWindowText).c_str()));
+  if (statusbar)
+    SendMessageA(statusbar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(NarrowCut(t, MaxWindowText).c_str()));
 }
 
 void Win32Window::Minimize() { ShowWindow(outer.hwnd, SW_MINIMIZE); }
