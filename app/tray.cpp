@@ -1,5 +1,6 @@
 // Adding the notification-area icon for a window and removing it again.
 #include "app/tray.h"
+
 #include "gui/toolkit.h"
 #include "runtime/text.h"
 

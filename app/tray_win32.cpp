@@ -1,0 +1,20 @@
+// The shell's notification-icon call and the icon loader.
+#include <shellapi.h>
+#include <windows.h>
+
+#include "app/tray.h"
+
+// The program's record must be what the shell reads as its first record version on this target.
+static_assert(sizeof(TNotifyIconData) == NOTIFYICONDATAA_V1_SIZE);
+static_assert(offsetof(TNotifyIconData, Tip) == offsetof(NOTIFYICONDATAA, szTip));
+static_assert(offsetof(TNotifyIconData, Icon) == offsetof(NOTIFYICONDATAA, hIcon));
+static_assert(offsetof(TNotifyIconData, CallbackMessage) == offsetof(NOTIFYICONDATAA, uCallbackMessage));
+
+void ShellNotifyIcon(int32_t message, void* record) {
+  Shell_NotifyIconA(static_cast<DWORD>(message), static_cast<NOTIFYICONDATAA*>(record));
+}
+
+intptr_t LoadIconImage(const char* fileName, int32_t width, int32_t height, int32_t flags) {
+  return reinterpret_cast<intptr_t>(
+      LoadImageA(nullptr, fileName, IMAGE_ICON, width, height, static_cast<UINT>(flags)));
+}

@@ -1,0 +1,50 @@
+// Watch mode: scans of the process list until a new task is last, then the interception alert.
+#include "app/program.h"
+#include "app/texts.h"
+#include "app/tray.h"
+#include "event/event.h"
+#include "event/queue.h"
+#include "event/system.h"
+#include "gui/toolkit.h"
+
+std::u16string lastName;
+
+namespace {
+Ref<TGadget> alertWindow;
+Ref<TGadget> alertLabel;
+Ref<TGadget> alertExit;
+
+// One scan: a fresh snapshot whose last entry's name is left in lastName. A snapshot that
+// delivers no entry leaves lastName as it was.
+void ScanOnce() {
+  WalkProcessSnapshot(*currentEntry, [](const PROCESSENTRY32& entry) { lastName = ReadExeName(entry); });
+}
+}  // namespace
+
+void WatchForNewTask() {
+  WindowToMinimized(mainWindow);
+  currentEntry = std::make_unique<PROCESSENTRY32>();
+  // Each snapshot is closed before the pause, so a long watch holds no more than a short one.
+  do {
+    ScanOnce();
+    PauseMillis(100);
+  } while (IsOwnExeName(lastName));
+  ShowAlert();
+}
+
+void ShowAlert() {
+  DestroyGadget(mainWindow);
+  RemoveTrayIcon();
+  std::u16string date = CurrentDateText();
+  std::u16string time = CurrentTimeText();
+  lineText = AlertText(time, date, lastName);
+  alertWindow = MakeWindow(AlertWindowTitle(), 50, 100, 640, 125, nullptr, 1);
+  alertLabel = MakeLabel(lineText, 15, 20, 600, 16, alertWindow, 18);
+  alertExit = MakeButton(u"Exit", 272, 55, 80, 23, alertWindow, 4);
+  for (;;) {
+    WaitNextEvent();
+    int32_t id = ActiveEventId();
+    if (id == WindowClose) QuitProgram();
+    if (id == GadgetAction && ActiveEventSource().get() == alertExit.get()) QuitProgram();
+  }
+}
