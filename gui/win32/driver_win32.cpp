@@ -1,7 +1,8 @@
 // The Win32 gadget driver: gadget creation per class, fonts, colour and font choosers, pointer
 // shapes and icon preparation.
-#include <commdlg.h>
 #include <windows.h>
+// The dialogs' declarations need the base platform header first.
+#include <commdlg.h>
 
 #include <cstring>
 
