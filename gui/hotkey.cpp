@@ -26,13 +26,15 @@ Ref<THotKey> RegisterHotKeyEvent(int32_t key, int32_t mods, Ref<TEvent> event, i
 }
 
 void UnregisterHotKey(const Ref<THotKey>& hotkey) {
-  if (!hotkey) return;
+  // A copy: the argument may be the very link that unlinking overwrites (THotKey::first), and
+  // it keeps the entry alive while it is taken out.
+  const Ref<THotKey> entry = hotkey;
+  if (!entry) return;
   Ref<THotKey>* link = &THotKey::first;
-  while (*link && link->get() != hotkey.get()) link = &(*link)->succ;
+  while (*link && link->get() != entry.get()) link = &(*link)->succ;
   if (!*link) return;
-  // `hotkey` keeps the entry alive while it is unlinked.
-  *link = hotkey->succ;
-  hotkey->succ = nullptr;
+  *link = entry->succ;
+  entry->succ = nullptr;
 }
 
 Ref<TEvent> LookupHotKeyEvent(int32_t key, int32_t mods, intptr_t owner) {

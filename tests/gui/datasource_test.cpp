@@ -1,0 +1,145 @@
+// Data sources: keys from lists and arrays, and the greedy edit that follows changed keys.
+#include "tests/gui/recording_driver.h"
+
+namespace {
+
+class DataSource : public RecordingDriverTest {
+ protected:
+  void SetUp() override {
+    RecordingDriverTest::SetUp();
+    list = MakeRecordingGadget();
+  }
+
+  Ref<TStringArray> Keys(std::vector<std::u16string> keys) { return New<TStringArray>(std::move(keys)); }
+
+  std::u16string Texts() {
+    std::u16string s;
+    for (int32_t i = 0; i < list->ItemCount(); ++i) s += list->ItemText(i) + u" ";
+    return s;
+  }
+
+  Ref<TRecordingGadget> list;
+};
+
+TEST_F(DataSource, SettingASourceFillsTheItemsFromItsKeys) {
+  auto source = Keys({u"k1", u"k2"});
+  list->SetDataSource(source);
+  EXPECT_EQ(Texts(), u"k1 k2 ");
+  EXPECT_EQ(list->datakeys, (std::vector<std::u16string>{u"k1", u"k2"}));
+  EXPECT_EQ(CallLog(), (std::vector<std::string>{"ClearListItems()", "InsertListItem(0,k1,,0,Object)",
+                                                 "InsertListItem(1,k2,,0,Object)"}));
+  // An item made from a key carries the source itself as its extra.
+  EXPECT_EQ(list->ItemExtra(1), Ref<TObject>(source));
+  EXPECT_EQ(list->ItemIcon(0), 0);
+  EXPECT_EQ(list->ItemFlags(0), 0);
+}
+
+TEST_F(DataSource, DroppingOneKeyRemovesOneItemAndInsertsNone) {
+  auto source = Keys({u"k1", u"k2", u"k3", u"k4"});
+  list->SetDataSource(source);
+  CallLog().clear();
+  source->items = {u"k1", u"k3", u"k4"};
+  EXPECT_EQ(list->SyncDataSource(), 0);
+  EXPECT_EQ(CallLog(), std::vector<std::string>{"RemoveListItem(1)"});
+  EXPECT_EQ(Texts(), u"k1 k3 k4 ");
+}
+
+TEST_F(DataSource, SwappingTwoKeysInsertsAtTheFrontThenRemovesTheLeftover) {
+  auto source = Keys({u"k1", u"k2"});
+  list->SetDataSource(source);
+  CallLog().clear();
+  source->items = {u"k2", u"k1"};
+  list->SyncDataSource();
+  EXPECT_EQ(CallLog(), (std::vector<std::string>{"InsertListItem(0,k2,,0,Object)", "RemoveListItem(2)"}));
+  EXPECT_EQ(Texts(), u"k2 k1 ");
+}
+
+TEST_F(DataSource, ChangedKeysInTheMiddleAreReplacedInPlace) {
+  auto source = Keys({u"a", u"b", u"c", u"d", u"e"});
+  list->SetDataSource(source);
+  CallLog().clear();
+  source->items = {u"a", u"x", u"c", u"d", u"e", u"f"};
+  list->SyncDataSource();
+  EXPECT_EQ(CallLog(), (std::vector<std::string>{"InsertListItem(1,x,,0,Object)", "RemoveListItem(2)",
+                                                 "InsertListItem(5,f,,0,Object)"}));
+  EXPECT_EQ(Texts(), u"a x c d e f ");
+}
+
+TEST_F(DataSource, SameKeysChangeNothing) {
+  auto source = Keys({u"a", u"b"});
+  list->SetDataSource(source);
+  CallLog().clear();
+  list->SyncDataSource();
+  EXPECT_TRUE(CallLog().empty());
+}
+
+TEST_F(DataSource, KeysCompareExactlyIncludingCase) {
+  auto source = Keys({u"a"});
+  list->SetDataSource(source);
+  CallLog().clear();
+  source->items = {u"A"};
+  list->SyncDataSource();
+  EXPECT_EQ(Texts(), u"A ");
+}
+
+TEST_F(DataSource, EmptyListClearsTheItemsAndTellsWhetherThereWereAny) {
+  auto source = New<TList>();
+  source->AddLast(MakeText(u"one"));
+  list->SetDataSource(source);
+  EXPECT_EQ(Texts(), u"one ");
+  source->Clear();
+  EXPECT_EQ(list->SyncDataSource(), 1);
+  EXPECT_EQ(list->ItemCount(), 0);
+  EXPECT_EQ(list->SyncDataSource(), 0);
+}
+
+TEST_F(DataSource, WithoutSourceSynchronisingDoesNothing) {
+  list->InsertItem(0, u"kept", u"", 0, nullptr, 0);
+  EXPECT_EQ(list->SyncDataSource(), 0);
+  EXPECT_EQ(Texts(), u"kept ");
+}
+
+TEST_F(DataSource, SourceOfAnotherTypeCountsAsEmpty) {
+  list->InsertItem(0, u"old", u"", 0, nullptr, 0);
+  list->SetDataSource(MakeText(u"not a list"));
+  EXPECT_EQ(list->ItemCount(), 0);
+}
+
+TEST_F(DataSource, ListElementsGiveTheirTextFormAndNullsGiveNoKey) {
+  auto source = New<TList>();
+  source->AddLast(MakeText(u"a"));
+  source->AddLast(nullptr);
+  source->AddLast(MakeText(u"b"));
+  EXPECT_EQ(TGadget::KeysFromList(*source), (std::vector<std::u16string>{u"a", u"b"}));
+  list->SetDataSource(source);
+  // No blank item stands in for the null element.
+  EXPECT_EQ(Texts(), u"a b ");
+}
+
+TEST_F(DataSource, ObjectArraySkipsNulls) {
+  auto source = New<TObjectArray>(3);
+  source->items[0] = MakeText(u"x");
+  source->items[2] = MakeText(u"y");
+  EXPECT_EQ(TGadget::KeysFromObjectArray(*source), (std::vector<std::u16string>{u"x", u"y"}));
+  list->SetDataSource(source);
+  EXPECT_EQ(Texts(), u"x y ");
+}
+
+TEST_F(DataSource, NewSourceStartsFromNoKeys) {
+  list->SetDataSource(Keys({u"a", u"b"}));
+  CallLog().clear();
+  list->SetDataSource(Keys({u"a", u"b"}));
+  // Cleared, then rebuilt: the old keys do not carry over to another source.
+  EXPECT_EQ(CallLog().size(), 3u);
+  EXPECT_EQ(CallLog()[0], "ClearListItems()");
+}
+
+TEST_F(DataSource, ItemsAddedByHandBehindTheSourceAreRemovedOnSync) {
+  auto source = Keys({u"a"});
+  list->SetDataSource(source);
+  list->InsertItem(1, u"extra", u"", 0, nullptr, 0);
+  list->SyncDataSource();
+  EXPECT_EQ(Texts(), u"a ");
+}
+
+}  // namespace
