@@ -1,0 +1,41 @@
+// Notify, Confirm and Proceed: message boxes over the active window, titled with the application.
+#include "event/win32/focus_keeper.h"
+#include "event/win32/system_win32.h"
+#include "runtime/startup.h"
+#include "runtime/text.h"
+
+namespace {
+
+// Topmost always; the exclamation icon when serious, else the information icon.
+UINT BoxStyle(int32_t serious, UINT buttons) {
+  return MB_TOPMOST | (serious ? MB_ICONEXCLAMATION : MB_ICONINFORMATION) | buttons;
+}
+
+int ShowBox(const std::u16string& text, UINT style) {
+  TFocusKeeper focus;
+  const std::string body = Narrow(text);
+  const std::string title = Narrow(ApplicationTitle);
+  return MessageBoxA(GetActiveWindow(), body.c_str(), title.c_str(), style);
+}
+
+}  // namespace
+
+int32_t TWin32SystemDriver::Notify(const std::u16string& text, int32_t serious) {
+  ShowBox(text, BoxStyle(serious, MB_OK));
+  return 0;
+}
+
+int32_t TWin32SystemDriver::Confirm(const std::u16string& text, int32_t serious) {
+  return ShowBox(text, BoxStyle(serious, MB_OKCANCEL)) == IDOK ? 1 : 0;
+}
+
+int32_t TWin32SystemDriver::Proceed(const std::u16string& text, int32_t serious) {
+  switch (ShowBox(text, BoxStyle(serious, MB_YESNOCANCEL))) {
+    case IDYES:
+      return 1;
+    case IDNO:
+      return 0;
+    default:
+      return -1;
+  }
+}

@@ -1,0 +1,14 @@
+// OpenURL: the shell opens the URL with whatever it is associated with.
+#include <windows.h>
+// After windows.h, which defines its types.
+#include <shellapi.h>
+
+#include "event/win32/system_win32.h"
+#include "runtime/text.h"
+
+int32_t TWin32SystemDriver::OpenURL(const std::u16string& url) {
+  const std::string target = Narrow(url);
+  // Nothing reads a failure of the shell; the answer is 0 either way.
+  ShellExecuteA(nullptr, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
+  return 0;
+}
