@@ -1,6 +1,18 @@
 // Data sources: the keys of a list or array, and the greedy edit that brings the items in line
 // with new keys by few insertions and removals.
+#include <cstring>
+
 #include "gui/gadget.h"
+
+namespace {
+
+// Keys are equal only with the same length and the same characters; testing the length first
+// keeps the search through thousands of old keys cheap.
+bool SameKey(const std::u16string& a, const std::u16string& b) {
+  return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(char16_t)) == 0;
+}
+
+}  // namespace
 
 void TGadget::SetDataSource(Ref<TObject> src) {
   Clear();
@@ -62,17 +74,17 @@ void TGadget::SyncData(const std::vector<std::u16string>& keys) {
     if (j >= m) {
       InsertItemFromKey(p, k);
       ++p;
-    } else if (k == old[j]) {
+    } else if (SameKey(k, old[j])) {
       ++j;
       ++p;
     } else {
       std::size_t s = j + 1;
-      while (s < m && old[s] != k) ++s;
+      while (s < m && !SameKey(old[s], k)) ++s;
       const std::size_t skip = s - j;
       // How many keys from here on line up with the old keys from s on: dropping the old keys
       // j .. s-1 pays off only when more than that many items stay in place.
       std::size_t run = 1;
-      while (i + run < n && s + run < m && keys[i + run] == old[s + run]) ++run;
+      while (i + run < n && s + run < m && SameKey(keys[i + run], old[s + run])) ++run;
       if (run > skip) {
         for (std::size_t r = 0; r < skip; ++r) RemoveItem(p);
         j = s + 1;
