@@ -1,0 +1,74 @@
+// The driver's thread hooks with real keyboard input: hot keys, Enter in edit controls, the
+// pointer shape over gadgets, and the application's activation.
+#include "gui/win32/gadget_win32.h"
+#include "tests/gui_win32/support.h"
+
+class Hooks : public DriverTest {};
+
+TEST_F(Hooks, HotKeyOfAButtonPostsItsActionAndIsSwallowed) {
+  auto win = TestWindow();
+  auto button = MakeButton(u"hot", 10, 10, 60, 20, win, 1);
+  auto keys = MakePanel(10, 40, 100, 100, win, 2, u"");  // reports the keys that reach it
+  BindGadgetHotKey(button, VK_F7, 0);
+  SetFocus(Hwnd(keys));
+  TakeEvents();
+  PressKeys({VK_F7, VK_F8});
+  auto events = TakeEvents();
+  auto actions = Only(events, GadgetAction, button);
+  ASSERT_EQ(actions.size(), 1u);
+  bool sawF7 = false, sawF8 = false;
+  for (const Seen& e : Only(events, KeyDown, keys)) {
+    sawF7 |= e.data == VK_F7;
+    sawF8 |= e.data == VK_F8;
+  }
+  EXPECT_FALSE(sawF7);
+  EXPECT_TRUE(sawF8);
+  // Freed, the button's key no longer fires.
+  DestroyGadget(button);
+  PressKeys({VK_F7});
+  EXPECT_TRUE(Only(TakeEvents(), GadgetAction).empty());
+}
+
+TEST_F(Hooks, EnterInAnEditControlMovesTheFocusToItsParent) {
+  auto win = TestWindow();
+  auto panel = MakePanel(10, 10, 200, 100, win, 0, u"");
+  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 5, 5, 100, 20, Hwnd(panel), nullptr,
+                              nullptr, nullptr);
+  SetFocus(edit);
+  ASSERT_EQ(GetFocus(), edit);
+  PressKeys({VK_RETURN});
+  EXPECT_EQ(GetFocus(), Hwnd(panel));
+  DestroyWindow(edit);
+}
+
+TEST_F(Hooks, ChosenPointerShowsOverClientAreas) {
+  auto win = TestWindow();
+  SetPointer(2);
+  LRESULT r =
+      SendMessageA(Hwnd(win), WM_SETCURSOR, reinterpret_cast<WPARAM>(Hwnd(win)), MAKELPARAM(HTCLIENT, 0));
+  EXPECT_EQ(r, 1);
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, MAKEINTRESOURCEA(0x7F01)));
+  SetPointer(0);
+}
+
+TEST_F(Hooks, ApplicationActivationIsReported) {
+  auto win = TestWindow();
+  TakeEvents();
+  SendMessageA(Hwnd(win), WM_ACTIVATEAPP, FALSE, 0);
+  SendMessageA(Hwnd(win), WM_ACTIVATEAPP, TRUE, 0);
+  auto events = TakeEvents();
+  EXPECT_EQ(Only(events, AppSuspend).size(), 1u);
+  EXPECT_EQ(Only(events, AppResume).size(), 1u);
+}
+
+TEST_F(Hooks, MenuCommandsAboveOneHundredBecomeMenuActions) {
+  auto win = TestWindow();
+  MenuTagMap[u"100"] = u"7";
+  TakeEvents();
+  SendMessageA(Hwnd(win), WM_COMMAND, 200, 0);
+  SendMessageA(Hwnd(win), WM_COMMAND, 100, 0);
+  auto menus = Only(TakeEvents(), MenuAction);
+  MenuTagMap.erase(u"100");
+  ASSERT_EQ(menus.size(), 1u);
+  EXPECT_EQ(menus[0].data, 7);
+}

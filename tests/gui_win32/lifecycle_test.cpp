@@ -1,0 +1,193 @@
+// Gadget life: the gadget and HWND maps, freeing a tree, the duplicate-handle guard, moving a
+// gadget into another group, and panels.
+#include "gui/win32/gadget_win32.h"
+#include "gui/win32/win32_hwnd.h"
+#include "tests/gui_win32/support.h"
+
+namespace {
+
+bool InGadgetMap(VellGadget* native) {
+  return GadgetMap.count(TIntWrapper::Create(reinterpret_cast<intptr_t>(native))) > 0;
+}
+
+}  // namespace
+
+class Lifecycle : public DriverTest {};
+
+TEST_F(Lifecycle, FreeRemovesGadgetsAndHwndsAndDestroysTheWindows) {
+  auto win = MakeWindow(u"free", 0, 0, 300, 200, nullptr, 1 | 8);
+  auto panel = MakePanel(10, 10, 200, 100, win, 0, u"");
+  auto button = MakeButton(u"b", 5, 5, 50, 20, panel, 1);
+  VellGadget* nwin = Cast<TWin32Gadget>(win)->handle;
+  VellGadget* nbutton = Cast<TWin32Gadget>(button)->handle;
+  HWND outer = Hwnd(win), client = reinterpret_cast<HWND>(QueryGadgetHandle(win, 2)), hb = Hwnd(button);
+  ASSERT_TRUE(InGadgetMap(nwin));
+  ASSERT_TRUE(InGadgetMap(nbutton));
+  ASSERT_TRUE(FindHwnd(outer) && FindHwnd(client) && FindHwnd(hb));
+  DestroyGadget(win);
+  EXPECT_FALSE(InGadgetMap(nwin));
+  EXPECT_FALSE(InGadgetMap(nbutton));
+  EXPECT_EQ(FindHwnd(outer), nullptr);
+  EXPECT_EQ(FindHwnd(client), nullptr);
+  EXPECT_EQ(FindHwnd(hb), nullptr);
+  EXPECT_FALSE(IsWindow(outer));
+  EXPECT_FALSE(IsWindow(hb));
+  EXPECT_EQ(Cast<TWin32Gadget>(button)->handle, nullptr);
+  EXPECT_EQ(GetGadgetParent(button), nullptr);
+  EXPECT_EQ(win->kids->Count(), 0u);
+  // A freed gadget forwards nothing any more.
+  ChangeGadgetText(button, u"gone");
+  EXPECT_EQ(QueryGadgetHandle(button, 1), 0);
+}
+
+TEST_F(Lifecycle, FreeingOneChildLeavesItsSiblings) {
+  auto win = TestWindow();
+  auto a = MakeButton(u"a", 0, 0, 50, 20, win, 1);
+  auto b = MakeButton(u"b", 0, 30, 50, 20, win, 1);
+  HWND ha = Hwnd(a);
+  DestroyGadget(a);
+  EXPECT_FALSE(IsWindow(ha));
+  EXPECT_TRUE(IsWindow(Hwnd(b)));
+  ASSERT_EQ(win->kids->Count(), 1u);
+  EXPECT_EQ(win->kids->At(0), Ref<TObject>(b));
+}
+
+TEST_F(Lifecycle, SecondGadgetForTheSameNativeGadgetThrows) {
+  auto win = TestWindow();
+  auto button = MakeButton(u"b", 0, 0, 50, 20, win, 1);
+  VellGadget* native = Cast<TWin32Gadget>(button)->handle;
+  size_t kids = win->kids->Count();
+  try {
+    TWin32Gadget::Create(GadgetClass::Button, native, win);
+    FAIL() << "no error";
+  } catch (const TRuntimeError& e) {
+    EXPECT_TRUE(e.Text() == u"Gadget handle already in map!");
+  }
+  EXPECT_EQ(win->kids->Count(), kids);
+  EXPECT_EQ(Ref<TGadget>(TWin32GUIDriver::GadgetFromHandle(native)), button);
+}
+
+TEST_F(Lifecycle, AttachingSubclassesAndDetachingRestoresTheProcedure) {
+  auto win = TestWindow();
+  HWND raw =
+      CreateWindowExA(0, "BUTTON", "raw", WS_CHILD, 0, 0, 10, 10, Hwnd(win), nullptr, nullptr, nullptr);
+  auto before = GetWindowLongPtrA(raw, GWLP_WNDPROC);
+  Win32Hwnd record;
+  AttachHwnd(record, raw, nullptr, nullptr);
+  EXPECT_EQ(GetWindowLongPtrA(raw, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&MainWindowProc));
+  EXPECT_EQ(FindHwnd(raw), &record);
+  AttachHwnd(record, nullptr, nullptr, nullptr);
+  EXPECT_EQ(GetWindowLongPtrA(raw, GWLP_WNDPROC), before);
+  EXPECT_EQ(FindHwnd(raw), nullptr);
+  DestroyWindow(raw);
+}
+
+TEST_F(Lifecycle, OwnClassWindowsKeepTheSharedProcedureAfterDetaching) {
+  auto win = TestWindow();
+  HWND own = CreateWindowExA(0, RegisterWindowClass(), "", WS_CHILD, 0, 0, 10, 10, Hwnd(win), nullptr,
+                             nullptr, nullptr);
+  Win32Hwnd record;
+  AttachHwnd(record, own, nullptr, nullptr);
+  EXPECT_EQ(record.previous, &DefWindowProcA);
+  AttachHwnd(record, nullptr, nullptr, nullptr);
+  EXPECT_EQ(GetWindowLongPtrA(own, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&MainWindowProc));
+  DestroyWindow(own);
+}
+
+TEST_F(Lifecycle, HwndDestroyedWithItsParentLeavesTheMap) {
+  auto win = TestWindow();
+  HWND raw = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, Hwnd(win), nullptr, nullptr, nullptr);
+  Win32Hwnd record;
+  AttachHwnd(record, raw, nullptr, nullptr);
+  DestroyWindow(raw);
+  EXPECT_EQ(FindHwnd(raw), nullptr);
+  EXPECT_EQ(record.hwnd, nullptr);
+}
+
+TEST_F(Lifecycle, InsertMovesTheControlIntoTheNewGroup) {
+  auto win = TestWindow();
+  auto left = MakePanel(0, 0, 100, 100, win, 0, u"");
+  auto right = MakePanel(100, 0, 100, 100, win, 0, u"");
+  auto button = MakeButton(u"b", 5, 5, 50, 20, left, 1);
+  right->Insert(button, -1);
+  EXPECT_EQ(GetGadgetParent(button), right);
+  EXPECT_EQ(GetParent(Hwnd(button)), Hwnd(right));
+  EXPECT_EQ(left->kids->Count(), 0u);
+}
+
+TEST_F(Lifecycle, UnbuiltClassesGiveGadgetsWithoutNativeObjects) {
+  auto win = TestWindow();
+  auto slider = MakeSlider(0, 0, 100, 20, win, 0);
+  ASSERT_TRUE(slider);
+  EXPECT_EQ(Cast<TWin32Gadget>(slider)->handle, nullptr);
+  EXPECT_EQ(QueryGadgetHandle(slider, 1), 0);
+  auto other = MakeProgressBar(0, 0, 100, 20, win, 0);
+  EXPECT_EQ(Cast<TWin32Gadget>(other)->handle, nullptr);
+  DestroyGadget(slider);
+}
+
+TEST_F(Lifecycle, DesktopIsOneGadgetAnsweringTheDesktopWindow) {
+  EXPECT_EQ(GetDesktop(), Ref<TGadget>(DesktopGadget));
+  EXPECT_EQ(QueryGadgetHandle(GetDesktop(), 1), reinterpret_cast<intptr_t>(GetDesktopWindow()));
+  EXPECT_EQ(QueryGadgetHandle(GetDesktop(), 2), reinterpret_cast<intptr_t>(GetDesktopWindow()));
+  EXPECT_GT(GetGadgetWidth(GetDesktop()), 0);
+}
+
+TEST_F(Lifecycle, NodesAreNotMadeByCreateGadget) {
+  try {
+    RequireGuiDriver().CreateGadget(GadgetClass::Node, u"", 0, 0, 0, 0, nullptr, 0);
+    FAIL() << "no error";
+  } catch (const TRuntimeError& e) {
+    EXPECT_TRUE(e.Text() == u"chunks");
+  }
+}
+
+class Panels : public DriverTest {};
+
+TEST_F(Panels, GroupBoxKeepsChildrenInsideItsFrame) {
+  auto win = TestWindow();
+  auto box = MakePanel(10, 10, 200, 120, win, 8, u"Title");
+  HWND client = reinterpret_cast<HWND>(QueryGadgetHandle(box, 2));
+  ASSERT_NE(client, Hwnd(box));
+  RECT r{};
+  GetWindowRect(client, &r);
+  MapWindowPoints(nullptr, Hwnd(box), reinterpret_cast<POINT*>(&r), 2);
+  RECT outer{};
+  GetClientRect(Hwnd(box), &outer);
+  EXPECT_EQ(r.left, 4);
+  EXPECT_EQ(r.top, 16);
+  EXPECT_EQ(outer.right - r.right, 4);
+  EXPECT_EQ(outer.bottom - r.bottom, 4);
+  EXPECT_EQ(ClientWidth(box), outer.right - 8);
+  char title[16] = {};
+  GetWindowTextA(Hwnd(box), title, sizeof title);
+  EXPECT_STREQ(title, "Title");
+  auto b = MakeButton(u"in", 0, 0, 40, 20, box, 1);
+  EXPECT_EQ(GetParent(Hwnd(b)), client);
+}
+
+TEST_F(Panels, SensitivePanelsReportRawInput) {
+  auto win = TestWindow();
+  auto plain = MakePanel(0, 0, 100, 100, win, 0, u"");
+  auto active = MakePanel(100, 0, 100, 100, win, 2, u"");
+  EXPECT_EQ(FindHwnd(Hwnd(plain))->SensitivityFlags, 0);
+  EXPECT_EQ(FindHwnd(Hwnd(active))->SensitivityFlags, 0x600);
+  TakeEvents();
+  SendMessageA(Hwnd(active), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(7, 9));
+  SendMessageA(Hwnd(active), WM_LBUTTONUP, 0, MAKELPARAM(7, 9));
+  auto events = TakeEvents();
+  auto downs = Only(events, MouseDown, active);
+  ASSERT_EQ(downs.size(), 1u);
+  EXPECT_EQ(downs[0].x, 7);
+  EXPECT_EQ(downs[0].y, 9);
+  EXPECT_EQ(GetFocus(), Hwnd(active));
+  SendMessageA(Hwnd(plain), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(7, 9));
+  SendMessageA(Hwnd(plain), WM_LBUTTONUP, 0, MAKELPARAM(7, 9));
+  EXPECT_TRUE(Only(TakeEvents(), MouseDown, plain).empty());
+}
+
+TEST_F(Panels, SunkenStyleAddsTheClientEdge) {
+  auto win = TestWindow();
+  auto edged = MakePanel(0, 0, 100, 100, win, 1, u"");
+  EXPECT_TRUE(GetWindowLongPtrA(Hwnd(edged), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+}
