@@ -90,6 +90,42 @@ HWND FindTestBox(DWORD timeoutMs) {
   return nullptr;
 }
 
+namespace {
+
+struct TDialogSearch {
+  const char* title;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK CheckWindow(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<TDialogSearch*>(parameter);
+  char kind[16] = {};
+  GetClassNameA(window, kind, sizeof kind);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  if (pid != GetCurrentProcessId() || lstrcmpA(kind, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+  if (search->title) {
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    if (lstrcmpA(text, search->title) != 0) return TRUE;
+  }
+  search->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND FindOwnDialog(const char* title, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  do {
+    TDialogSearch search{title};
+    EnumWindows(CheckWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
+    Sleep(10);
+  } while (GetTickCount() - start < timeoutMs);
+  return nullptr;
+}
+
 THelperThread::THelperThread(std::function<void()> action) : action_(std::move(action)) {
   thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
 }

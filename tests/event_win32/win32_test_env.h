@@ -52,6 +52,9 @@ std::vector<TSeenEvent> OfKind(const std::vector<TSeenEvent>& events, int32_t id
 // From a helper thread: the message box of this process with the test title, waiting up to
 // `timeoutMs`; nullptr when none appeared.
 HWND FindTestBox(DWORD timeoutMs = 5000);
+// From a helper thread: a visible dialog window of this process, optionally with the given title,
+// waiting up to `timeoutMs`; nullptr when none appeared.
+HWND FindOwnDialog(const char* title = nullptr, DWORD timeoutMs = 5000);
 // Runs `action` on a new thread and joins it in the destructor.
 class THelperThread {
  public:
