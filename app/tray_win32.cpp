@@ -1,6 +1,7 @@
 // The shell's notification-icon call and the icon loader.
-#include <shellapi.h>
 #include <windows.h>
+// The shell header needs the platform header ahead of it.
+#include <shellapi.h>
 
 #include "app/tray.h"
 

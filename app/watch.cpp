@@ -15,9 +15,14 @@ Ref<TGadget> alertLabel;
 Ref<TGadget> alertExit;
 
 // One scan: a fresh snapshot whose last entry's name is left in lastName. A snapshot that
-// delivers no entry leaves lastName as it was.
+// delivers no entry leaves lastName as it was. An entry without a name is a process caught while
+// it is still being created (its image name is filled in a moment later): it is passed over, so
+// the alert never names nothing and the next scan, 100 ms on, sees the name.
 void ScanOnce() {
-  WalkProcessSnapshot(*currentEntry, [](const PROCESSENTRY32& entry) { lastName = ReadExeName(entry); });
+  WalkProcessSnapshot(*currentEntry, [](const PROCESSENTRY32& entry) {
+    std::u16string name = ReadExeName(entry);
+    if (!name.empty()) lastName = std::move(name);
+  });
 }
 }  // namespace
 

@@ -1,4 +1,10 @@
-# Helper programs of the Windows application tests, built beside the test executable.
-add_executable(snapshot_child WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/app_win32/helpers/snapshot_child.cpp)
-set_target_properties(snapshot_child PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-add_dependencies(app_win32_tests snapshot_child Varnoc)
+# Helper programs of the Windows application tests, built beside the test executable: processes
+# for the walks and the watch to find, and the stand-in for the web browser.
+foreach(helper snapshot_child late_task url_sink)
+  add_executable(${helper} WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/app_win32/helpers/${helper}.cpp)
+  set_target_properties(${helper} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  add_dependencies(app_win32_tests ${helper})
+endforeach()
+# The tests start the real program, so building them builds it too.
+add_dependencies(app_win32_tests Varnoc)
+target_link_libraries(app_win32_tests PRIVATE version gdi32 user32 advapi32)

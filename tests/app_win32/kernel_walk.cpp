@@ -1,6 +1,6 @@
 // The platform's own process walk, for comparison with the program's.
-#include <windows.h>
 #include <tlhelp32.h>
+#include <windows.h>
 
 #include "tests/app_win32/win32_process.h"
 

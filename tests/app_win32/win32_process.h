@@ -17,7 +17,7 @@ inline std::string TestProgramPath(const std::string& relative) {
 
 // A child process, ended (by its handle) when the object goes if it still runs.
 class ChildProcess {
-public:
+ public:
   ChildProcess() = default;
   explicit ChildProcess(PROCESS_INFORMATION pi) : pi_(pi) {}
   ChildProcess(ChildProcess&& o) noexcept : pi_(o.pi_) { o.pi_ = {}; }
@@ -45,12 +45,13 @@ public:
     return code;
   }
 
-private:
+ private:
   PROCESS_INFORMATION pi_{};
 };
 
 // Starts `path` with the given working directory (empty: this process's own).
-inline ChildProcess StartChild(const std::string& path, const std::string& workDir, const std::string& args = "") {
+inline ChildProcess StartChild(const std::string& path, const std::string& workDir,
+                               const std::string& args = "") {
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};

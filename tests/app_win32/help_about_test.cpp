@@ -1,0 +1,249 @@
+// The real program's Help and About windows: their texts, buttons and ways of closing.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/texts.h"
+#include "runtime/text.h"
+#include "tests/app_win32/desktop.h"
+#include "tests/app_win32/varnoc_run.h"
+
+namespace {
+
+HWND TextAreaOf(HWND window) {
+  auto areas = ChildWindows(window, "RichEdit20A");
+  if (areas.empty()) areas = ChildWindows(window, "RichEdit20W");
+  return areas.size() == 1 ? areas.front() : nullptr;
+}
+
+std::vector<std::string> ExpectedHelpLines() {
+  std::vector<std::string> lines;
+  for (const auto& l : HelpLines()) lines.push_back(Narrow(l));
+  return lines;
+}
+
+class HelpWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    run = VarnocRun::Start();
+    ASSERT_TRUE(run.ok()) << run.error;
+  }
+  void TearDown() override {
+    if (run.process.running()) {
+      Press(run.Button("Exit"));
+      EXPECT_EQ(run.process.WaitExit(10000), 0u);
+    }
+  }
+  HWND Open() {
+    Press(run.Button("Help"));
+    HWND help = run.WaitWindow(" Help");
+    // The Ok button is the window's last gadget.
+    if (help && !WaitChildWithText(help, "Button", "Ok")) return nullptr;
+    return help;
+  }
+  VarnocRun run;
+};
+
+TEST_F(HelpWindow, ShowsThirtyLinesWithTheEnglishPartFromLineSeventeen) {
+  HWND help = Open();
+  ASSERT_NE(help, nullptr);
+  RECT r{};
+  GetWindowRect(help, &r);
+  EXPECT_EQ(r.left, 199);
+  EXPECT_EQ(r.top, 208);
+  EXPECT_EQ(r.right - r.left, 400);
+  EXPECT_EQ(r.bottom - r.top, 500);
+  HWND area = TextAreaOf(help);
+  ASSERT_NE(area, nullptr);
+  RECT ar = RectInParent(area);
+  EXPECT_EQ(ar.left, 10);
+  EXPECT_EQ(ar.top, 10);
+  EXPECT_EQ(ar.right - ar.left, 375);
+  EXPECT_EQ(ar.bottom - ar.top, 400);
+
+  // The text area reports each paragraph break as CR LF; the text ends without one.
+  std::string text = TextOf(area);
+  EXPECT_NE(text.back(), '\n') << "the last line has no line break";
+  std::vector<std::string> lines = SplitLines(text);
+  ASSERT_EQ(lines.size(), 30u);
+  EXPECT_EQ(lines, ExpectedHelpLines());
+  EXPECT_EQ(lines[0], " QUORVEX VARNOC HELP  * ITALIANO * ");
+  EXPECT_EQ(lines[1], " " + std::string(82, '-'));
+  EXPECT_EQ(lines[14], "");
+  EXPECT_EQ(lines[15], "");
+  EXPECT_EQ(lines[16], " QUORVEX VARNOC  * ENGLISH *  HELP");
+  EXPECT_EQ(lines[29], " has no ability to block unwanted applications.");
+  // The accented letters reach the platform as their 8-bit codes.
+  EXPECT_NE(lines[9].find("verr\xe0 "), std::string::npos);
+  EXPECT_NE(lines[11].find(" \xe8 "), std::string::npos);
+
+  HWND ok = ChildWithText(help, "Button", "Ok");
+  ASSERT_NE(ok, nullptr);
+  RECT okr = RectInParent(ok);
+  EXPECT_EQ(okr.left, 300);
+  EXPECT_EQ(okr.top, 430);
+  EXPECT_EQ(okr.right - okr.left, 75);
+  EXPECT_EQ(okr.bottom - okr.top, 23);
+  EXPECT_EQ(GetDlgCtrlID(ok), IDOK);
+  EXPECT_FALSE(SaveScreenshot(help, "help-window").empty());
+  Press(ok);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(help); }, 5000));
+}
+
+TEST_F(HelpWindow, IgnoresItsCloseBoxAndTheMainWindowsUntilOk) {
+  HWND help = Open();
+  ASSERT_NE(help, nullptr);
+  PressCloseBox(help);
+  PressCloseBox(run.main);
+  // Both closes have been handled once the program answers again.
+  Sleep(300);
+  ASSERT_TRUE(Responds(help));
+  EXPECT_TRUE(IsWindow(help));
+  EXPECT_TRUE(IsWindow(run.main));
+  EXPECT_TRUE(run.process.running());
+  Press(ChildWithText(help, "Button", "Ok"));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(help); }, 5000));
+  EXPECT_TRUE(run.process.running());
+}
+
+TEST_F(HelpWindow, OpensAgainWithTheSameText) {
+  HWND first = Open();
+  ASSERT_NE(first, nullptr);
+  std::string text = TextOf(TextAreaOf(first));
+  Press(ChildWithText(first, "Button", "Ok"));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(first); }, 5000));
+  HWND second = Open();
+  ASSERT_NE(second, nullptr);
+  EXPECT_EQ(TextOf(TextAreaOf(second)), text);
+  Press(ChildWithText(second, "Button", "Ok"));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(second); }, 5000));
+}
+
+// The About window's web button hands the maker's URL to the system's handler of http URLs.
+// For the test that handler is url_sink.exe: the association in the test prefix's registry is
+// pointed at it and given back afterwards, so that no browser starts and the URL can be read back.
+// (Wine of this vintage reads the association from the machine's classes only.)
+class UrlSink {
+ public:
+  UrlSink() {
+    file_ = TestProgramPath("url_sink.txt");
+    DeleteFileA(file_.c_str());
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_,
+                        nullptr) != ERROR_SUCCESS)
+      return;
+    char old[1024] = {};
+    DWORD size = sizeof old - 1;
+    DWORD type = 0;
+    if (RegQueryValueExA(key_, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(old), &size) ==
+            ERROR_SUCCESS &&
+        type == REG_SZ) {
+      had_ = true;
+      old_ = old;
+    }
+    std::string command = "\"" + TestProgramPath("url_sink.exe") + "\" \"%1\"";
+    RegSetValueExA(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                   static_cast<DWORD>(command.size() + 1));
+  }
+  ~UrlSink() {
+    if (key_) {
+      if (had_)
+        RegSetValueExA(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(old_.c_str()),
+                       static_cast<DWORD>(old_.size() + 1));
+      else
+        RegDeleteValueA(key_, nullptr);
+      RegCloseKey(key_);
+    }
+    DeleteFileA(file_.c_str());
+  }
+  // What the handler received, one URL per line.
+  std::string Received() const {
+    std::string text;
+    if (FILE* f = std::fopen(file_.c_str(), "rb")) {
+      char buffer[512];
+      std::size_t n;
+      while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+      std::fclose(f);
+    }
+    return text;
+  }
+
+ private:
+  static constexpr char kKey[] = "Software\\Classes\\http\\shell\\open\\command";
+  HKEY key_ = nullptr;
+  bool had_ = false;
+  std::string old_;
+  std::string file_;
+};
+
+class AboutWindow : public HelpWindow {
+ protected:
+  HWND OpenAbout() {
+    Press(run.Button("About"));
+    HWND about = run.WaitWindow("About Varnoc V1.0");
+    // The web button is the window's last gadget.
+    if (about && !WaitChildWithText(about, "Button", HostName())) return nullptr;
+    return about;
+  }
+};
+
+TEST_F(AboutWindow, ShowsTheProgramsNameAndClosesOnOk) {
+  HWND about = OpenAbout();
+  ASSERT_NE(about, nullptr);
+  RECT r{};
+  GetWindowRect(about, &r);
+  EXPECT_EQ(r.left, 97);
+  EXPECT_EQ(r.top, 170);
+  EXPECT_EQ(r.right - r.left, 364);
+  EXPECT_EQ(r.bottom - r.top, 265);
+  EXPECT_EQ(ChildWindows(about, "Static").size(), 3u);
+  HWND name = ChildWithText(about, "Static", "Quorvex Varnoc V1.0");
+  ASSERT_NE(name, nullptr);
+  RECT nr = RectInParent(name);
+  EXPECT_EQ(nr.left, 60);
+  EXPECT_EQ(nr.top, 20);
+  EXPECT_EQ(nr.right - nr.left, 241);
+  EXPECT_EQ(nr.bottom - nr.top, 14);
+  EXPECT_EQ(GetWindowLongA(name, GWL_STYLE) & SS_TYPEMASK, SS_CENTER);
+  EXPECT_NE(ChildWithText(about, "Static", Narrow(MakerNotice())), nullptr);
+  HWND web = ChildWithText(about, "Button", HostName());
+  ASSERT_NE(web, nullptr);
+  RECT wr = RectInParent(web);
+  EXPECT_EQ(wr.left, 120);
+  EXPECT_EQ(wr.top, 128);
+  EXPECT_EQ(wr.right - wr.left, 120);
+  EXPECT_EQ(wr.bottom - wr.top, 23);
+  HWND ok = ChildWithText(about, "Button", "OK");
+  ASSERT_NE(ok, nullptr);
+  RECT okr = RectInParent(ok);
+  EXPECT_EQ(okr.left, 142);
+  EXPECT_EQ(okr.top, 190);
+  EXPECT_EQ(GetDlgCtrlID(ok), IDOK);
+  EXPECT_FALSE(SaveScreenshot(about, "about-window").empty());
+  Press(ok);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 5000));
+  EXPECT_TRUE(run.process.running());
+}
+
+TEST_F(AboutWindow, ClosesOnItsCloseBox) {
+  HWND about = OpenAbout();
+  ASSERT_NE(about, nullptr);
+  PressCloseBox(about);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 5000));
+  EXPECT_TRUE(run.process.running());
+  EXPECT_TRUE(IsWindow(run.main));
+}
+
+TEST_F(AboutWindow, WebButtonOpensTheMakersSiteAndCloses) {
+  UrlSink sink;
+  HWND about = OpenAbout();
+  ASSERT_NE(about, nullptr);
+  Press(ChildWithText(about, "Button", HostName()));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 5000));
+  EXPECT_TRUE(WaitUntil([&] { return !sink.Received().empty(); }, 10000));
+  EXPECT_EQ(sink.Received(), "http://" + HostName() + "/\n");
+  EXPECT_TRUE(run.process.running());
+}
+
+}  // namespace
