@@ -285,10 +285,10 @@ TEST_F(Toolkit, CancelledColourRequestKeepsTheLastColour) {
 }
 
 TEST_F(Toolkit, ServicesReachTheDriver) {
+  Ref<TGuiFont> font = driver->LoadFont(u"F", 10, 0);
+  CallLog().clear();
   SetPointer(3);
   ActiveGadget();
-  auto font = New<TGuiFont>();
-  font->name = u"F";
   EXPECT_EQ(RequestFont(font), font);
   EXPECT_EQ(LoadIconStrip(nullptr), nullptr);
   EXPECT_EQ(CallLog(), (std::vector<std::string>{"SetPointer(3)", "ActiveGadget()", "RequestFont(F)",
