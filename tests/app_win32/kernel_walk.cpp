@@ -1,6 +1,7 @@
 // The platform's own process walk, for comparison with the program's.
-#include <tlhelp32.h>
 #include <windows.h>
+// The Toolhelp header needs the platform header ahead of it.
+#include <tlhelp32.h>
 
 #include "tests/app_win32/win32_process.h"
 
