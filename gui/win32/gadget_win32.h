@@ -9,6 +9,7 @@
 #include "gui/gadget.h"
 #include "gui/hotkey.h"
 #include "gui/pixmap.h"
+#include "gui/win32/module_win32.h"
 #include "runtime/object.h"
 
 // Platform headers name some functions by macro; the driver's own operations keep these names.
@@ -141,7 +142,3 @@ class TWin32GUIDriver : public TGuiDriver {
 
 // The pointer shape table of SetPointer: the system cursor id of a shape (15 and above: 0's).
 int32_t PointerCursorId(int32_t shape);
-
-// Starts the Win32 gadget driver: OLE and the common controls, the driver as the toolkit's
-// active driver, and the exit handlers that release them.
-void Win32GuiModuleStart();

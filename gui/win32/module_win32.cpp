@@ -1,4 +1,6 @@
 // Start-up of the Win32 gadget driver module.
+#include "gui/win32/module_win32.h"
+
 #include "event/win32/system_win32.h"
 #include "gui/gadget.h"
 #include "gui/win32/gadget_win32.h"

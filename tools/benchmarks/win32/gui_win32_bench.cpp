@@ -13,6 +13,7 @@
 #include "event/queue.h"
 #include "gui/toolkit.h"
 #include "gui/win32/gadget_win32.h"
+#include "gui/win32/module_win32.h"
 #include "gui/win32/win32_font.h"
 
 namespace {

@@ -1,0 +1,4 @@
+# The screenshot program: a window with every gadget kind the driver builds, saved as a BMP
+# (tests/gui_win32/screenshot.sh turns it into a PNG in the build tree).
+add_executable(gui_win32_screenshot ${CMAKE_CURRENT_SOURCE_DIR}/gui_win32/screenshot/screenshot.cpp)
+target_link_libraries(gui_win32_screenshot PRIVATE varnoc_gui_win32)

@@ -1,0 +1,81 @@
+// Shows a window with every gadget kind the Win32 driver builds and keeps it on screen while the
+// display is captured:  gui_win32_screenshot MARKER (the window's rectangle is written to MARKER;
+// the window goes when MARKER is deleted).
+#include <windows.h>
+#undef SetProp
+#undef GetProp
+
+#include <cstdio>
+
+#include "event/queue.h"
+#include "gui/toolkit.h"
+#include "gui/win32/module_win32.h"
+
+namespace {
+
+void PumpFor(DWORD ms) {
+  DWORD end = GetTickCount() + ms;
+  MSG m;
+  while (GetTickCount() < end) {
+    while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&m);
+      DispatchMessageA(&m);
+    }
+    Sleep(10);
+  }
+}
+
+// Tells the capturing side where the window is, then keeps it on screen until the capture is
+// done (the side deletes the file) or 30 seconds have passed.
+bool AnnounceAndWait(const RECT& r, const char* path) {
+  FILE* f = std::fopen(path, "w");
+  if (!f) return false;
+  std::fprintf(f, "%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  std::fclose(f);
+  for (int i = 0; i < 300 && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; ++i) PumpFor(100);
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: gui_win32_screenshot MARKER\n");
+    return 2;
+  }
+  QueueModuleStart();
+  Win32GuiModuleStart();
+  auto win = MakeWindow(u"Every gadget kind", 40, 40, 560, 420, nullptr, 1 | 2 | 4 | 8 | 32);
+  ChangeStatusText(win, u"status bar text");
+  MakeLabel(u"Left label", 10, 10, 160, 20, win, 0);
+  MakeLabel(u"Centred, sunken", 180, 10, 170, 20, win, 18);
+  MakeLabel(u"Right, flat border", 360, 10, 180, 20, win, 9);
+  MakeLabel(u"", 10, 38, 530, 10, win, 3);
+  MakeButton(u"Push", 10, 52, 80, 26, win, 1);
+  MakeButton(u"OK", 100, 52, 80, 26, win, 4 | 8);
+  MakeButton(u"Cancel", 190, 52, 80, 26, win, 5);
+  auto check = MakeButton(u"Check box", 280, 52, 110, 26, win, 2);
+  ChangeButtonCheck(check, 1);
+  MakeButton(u"Radio", 400, 52, 100, 26, win, 3);
+  auto box = MakePanel(10, 88, 250, 120, win, 8, u"Group box");
+  MakeButton(u"Inside", 10, 10, 100, 26, box, 1);
+  MakeLabel(u"in the group", 10, 45, 200, 20, box, 0);
+  auto plain = MakePanel(270, 88, 270, 120, win, 1, u"");
+  MakeLabel(u"Panel with a client edge", 10, 10, 240, 20, plain, 16);
+  auto area = MakeTextArea(10, 218, 530, 150, win, 0);
+  FreezeTextArea(area);
+  AppendTextAreaText(area, u"A text area:\n");
+  for (int i = 1; i <= 8; ++i) AppendTextAreaText(area, u"line " + std::u16string(1, u'0' + i) + u"\n");
+  ThawTextArea(area);
+  StyleTextAreaRange(area, 200, 0, 0, 1, 0, 12, 1);
+  SetForegroundWindow(reinterpret_cast<HWND>(QueryGadgetHandle(win, 1)));
+  PumpFor(800);
+  HWND h = reinterpret_cast<HWND>(QueryGadgetHandle(win, 1));
+  RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
+  PumpFor(400);
+  RECT r{};
+  GetWindowRect(h, &r);
+  bool ok = AnnounceAndWait(r, argv[1]);
+  DestroyGadget(win);
+  return ok ? 0 : 1;
+}
