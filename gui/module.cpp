@@ -2,6 +2,7 @@
 #include "runtime/module.h"
 
 #include "event/hook.h"
+#include "event/system.h"
 #include "gui/gadget.h"
 #include "gui/pixmap.h"
 
@@ -10,6 +11,7 @@ void GuiModuleStart() {
   if (!EnterModule(started)) return;
   RuntimeModuleStart();
   EventModuleStart();
+  SystemModuleStart();
   PixmapModuleStart();
   nullGadget = New<TGadget>();
 }
