@@ -24,26 +24,32 @@ std::string TextOf(HWND window, DWORD timeoutMs) {
   return std::string(buffer.data(), std::min<std::size_t>(got, buffer.size()));
 }
 
+namespace {
+
+struct TopWindowQuery {
+  DWORD pid;
+  const std::string* cls;
+  const std::string* title;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTopWindow(HWND h, LPARAM lp) {
+  auto* q = reinterpret_cast<TopWindowQuery*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(h, &pid);
+  if (pid != q->pid || ClassOf(h) != *q->cls) return TRUE;
+  // Another process's title is read without asking its thread, so busy windows are found too.
+  char text[512] = {};
+  int n = GetWindowTextA(h, text, sizeof text);
+  if (std::string(text, n > 0 ? n : 0) == *q->title) q->found.push_back(h);
+  return TRUE;
+}
+
+}  // namespace
+
 std::vector<HWND> TopWindows(DWORD processId, const std::string& cls, const std::string& title) {
-  struct Query {
-    DWORD pid;
-    const std::string* cls;
-    const std::string* title;
-    std::vector<HWND> found;
-  } q{processId, &cls, &title, {}};
-  EnumWindows(
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* q = reinterpret_cast<Query*>(lp);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(h, &pid);
-        if (pid != q->pid || ClassOf(h) != *q->cls) return TRUE;
-        // Another process's title is read without asking its thread, so busy windows are found too.
-        char text[512] = {};
-        int n = GetWindowTextA(h, text, sizeof text);
-        if (std::string(text, n > 0 ? n : 0) == *q->title) q->found.push_back(h);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&q));
+  TopWindowQuery q{processId, &cls, &title, {}};
+  EnumWindows(CollectTopWindow, reinterpret_cast<LPARAM>(&q));
   return q.found;
 }
 
