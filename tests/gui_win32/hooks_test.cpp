@@ -63,7 +63,7 @@ TEST_F(Hooks, ApplicationActivationIsReported) {
 
 TEST_F(Hooks, MenuCommandsAboveOneHundredBecomeMenuActions) {
   auto win = TestWindow();
-  MenuTagMap[u"100"] = u"7";
+  MenuTagMap.emplace(u"100", u"7");
   TakeEvents();
   SendMessageA(Hwnd(win), WM_COMMAND, 200, 0);
   SendMessageA(Hwnd(win), WM_COMMAND, 100, 0);
