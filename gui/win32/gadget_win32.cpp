@@ -12,10 +12,11 @@
 #undef SetProp
 #undef GetProp
 
-std::map<Ref<TIntWrapper>, TWin32Gadget*, TIntWrapperLess> GadgetMap;
-Ref<TWin32Gadget> DesktopGadget;
-std::map<std::u16string, std::u16string> MenuTagMap;
-std::map<std::u16string, TWin32Gadget*> MenuGadgetMap;
+std::map<Ref<TIntWrapper>, TWin32Gadget*, TIntWrapperLess>& GadgetMap =
+    *new std::map<Ref<TIntWrapper>, TWin32Gadget*, TIntWrapperLess>();
+Ref<TWin32Gadget>& DesktopGadget = *new Ref<TWin32Gadget>();
+std::map<std::u16string, std::u16string>& MenuTagMap = *new std::map<std::u16string, std::u16string>();
+std::map<std::u16string, TWin32Gadget*>& MenuGadgetMap = *new std::map<std::u16string, TWin32Gadget*>();
 int32_t NextMenuTag = 100;
 
 Ref<TIntWrapper> TIntWrapper::Create(intptr_t i) {

@@ -105,13 +105,14 @@ struct TIntWrapperLess {
 };
 
 // One entry per live native gadget. The map does not keep its gadgets alive: a gadget leaves it
-// when it is freed or destroyed.
-extern std::map<Ref<TIntWrapper>, TWin32Gadget*, TIntWrapperLess> GadgetMap;
+// when it is freed or destroyed. The driver's globals are never destroyed: windows still open when
+// the program ends go with the process, not with static destructors that run in no fixed order.
+extern std::map<Ref<TIntWrapper>, TWin32Gadget*, TIntWrapperLess>& GadgetMap;
 // The desktop's gadget (class 0), the group of every gadget created without one.
-extern Ref<TWin32Gadget> DesktopGadget;
+extern Ref<TWin32Gadget>& DesktopGadget;
 // Native menu tag (decimal text) -> the user's menu tag (decimal text), and -> the item's gadget.
-extern std::map<std::u16string, std::u16string> MenuTagMap;
-extern std::map<std::u16string, TWin32Gadget*> MenuGadgetMap;
+extern std::map<std::u16string, std::u16string>& MenuTagMap;
+extern std::map<std::u16string, TWin32Gadget*>& MenuGadgetMap;
 // The native tag the next menu item gets.
 extern int32_t NextMenuTag;
 

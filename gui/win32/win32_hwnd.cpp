@@ -1,7 +1,7 @@
 // HwndMap and attaching HWNDs to native gadgets by installing the shared window procedure.
 #include "gui/win32/win32_hwnd.h"
 
-std::map<HWND, Win32Hwnd*> HwndMap;
+std::map<HWND, Win32Hwnd*>& HwndMap = *new std::map<HWND, Win32Hwnd*>();
 
 Win32Hwnd* FindHwnd(HWND hwnd) {
   auto it = HwndMap.find(hwnd);

@@ -40,8 +40,8 @@ class Win32Hwnd {
 // The record every Win32 native gadget embeds for each HWND it owns.
 class Win32Gadget : public Win32Hwnd {};
 
-// Every attached HWND and its record.
-extern std::map<HWND, Win32Hwnd*> HwndMap;
+// Every attached HWND and its record (never destroyed, like the driver's other globals).
+extern std::map<HWND, Win32Hwnd*>& HwndMap;
 
 // Detaches the record's current HWND (restoring its procedure), then attaches `hwnd` (none to
 // only detach) by installing MainWindowProc, and makes `gadget` the owner and `handler` its

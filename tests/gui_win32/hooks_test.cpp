@@ -72,3 +72,23 @@ TEST_F(Hooks, MenuCommandsAboveOneHundredBecomeMenuActions) {
   ASSERT_EQ(menus.size(), 1u);
   EXPECT_EQ(menus[0].data, 7);
 }
+
+TEST_F(Hooks, WheelGoesToTheSensitivePanelUnderThePointer) {
+  auto win = TestWindow();
+  auto panel = MakePanel(20, 20, 100, 100, win, 2, u"");
+  auto plain = MakePanel(150, 20, 100, 100, win, 0, u"");
+  POINT over{50, 50};
+  ClientToScreen(Hwnd(panel), &over);
+  TakeEvents();
+  // The platform queues the wheel for the focus window, wherever the pointer is.
+  PostMessageA(Hwnd(win), WM_MOUSEWHEEL, MAKEWPARAM(0, 240), MAKELPARAM(over.x, over.y));
+  auto wheels = Only(TakeEvents(), MouseWheel, panel);
+  ASSERT_EQ(wheels.size(), 1u);
+  EXPECT_EQ(wheels[0].data, 2);
+  EXPECT_EQ(wheels[0].x, 50);
+  EXPECT_EQ(wheels[0].y, 50);
+  POINT elsewhere{50, 50};
+  ClientToScreen(Hwnd(plain), &elsewhere);
+  PostMessageA(Hwnd(win), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(elsewhere.x, elsewhere.y));
+  EXPECT_TRUE(Only(TakeEvents(), MouseWheel).empty());
+}

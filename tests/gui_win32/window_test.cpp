@@ -1,6 +1,11 @@
 // Windows: close requests, moves, sizes, client coordinates, status bars, child layout and the
 // window style bits.
+#include "gui/win32/gadget_win32.h"
+#include "runtime/text.h"
 #include "tests/gui_win32/support.h"
+
+// The driver's own operation is named like the platform's macro.
+#undef SendMessage
 
 class Windows : public DriverTest {};
 
@@ -190,4 +195,55 @@ TEST_F(Windows, FocusGoesToTheFirstTabStop) {
   FocusWindow(win);
   EXPECT_EQ(GetFocus(), Hwnd(button));
   EXPECT_EQ(ActiveGadget(), button);
+}
+
+namespace {
+
+// The layout of the block a file drop hands over: a header, then the names, each ending in a zero,
+// with one more zero after the last. (The shell header that declares it also declares a class
+// named like the driver's desktop gadget.)
+struct DropHeader {
+  DWORD pFiles;
+  POINT pt;
+  BOOL fNC;
+  BOOL fWide;
+};
+
+}  // namespace
+
+TEST_F(Windows, DroppedFilesArriveOneEventEachWithThePath) {
+  auto win = TestWindow(1 | 128);
+  const char files[] = "C:\\one.txt\0C:\\two.txt\0";
+  HGLOBAL h = GlobalAlloc(GHND, sizeof(DropHeader) + sizeof files);
+  auto* drop = static_cast<DropHeader*>(GlobalLock(h));
+  drop->pFiles = sizeof(DropHeader);
+  drop->pt = POINT{12, 34};
+  drop->fNC = FALSE;
+  drop->fWide = FALSE;
+  memcpy(reinterpret_cast<char*>(drop) + sizeof(DropHeader), files, sizeof files);
+  GlobalUnlock(h);
+  TakeEvents();
+  SendMessageA(Hwnd(win), WM_DROPFILES, reinterpret_cast<WPARAM>(h), 0);
+  auto accepts = Only(TakeEvents(), WindowAccept, win);
+  ASSERT_EQ(accepts.size(), 2u);
+  EXPECT_TRUE(Cast<TText>(accepts[0].extra)->Value() == u"C:\\one.txt");
+  EXPECT_TRUE(Cast<TText>(accepts[1].extra)->Value() == u"C:\\two.txt");
+  EXPECT_EQ(accepts[0].x, 12);
+  EXPECT_EQ(accepts[0].y, 34);
+}
+
+TEST_F(Windows, EventsSentThroughTheDriverComeFromTheTarget) {
+  auto win = TestWindow();
+  auto* driver = dynamic_cast<TWin32GUIDriver*>(&RequireGuiDriver());
+  ASSERT_NE(driver, nullptr);
+  TakeEvents();
+  Ref<TObject> none = driver->SendMessage(MakeEvent(GadgetAction, nullptr, 5, 2, 3, 4, nullptr), win);
+  EXPECT_EQ(none, nullptr);
+  driver->SendMessage(MakeText(u"not an event"), win);
+  auto actions = Only(TakeEvents(), GadgetAction);
+  ASSERT_EQ(actions.size(), 1u);
+  EXPECT_EQ(actions[0].source, Ref<TObject>(win));
+  EXPECT_EQ(actions[0].data, 5);
+  EXPECT_EQ(actions[0].mods, 2);
+  EXPECT_EQ(actions[0].y, 4);
 }
