@@ -64,13 +64,23 @@ public:
   // Gives up the reference without releasing it.
   T* detach() noexcept { return std::exchange(p_, nullptr); }
 
-  friend bool operator==(const Ref& a, const Ref& b) noexcept { return a.p_ == b.p_; }
-  friend bool operator==(const Ref& a, std::nullptr_t) noexcept { return a.p_ == nullptr; }
-  friend bool operator==(const Ref& a, const T* b) noexcept { return a.p_ == b; }
-
 private:
   T* p_ = nullptr;
 };
+
+// References compare by identity, also across classes (a button's reference against a gadget's).
+template <class T, class U>
+bool operator==(const Ref<T>& a, const Ref<U>& b) noexcept {
+  return a.get() == b.get();
+}
+template <class T, class U>
+bool operator==(const Ref<T>& a, const U* b) noexcept {
+  return a.get() == b;
+}
+template <class T>
+bool operator==(const Ref<T>& a, std::nullptr_t) noexcept {
+  return a.get() == nullptr;
+}
 
 template <class T, class... A>
 Ref<T> New(A&&... a) {
