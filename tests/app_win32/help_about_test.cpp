@@ -235,6 +235,17 @@ TEST_F(AboutWindow, ClosesOnItsCloseBox) {
   EXPECT_TRUE(IsWindow(run.main));
 }
 
+TEST_F(AboutWindow, TheMainWindowsCloseBoxClosesAboutOnly) {
+  // About's loop takes every close, the main window's included, as its own.
+  HWND about = OpenAbout();
+  ASSERT_NE(about, nullptr);
+  PressCloseBox(run.main);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 5000));
+  ASSERT_TRUE(Responds(run.main));
+  EXPECT_TRUE(run.process.running());
+  EXPECT_TRUE(IsWindow(run.main));
+}
+
 TEST_F(AboutWindow, WebButtonOpensTheMakersSiteAndCloses) {
   UrlSink sink;
   HWND about = OpenAbout();
