@@ -48,6 +48,24 @@ VellGadget* NewNative(int32_t cls, VellGroup* group, int32_t style) {
       return NativeGuiDriver->NewPanel(group, style | 4);
     case GadgetClass::TextArea:
       return NativeGuiDriver->NewTextArea(group, style);
+    case GadgetClass::TextField:
+      return NativeGuiDriver->NewTextField(group, style);
+    case GadgetClass::Slider:
+      return NativeGuiDriver->NewSlider(group, style);
+    case GadgetClass::ProgBar:
+      return NativeGuiDriver->NewProgBar(group, style);
+    case GadgetClass::ComboBox:
+      return NativeGuiDriver->NewComboBox(group, style);
+    case GadgetClass::ListBox:
+      return NativeGuiDriver->NewListBox(group, style);
+    case GadgetClass::TreeView:
+      return NativeGuiDriver->NewTreeView(group, style);
+    case GadgetClass::ToolBar:
+      return NativeGuiDriver->NewToolBar(group, style);
+    case GadgetClass::HtmlView:
+      return NativeGuiDriver->NewHtmlView(group, style);
+    case GadgetClass::Tabber:
+      return NativeGuiDriver->NewTabber(group, style);
   }
   return nullptr;
 }
@@ -180,7 +198,7 @@ void TWin32GUIDriver::SetPointer(int32_t shape) {
 
 Ref<TIconStrip> TWin32GUIDriver::LoadIconStrip(Ref<TObject>) { return nullptr; }
 
-Ref<TWin32Gadget> TWin32GUIDriver::GadgetFromHandle(const VellGadget* native) {
+Ref<TWin32Gadget> TWin32GUIDriver::GadgetFromHandle(const VellResource* native) {
   if (!native) return nullptr;
   auto it = GadgetMap.find(TIntWrapper::Create(reinterpret_cast<intptr_t>(native)));
   return it == GadgetMap.end() ? nullptr : Ref<TWin32Gadget>(it->second);

@@ -35,7 +35,7 @@ int TIntWrapper::Compare(const TObject* other) const {
 namespace {
 
 template <class T>
-T* NativeAs(VellGadget* g) {
+T* NativeAs(VellResource* g) {
   return dynamic_cast<T*>(g);
 }
 
@@ -43,15 +43,19 @@ T* NativeAs(VellGadget* g) {
 
 TWin32Gadget::~TWin32Gadget() { ReleaseNative(); }
 
+TWin32IconStrip::~TWin32IconStrip() {
+  if (handle) handle->Release();
+}
+
 void TWin32Gadget::ReleaseNative() {
   if (!handle) return;
-  VellGadget* native = handle;
+  VellResource* native = handle;
   handle = nullptr;
   GadgetMap.erase(TIntWrapper::Create(reinterpret_cast<intptr_t>(native)));
   native->Release();
 }
 
-Ref<TWin32Gadget> TWin32Gadget::Create(int32_t cls, VellGadget* native, Ref<TGadget> group) {
+Ref<TWin32Gadget> TWin32Gadget::Create(int32_t cls, VellResource* native, Ref<TGadget> group) {
   if (native && GadgetMap.count(TIntWrapper::Create(reinterpret_cast<intptr_t>(native)))) {
     RuntimeError(u"Gadget handle already in map!");
   }
@@ -77,49 +81,58 @@ intptr_t TWin32Gadget::findowner() {
   return 0;
 }
 
+VellGadget* TWin32Gadget::native() const { return dynamic_cast<VellGadget*>(handle); }
+
 void TWin32Gadget::UpdateSize() {
-  if (!handle || cls == GadgetClass::Node || cls == GadgetClass::Menu) return;
-  SetRect(handle->x, handle->y, handle->width, handle->height);
+  VellGadget* n = native();
+  if (!n) return;
+  SetRect(n->x, n->y, n->width, n->height);
   for (const Ref<TObject>& k : *kids) {
     if (auto* w = dynamic_cast<TWin32Gadget*>(k.get())) w->UpdateSize();
   }
 }
 
 void TWin32Gadget::UpdatePos() {
-  if (!handle) return;
-  xpos = handle->x;
-  ypos = handle->y;
+  VellGadget* n = native();
+  if (!n) return;
+  xpos = n->x;
+  ypos = n->y;
 }
 
 void TWin32Gadget::SetShape(int32_t x, int32_t y, int32_t w, int32_t h) {
-  if (!handle) return;
-  handle->SetShape(x, y, w, h);
-  handle->LockLayout();
+  VellGadget* n = native();
+  if (!n) return;
+  n->SetShape(x, y, w, h);
+  n->LockLayout();
   UpdateSize();
 }
 
 void TWin32Gadget::SetLayout(int32_t left, int32_t right, int32_t top, int32_t bottom) {
-  if (handle) handle->SetLayout(left, right, top, bottom);
+  if (VellGadget* n = native()) n->SetLayout(left, right, top, bottom);
 }
 
 void TWin32Gadget::Rethink() {
-  if (handle) handle->SetShape(xpos, ypos, width, height);
+  if (VellGadget* n = native()) n->SetShape(xpos, ypos, width, height);
 }
 
 void TWin32Gadget::Insert(Ref<TGadget> gadget, int32_t index) {
   auto* kid = dynamic_cast<TWin32Gadget*>(gadget.get());
   auto* group = dynamic_cast<VellGroup*>(handle);
-  if (kid && kid->handle && group) {
-    kid->handle->MoveToGroup(group);
+  VellGadget* moved = kid ? kid->native() : nullptr;
+  if (moved && group) {
+    moved->MoveToGroup(group);
     // A child control must also move into the new container's window to be shown there.
-    HWND h = reinterpret_cast<HWND>(kid->handle->Query(1));
+    HWND h = reinterpret_cast<HWND>(moved->Query(1));
     HWND into = reinterpret_cast<HWND>(group->Query(2));
     if (h && into && (GetWindowLongPtrA(h, GWL_STYLE) & WS_CHILD)) SetParent(h, into);
   }
   gadget->_setparent(Ref<TGadget>(this), index);
 }
 
-intptr_t TWin32Gadget::Query(int32_t kind) { return handle ? handle->Query(kind) : 0; }
+intptr_t TWin32Gadget::Query(int32_t kind) {
+  VellGadget* n = native();
+  return n ? n->Query(kind) : 0;
+}
 
 void TWin32Gadget::Free() {
   Ref<TWin32Gadget> keep(this);  // the parent's kids list may hold the last reference
@@ -151,7 +164,7 @@ int32_t TWin32Gadget::ClientHeight() {
 }
 
 void TWin32Gadget::Activate(int32_t command) {
-  if (handle) handle->Activate(command);
+  if (VellGadget* n = native()) n->Activate(command);
 }
 
 int32_t TWin32Gadget::State() {
@@ -164,42 +177,37 @@ int32_t TWin32Gadget::State() {
 }
 
 void TWin32Gadget::SetText(const std::u16string& text) {
-  if (handle) handle->SetText(text);
+  if (VellGadget* n = native()) n->SetText(text);
 }
 
 std::u16string TWin32Gadget::GetText() {
   if (cls == GadgetClass::Node) return name;
-  if (!handle) return u"";
-  if (cls == GadgetClass::TextField) {
-    HWND h = reinterpret_cast<HWND>(handle->Query(1));
-    int n = GetWindowTextLengthA(h);
-    std::string buf(static_cast<size_t>(n) + 1, '\0');
-    n = GetWindowTextA(h, buf.data(), n + 1);
-    return Widen(std::string_view(buf.data(), static_cast<size_t>(n)));
-  }
-  return handle->text;
+  if (auto* f = NativeAs<VellTextField>(handle)) return f->CurrentText();
+  if (auto* c = NativeAs<VellComboBox>(handle)) return c->CurrentText();
+  if (auto* m = NativeAs<VellMenu>(handle)) return m->text;
+  VellGadget* n = native();
+  return n ? n->text : u"";
 }
 
 void TWin32Gadget::SetFont(Ref<TGuiFont> font) {
-  if (!handle || cls == GadgetClass::Menu) return;
-  handle->SetFont(font ? reinterpret_cast<VellFont*>(font->handle) : nullptr);
+  if (VellGadget* n = native()) n->SetFont(font ? reinterpret_cast<VellFont*>(font->handle) : nullptr);
 }
 
 void TWin32Gadget::SetColor(int32_t r, int32_t g, int32_t b) {
-  if (handle && cls != GadgetClass::Node) handle->SetColor(r, g, b);
+  if (VellGadget* n = native()) n->SetColor(r, g, b);
 }
 
 void TWin32Gadget::SetTextColor(int32_t r, int32_t g, int32_t b) {
-  if (handle && cls != GadgetClass::Node) handle->SetTextColor(r, g, b);
+  if (VellGadget* n = native()) n->SetTextColor(r, g, b);
 }
 
 void TWin32Gadget::SetShow(int32_t flag) {
-  if (handle) handle->SetShow(flag ? 1 : 0);
+  if (VellGadget* n = native()) n->SetShow(flag ? 1 : 0);
 }
 
 void TWin32Gadget::SetEnabled(int32_t flag) {
   disabled = flag ? 0 : 1;
-  if (handle) handle->SetEnabled(flag ? 1 : 0);
+  if (VellGadget* n = native()) n->SetEnabled(flag ? 1 : 0);
 }
 
 void TWin32Gadget::SetSelected(int32_t flag) {
@@ -269,4 +277,51 @@ int32_t TWin32Gadget::CharAt(int32_t line) {
 int32_t TWin32Gadget::LineAt(int32_t index) {
   auto* t = NativeAs<VellTextArea>(handle);
   return t ? t->LineAt(index) : 0;
+}
+
+void TWin32Gadget::SetIconStrip(Ref<TIconStrip> strip) {
+  VellGadget* n = native();
+  if (!n) return;
+  VellIconStrip* native = nullptr;
+  if (auto* s = dynamic_cast<TWin32IconStrip*>(strip.get())) native = s->handle;
+  n->SetIconStrip(native);
+}
+
+// Item operations of the item kinds; other kinds ignore them. The extra object stays with the
+// toolkit's item.
+void TWin32Gadget::ClearListItems() {
+  if (auto* l = NativeAs<VellItemList>(handle)) l->ClearItems();
+}
+void TWin32Gadget::InsertListItem(int32_t index, const std::u16string& text, const std::u16string& tip,
+                                  int32_t icon, Ref<TObject>) {
+  if (auto* l = NativeAs<VellItemList>(handle)) l->InsertItem(index, text, tip, icon);
+}
+void TWin32Gadget::SetListItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon,
+                               Ref<TObject>) {
+  if (auto* l = NativeAs<VellItemList>(handle)) l->SetItem(index, text, tip, icon);
+}
+void TWin32Gadget::RemoveListItem(int32_t index) {
+  if (auto* l = NativeAs<VellItemList>(handle)) l->RemoveItem(index);
+}
+void TWin32Gadget::SetListItemState(int32_t index, int32_t state) {
+  if (auto* l = NativeAs<VellItemList>(handle)) l->SetItemState(index, state);
+}
+int32_t TWin32Gadget::ListItemState(int32_t index) {
+  auto* l = NativeAs<VellItemList>(handle);
+  return l ? l->ItemState(index) : 0;
+}
+
+// Sliders and progress bars.
+void TWin32Gadget::SetValue(float value) {
+  if (auto* p = NativeAs<VellProgBar>(handle)) p->SetValue(value);
+}
+void TWin32Gadget::SetRange(int32_t a, int32_t b) {
+  if (auto* s = NativeAs<VellSlider>(handle)) s->SetRange(a, b);
+}
+void TWin32Gadget::SetProp(int32_t value) {
+  if (auto* s = NativeAs<VellSlider>(handle)) s->SetProp(value);
+}
+int32_t TWin32Gadget::GetProp() {
+  auto* s = NativeAs<VellSlider>(handle);
+  return s ? s->GetProp() : 0;
 }

@@ -20,6 +20,8 @@
 #undef CreateFont
 #endif
 
+class VellResource;
+class VellIconStrip;
 class VellGadget;
 class VellFont;
 
@@ -38,8 +40,8 @@ class TWin32Gadget : public TGadget {
  public:
   ~TWin32Gadget() override;
 
-  int32_t cls = 0;               // the gadget class the gadget was created with
-  VellGadget* handle = nullptr;  // the native gadget (one counted reference), none after Free
+  int32_t cls = 0;                 // the gadget class the gadget was created with
+  VellResource* handle = nullptr;  // the native object (one counted reference), none after Free
   Ref<TGraphics> canvas;
   int32_t disabled = 0;
   int32_t menuid = 0;
@@ -48,7 +50,9 @@ class TWin32Gadget : public TGadget {
 
   // A new gadget of class `cls` for `native`, appended to `group`'s kids. A native gadget that
   // already has a gadget raises "Gadget handle already in map!" before anything is changed.
-  static Ref<TWin32Gadget> Create(int32_t cls, VellGadget* native, Ref<TGadget> group);
+  static Ref<TWin32Gadget> Create(int32_t cls, VellResource* native, Ref<TGadget> group);
+  // The native gadget behind a gadget that has a window (none for menu items, nodes and after Free).
+  VellGadget* native() const;
   // The main HWND of the first window among the gadget and its ancestors, or 0.
   intptr_t findowner();
   // Re-reads the native shape into the rectangle fields, for the kids too.
@@ -76,6 +80,42 @@ class TWin32Gadget : public TGadget {
   void SetHotKey(int32_t key, int32_t modifiers) override;
   void SetStatus(const std::u16string& text) override;
   void SetMinimumSize(int32_t w, int32_t h) override;
+  void SetIconStrip(Ref<TIconStrip> strip) override;
+
+  // Menus (win32_menu.cpp).
+  Ref<TGadget> GetMenu() override;
+  void PopupMenu(Ref<TGadget> menu, Ref<TObject> extra) override;
+  void UpdateMenu() override;
+
+  // Items of list boxes, combo boxes, tabbers and tool bars.
+  void ClearListItems() override;
+  void InsertListItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon,
+                      Ref<TObject> extra) override;
+  void SetListItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon,
+                   Ref<TObject> extra) override;
+  void RemoveListItem(int32_t index) override;
+  void SetListItemState(int32_t index, int32_t state) override;
+  int32_t ListItemState(int32_t index) override;
+
+  // Tree views and nodes (win32_treeview.cpp).
+  Ref<TGadget> RootNode() override;
+  Ref<TGadget> InsertNode(int32_t index, const std::u16string& text, int32_t icon) override;
+  void ModifyNode(const std::u16string& text, int32_t icon) override;
+  Ref<TGadget> SelectedNode() override;
+  int32_t CountKids() override;
+
+  // Sliders and progress bars.
+  void SetValue(float value) override;
+  void SetRange(int32_t a, int32_t b) override;
+  void SetProp(int32_t value) override;
+  int32_t GetProp() override;
+
+  // Panels (win32_panel.cpp).
+  void SetPixmap(Ref<TPixmap> pixmap, int32_t flags) override;
+  void SetAlpha(float alpha) override;
+
+  // HTML views (win32_htmlview.cpp).
+  std::u16string Run(const std::u16string& script) override;
 
   void ReplaceText(int32_t pos, int32_t length, const std::u16string& text, int32_t units) override;
   void AddText(const std::u16string& text) override;
@@ -95,6 +135,14 @@ class TWin32Gadget : public TGadget {
  private:
   // Drops the native gadget: out of GadgetMap first, then its reference.
   void ReleaseNative();
+};
+
+// An icon strip of the Win32 driver: the toolkit's record and one counted reference to the native
+// strip (its image list).
+class TWin32IconStrip : public TIconStrip {
+ public:
+  ~TWin32IconStrip() override;
+  VellIconStrip* handle = nullptr;
 };
 
 // Orders GadgetMap's keys by their Compare.
@@ -133,7 +181,7 @@ class TWin32GUIDriver : public TGuiDriver {
   Ref<TIconStrip> LoadIconStrip(Ref<TObject> source) override;
 
   // The gadget of a native gadget; Null for none or an unknown one.
-  static Ref<TWin32Gadget> GadgetFromHandle(const VellGadget* native);
+  static Ref<TWin32Gadget> GadgetFromHandle(const VellResource* native);
   // A gadget font describing the native font; the font record keeps the native font alive.
   Ref<TGuiFont> CreateFont(VellFont* native);
   int32_t SetGroup(const Ref<TGadget>& gadget, const Ref<TGadget>& group);

@@ -22,7 +22,7 @@ bool IsItemClass(int32_t cls) {
 
 }  // namespace
 
-int32_t PostNativeGuiEvent(int32_t id, VellGadget* native, int32_t data, int32_t mods, int32_t x, int32_t y,
+int32_t PostNativeGuiEvent(int32_t id, VellResource* native, int32_t data, int32_t mods, int32_t x, int32_t y,
                            Ref<TObject> extra) {
   Ref<TWin32Gadget> gadget = TWin32GUIDriver::GadgetFromHandle(native);
   if (gadget && id == WindowSize) gadget->UpdateSize();

@@ -7,6 +7,14 @@
 
 #include "runtime/object.h"
 
+// Platform headers name some functions by macro; the slider's operations keep these names.
+#ifdef SetProp
+#undef SetProp
+#endif
+#ifdef GetProp
+#undef GetProp
+#endif
+
 // A native object with a count of its own, created at 1 for whoever made it; it destroys itself
 // when the count drops to 0.
 class VellResource {
@@ -42,8 +50,41 @@ class VellFont : public VellResource {
   int32_t style = 0;  // bold 1, italic 2, underline 4
 };
 
-class VellIconStrip : public VellResource {};
-class VellMenu : public VellResource {};
+// A row of square icons for the item kinds; the platform's strip adds its image list.
+class VellIconStrip : public VellResource {
+ public:
+  int32_t iconwidth = 0;
+  int32_t iconheight = 0;
+  int32_t count = 0;
+  std::vector<bool> blank;  // one bit per icon: every pixel of the icon is white
+  // True for an icon whose pixels are all white; false for indices outside the strip.
+  bool IsBlank(int32_t icon) const {
+    return icon >= 0 && static_cast<size_t>(icon) < blank.size() && blank[static_cast<size_t>(icon)];
+  }
+};
+
+// One menu item of a window's menu bar or of a popup menu; the tree is built into native menus
+// on demand.
+class VellMenu : public VellResource {
+ public:
+  ~VellMenu() override;
+  std::u16string text;  // empty: a separator
+  int32_t tag = 0;      // native tag, unique per item
+  uint8_t checked = 0;
+  uint8_t enabled = 1;
+  VellMenu* firstchild = nullptr;
+  VellMenu* next = nullptr;
+  VellMenu* parent = nullptr;
+  int32_t hotkey = 0;      // virtual key shown as the shortcut, 0 for none
+  int32_t hotkeymods = 0;  // shift 1, control 2, alt 4
+};
+
+// One node of a tree view below its parent node (the root node stands for the control's root).
+class VellTreeViewNode : public VellResource {
+ public:
+  std::vector<VellTreeViewNode*> kids;  // child nodes, not owned: each is owned by its gadget
+  VellTreeViewNode* parent = nullptr;
+};
 
 class VellGroup;
 
@@ -116,7 +157,10 @@ class VellGroup : public VellGadget {
 class VellWindow : public VellGroup {
  public:
   using VellGroup::VellGroup;
-  virtual void UpdateMenu() {}
+  // The root of the window's menu tree (items created with the window as group hang below it).
+  virtual VellMenu* RootMenu() = 0;
+  // Rebuilds the native menu bar from the menu tree.
+  virtual void UpdateMenu() = 0;
   virtual void FocusFirstChild() = 0;
   virtual void SetMinimumSize(int32_t w, int32_t h) = 0;
   virtual void SetStatusText(const std::u16string& text) = 0;
@@ -132,7 +176,21 @@ class VellPanel : public VellGroup {
   using VellGroup::VellGroup;
 };
 
-class VellTabber : public VellGroup {
+// The native side of the item kinds (list box, combo box, tabber, tool bar): the toolkit keeps the
+// items and calls these to mirror them in the control.
+class VellItemList {
+ public:
+  virtual ~VellItemList() = default;
+  virtual void ClearItems() = 0;
+  virtual void InsertItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon) = 0;
+  virtual void SetItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon) = 0;
+  virtual void RemoveItem(int32_t index) = 0;
+  // State bit 0x10: selected (checked for a tool bar button); 4: disabled.
+  virtual void SetItemState(int32_t index, int32_t state) = 0;
+  virtual int32_t ItemState(int32_t index) = 0;
+};
+
+class VellTabber : public VellGroup, public VellItemList {
  public:
   using VellGroup::VellGroup;
 };
@@ -175,14 +233,89 @@ class VellTextArea : public VellGadget {
   int32_t LineLength(int32_t line) { return CharAt(line + 1) - CharAt(line); }
 };
 
+class VellTextField : public VellGadget {
+ public:
+  using VellGadget::VellGadget;
+  // The text the control holds now (typing changes it without the program knowing).
+  virtual std::u16string CurrentText() = 0;
+  // The selection as character positions: start (the cursor) and end.
+  virtual void GetSelection(int32_t& start, int32_t& end) = 0;
+  virtual void Select(int32_t start, int32_t end) = 0;
+};
+
+class VellSlider : public VellGadget {
+ public:
+  using VellGadget::VellGadget;
+  virtual void SetRange(int32_t a, int32_t b) = 0;
+  virtual void SetProp(int32_t value) = 0;
+  virtual int32_t GetProp() = 0;
+};
+
+class VellProgBar : public VellGadget {
+ public:
+  using VellGadget::VellGadget;
+  virtual void SetValue(float value) = 0;
+};
+
+class VellListBox : public VellGadget, public VellItemList {
+ public:
+  using VellGadget::VellGadget;
+};
+
+class VellComboBox : public VellGadget, public VellItemList {
+ public:
+  using VellGadget::VellGadget;
+  // The selected item's text, or what was typed when nothing is selected.
+  virtual std::u16string CurrentText() = 0;
+};
+
+class VellToolBar : public VellGadget, public VellItemList {
+ public:
+  using VellGadget::VellGadget;
+};
+
+class VellTreeView : public VellGadget {
+ public:
+  using VellGadget::VellGadget;
+  virtual VellTreeViewNode* RootNode() = 0;
+  // A new node below `parent` at `index` (0 first; negative or past the last child: last); none
+  // when the control refuses the item.
+  virtual VellTreeViewNode* InsertNode(VellTreeViewNode* parent, int32_t index, const std::u16string& text,
+                                       int32_t icon) = 0;
+  virtual void ModifyNode(VellTreeViewNode* node, const std::u16string& text, int32_t icon) = 0;
+  virtual VellTreeViewNode* SelectedNode() = 0;
+  // Select 7, expand 8, collapse 9.
+  virtual void ActivateNode(VellTreeViewNode* node, int32_t command) = 0;
+  // Deletes the node's item and takes it out of its parent's children.
+  virtual void RemoveNode(VellTreeViewNode* node) = 0;
+};
+
+class VellHtmlView : public VellGadget {
+ public:
+  using VellGadget::VellGadget;
+  virtual void Navigate(const std::u16string& url) = 0;
+  // The browser's ready state, 0 to 4 (0 when there is no browser).
+  virtual int32_t ReadyState() = 0;
+  virtual std::u16string Run(const std::u16string& script) = 0;
+};
+
 // The native factory: one creation per kind, each taking (group, style).
 class VellGuiDriver {
  public:
   virtual ~VellGuiDriver() = default;
   virtual VellLabel* NewLabel(VellGroup* group, int32_t style) = 0;
   virtual VellButton* NewButton(VellGroup* group, int32_t style) = 0;
+  virtual VellTextField* NewTextField(VellGroup* group, int32_t style) = 0;
+  virtual VellSlider* NewSlider(VellGroup* group, int32_t style) = 0;
+  virtual VellProgBar* NewProgBar(VellGroup* group, int32_t style) = 0;
+  virtual VellComboBox* NewComboBox(VellGroup* group, int32_t style) = 0;
+  virtual VellListBox* NewListBox(VellGroup* group, int32_t style) = 0;
+  virtual VellTreeView* NewTreeView(VellGroup* group, int32_t style) = 0;
   virtual VellTextArea* NewTextArea(VellGroup* group, int32_t style) = 0;
+  virtual VellToolBar* NewToolBar(VellGroup* group, int32_t style) = 0;
+  virtual VellHtmlView* NewHtmlView(VellGroup* group, int32_t style) = 0;
   virtual VellWindow* NewWindow(VellGroup* group, int32_t style) = 0;
+  virtual VellTabber* NewTabber(VellGroup* group, int32_t style) = 0;
   virtual VellPanel* NewPanel(VellGroup* group, int32_t style) = 0;
   virtual VellDesktop* NewDesktop() = 0;
 };
@@ -200,7 +333,7 @@ void VellLayoutAxis(int32_t modeStart, int32_t modeEnd, int32_t lockPos, int32_t
                     int32_t lockClient, int32_t client, int32_t& pos, int32_t& extent);
 
 // The managed layer's entry for events of native gadgets (maps `native` to its gadget and posts).
-int32_t PostNativeGuiEvent(int32_t id, VellGadget* native, int32_t data, int32_t mods, int32_t x, int32_t y,
+int32_t PostNativeGuiEvent(int32_t id, VellResource* native, int32_t data, int32_t mods, int32_t x, int32_t y,
                            Ref<TObject> extra);
 // The managed layer's key filter of a gadget: builds the key event (`id` KeyDown or KeyChar with
 // `data` and the current modifiers) and asks the gadget's filter; true when the key may pass.

@@ -15,17 +15,6 @@
 Win32GuiDriver* NativeGuiDriver = nullptr;
 VellDesktop* NativeDesktop = nullptr;
 
-namespace {
-
-// Every new native gadget starts with the default font.
-template <class T>
-T* WithDefaultFont(T* g) {
-  g->SetFont(DefaultFont);
-  return g;
-}
-
-}  // namespace
-
 Win32GuiDriver::Win32GuiDriver() {
   OleInitialize(nullptr);
   INITCOMMONCONTROLSEX icc{8, 0xEFF};

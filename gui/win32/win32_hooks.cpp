@@ -10,6 +10,7 @@
 #include "event/win32/system_win32.h"
 #include "gui/hotkey.h"
 #include "gui/win32/gadget_win32.h"
+#include "gui/win32/vell.h"
 #include "gui/win32/win32_hwnd.h"
 #include "runtime/module.h"
 

@@ -18,6 +18,8 @@ class Win32Window : public VellWindow, public Win32WndProc {
   int32_t Activate(int32_t command) override;
   void UpdateClientSize() override;
 
+  VellMenu* RootMenu() override;
+  void UpdateMenu() override;
   void FocusFirstChild() override;
   void SetMinimumSize(int32_t w, int32_t h) override;
   void SetStatusText(const std::u16string& text) override;

@@ -1,6 +1,7 @@
 // Gadget life: the gadget and HWND maps, freeing a tree, the duplicate-handle guard, moving a
 // gadget into another group, and panels.
 #include "gui/win32/gadget_win32.h"
+#include "gui/win32/vell.h"
 #include "gui/win32/win32_hwnd.h"
 #include "tests/gui_win32/support.h"
 
@@ -18,8 +19,8 @@ TEST_F(Lifecycle, FreeRemovesGadgetsAndHwndsAndDestroysTheWindows) {
   auto win = MakeWindow(u"free", 0, 0, 300, 200, nullptr, 1 | 8);
   auto panel = MakePanel(10, 10, 200, 100, win, 0, u"");
   auto button = MakeButton(u"b", 5, 5, 50, 20, panel, 1);
-  VellGadget* nwin = Cast<TWin32Gadget>(win)->handle;
-  VellGadget* nbutton = Cast<TWin32Gadget>(button)->handle;
+  VellGadget* nwin = Cast<TWin32Gadget>(win)->native();
+  VellGadget* nbutton = Cast<TWin32Gadget>(button)->native();
   HWND outer = Hwnd(win), client = reinterpret_cast<HWND>(QueryGadgetHandle(win, 2)), hb = Hwnd(button);
   ASSERT_TRUE(InGadgetMap(nwin));
   ASSERT_TRUE(InGadgetMap(nbutton));
@@ -55,7 +56,7 @@ TEST_F(Lifecycle, FreeingOneChildLeavesItsSiblings) {
 TEST_F(Lifecycle, SecondGadgetForTheSameNativeGadgetThrows) {
   auto win = TestWindow();
   auto button = MakeButton(u"b", 0, 0, 50, 20, win, 1);
-  VellGadget* native = Cast<TWin32Gadget>(button)->handle;
+  VellGadget* native = Cast<TWin32Gadget>(button)->native();
   size_t kids = win->kids->Count();
   try {
     TWin32Gadget::Create(GadgetClass::Button, native, win);
