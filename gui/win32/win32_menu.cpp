@@ -114,8 +114,13 @@ VellMenu* Win32Window::RootMenu() { return rootmenu; }
 void Win32Window::UpdateMenu() {
   if (!rootmenu) return;
   HMENU old = ::GetMenu(outer.hwnd);
-  menubar = BuildNativeMenu(rootmenu, false);
-  SetMenu(outer.hwnd, menubar);
+  HMENU bar = BuildNativeMenu(rootmenu, false);
+  // A child window cannot have a bar; its geometry must not count one either.
+  if (!SetMenu(outer.hwnd, bar)) {
+    DestroyMenu(bar);
+    return;
+  }
+  menubar = bar;
   if (old) DestroyMenu(old);
 }
 
