@@ -27,6 +27,11 @@ MENUITEMINFOA ItemInfo(HMENU menu, int index) {
   return info;
 }
 
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  EndMenu();
+}
+
 // What choosing an item of the window's bar sends the window.
 void Choose(const Ref<TGadget>& win, UINT id) { SendMessageA(Hwnd(win), WM_COMMAND, id, 0); }
 
@@ -116,10 +121,7 @@ TEST_F(Menus, PopupChoiceCarriesTheExtraObject) {
   PostMessageA(Hwnd(win), WM_KEYDOWN, VK_DOWN, 0);
   PostMessageA(Hwnd(win), WM_KEYDOWN, VK_RETURN, 0);
   // Should the popup miss the keys, it is closed rather than left open.
-  SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    EndMenu();
-  });
+  SetTimer(nullptr, 0, 3000, CloseMenu);
   ShowPopupMenu(win, popup, extra);
   auto actions = Only(TakeEvents(), MenuAction);
   ASSERT_EQ(actions.size(), 1u);
@@ -145,6 +147,19 @@ TEST_F(Menus, HotKeyOfAnItemPostsItsAction) {
   EXPECT_TRUE(Only(TakeEvents(), MenuAction).empty());
   PressKeys({VK_F6});
   EXPECT_EQ(Only(TakeEvents(), MenuAction).size(), 1u);
+}
+
+TEST_F(Menus, HotKeyOfAPopupItemWorksInEveryWindow) {
+  auto win = TestWindow(1);
+  auto popup = MakeMenu(u"Popup", 1, nullptr);
+  auto find = MakeMenu(u"Find", 9, popup, VK_F7, 0);
+  TakeEvents();
+  PressKeys({VK_F7});
+  auto actions = Only(TakeEvents(), MenuAction, find);
+  EXPECT_EQ(actions.size(), 1u);
+  DestroyGadget(popup);
+  PressKeys({VK_F7});
+  EXPECT_TRUE(Only(TakeEvents(), MenuAction).empty());
 }
 
 TEST_F(Menus, FreedItemChosenFromAStaleMenuGivesNoEvent) {
