@@ -121,3 +121,9 @@ constexpr int32_t Bold = 1;
 constexpr int32_t Italic = 2;
 constexpr int32_t Underline = 4;
 }  // namespace FontStyle
+
+// Native menu tags and the command ids of the items built from them.
+namespace MenuTag {
+constexpr int32_t First = 100;          // the tag of the program's first menu item
+constexpr int32_t CommandOffset = 100;  // an item's command id is its tag plus this; ids up to it are no items
+}  // namespace MenuTag

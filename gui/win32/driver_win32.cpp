@@ -11,6 +11,7 @@
 #include "gui/win32/vell.h"
 #include "gui/win32/win32_driver.h"
 #include "gui/win32/win32_hwnd.h"
+#include "gui/win32/win32_menu.h"
 #include "runtime/text.h"
 
 #ifdef SendMessage
@@ -70,6 +71,25 @@ VellGadget* NewNative(int32_t cls, VellGroup* group, int32_t style) {
   return nullptr;
 }
 
+// A menu item below the group's menu (a window's bar, an item's submenu, or none: a popup's
+// root); `style` carries the user's tag, reported as the data of the item's actions.
+Ref<TGadget> CreateMenuItem(const std::u16string& text, TWin32Gadget* owner, const Ref<TGadget>& group,
+                            int32_t style) {
+  int32_t tag = NextMenuTag++;
+  VellMenu* item = NewMenu(text, tag, MenuParentOf(owner));
+  Ref<TWin32Gadget> gadget;
+  try {
+    gadget = TWin32Gadget::Create(GadgetClass::Menu, item, group);
+  } catch (...) {
+    DropMenuItem(item);
+    throw;
+  }
+  gadget->name = text;
+  MenuTagMap[IntText(tag)] = IntText(style);
+  MenuGadgetMap[IntText(tag)] = gadget.get();
+  return gadget;
+}
+
 }  // namespace
 
 int32_t PointerCursorId(int32_t shape) { return CursorIds[shape >= 0 && shape < 15 ? shape : 0]; }
@@ -111,6 +131,7 @@ Ref<TGadget> TWin32GUIDriver::CreateGadget(int32_t cls, const std::u16string& te
   if (cls == GadgetClass::Node) RuntimeError(u"chunks");
   if (!group) group = DesktopGadget;
   auto* owner = dynamic_cast<TWin32Gadget*>(group.get());
+  if (cls == GadgetClass::Menu) return CreateMenuItem(text, owner, group, style);
   auto* parent = owner ? dynamic_cast<VellGroup*>(owner->handle) : nullptr;
   VellGadget* native = NewNative(cls, parent, style);
   if (native) {

@@ -6,6 +6,7 @@
 
 #include "gui/win32/vell.h"
 #include "gui/win32/win32_button.h"
+#include "gui/win32/win32_menu.h"
 #include "runtime/text.h"
 
 // The toolkit's slider operations share their names with platform macros.
@@ -17,7 +18,7 @@ std::map<Ref<TIntWrapper>, TWin32Gadget*, TIntWrapperLess>& GadgetMap =
 Ref<TWin32Gadget>& DesktopGadget = *new Ref<TWin32Gadget>();
 std::map<std::u16string, std::u16string>& MenuTagMap = *new std::map<std::u16string, std::u16string>();
 std::map<std::u16string, TWin32Gadget*>& MenuGadgetMap = *new std::map<std::u16string, TWin32Gadget*>();
-int32_t NextMenuTag = 100;
+int32_t NextMenuTag = MenuTag::First;
 
 Ref<TIntWrapper> TIntWrapper::Create(intptr_t i) {
   auto w = New<TIntWrapper>();
@@ -52,6 +53,10 @@ void TWin32Gadget::ReleaseNative() {
   VellResource* native = handle;
   handle = nullptr;
   GadgetMap.erase(TIntWrapper::Create(reinterpret_cast<intptr_t>(native)));
+  if (auto* item = dynamic_cast<VellMenu*>(native)) {
+    DropMenuItem(item);
+    return;
+  }
   native->Release();
 }
 
@@ -150,6 +155,7 @@ void TWin32Gadget::Free() {
     UnregisterHotKey(hotkey);
     hotkey = nullptr;
   }
+  if (auto* item = NativeAs<VellMenu>(handle)) CheckMenuRelease(item);
   ReleaseNative();
 }
 
@@ -171,12 +177,14 @@ int32_t TWin32Gadget::State() {
   int32_t s = 0;
   if (auto* w = NativeAs<VellWindow>(handle)) s |= w->SizeState();
   if (auto* b = NativeAs<VellButton>(handle)) s |= b->Checked() ? GadgetState::Selected : 0;
+  if (auto* m = NativeAs<VellMenu>(handle)) s |= m->checked ? GadgetState::Selected : 0;
   if (!IsWindowVisible(reinterpret_cast<HWND>(Query(1)))) s |= GadgetState::Hidden;
   if (disabled) s |= GadgetState::Disabled;
   return s;
 }
 
 void TWin32Gadget::SetText(const std::u16string& text) {
+  if (auto* m = NativeAs<VellMenu>(handle)) m->text = text;
   if (VellGadget* n = native()) n->SetText(text);
 }
 
@@ -207,11 +215,13 @@ void TWin32Gadget::SetShow(int32_t flag) {
 
 void TWin32Gadget::SetEnabled(int32_t flag) {
   disabled = flag ? 0 : 1;
+  if (auto* m = NativeAs<VellMenu>(handle)) m->enabled = flag ? 1 : 0;
   if (VellGadget* n = native()) n->SetEnabled(flag ? 1 : 0);
 }
 
 void TWin32Gadget::SetSelected(int32_t flag) {
   if (auto* b = NativeAs<VellButton>(handle)) b->SetSelected(flag);
+  if (auto* m = NativeAs<VellMenu>(handle)) m->checked = flag ? 1 : 0;
 }
 
 void TWin32Gadget::SetHotKey(int32_t key, int32_t modifiers) {
@@ -219,8 +229,16 @@ void TWin32Gadget::SetHotKey(int32_t key, int32_t modifiers) {
     UnregisterHotKey(hotkey);
     hotkey = nullptr;
   }
+  // Key 0 is no key: the old one is gone, nothing new is bound.
   Ref<TEvent> event = MakeEvent(GadgetAction, Ref<TObject>(this), 0, 0, 0, 0, nullptr);
-  hotkey = RegisterHotKeyEvent(key, modifiers, event, findowner());
+  if (auto* m = NativeAs<VellMenu>(handle)) {
+    // The item shows its shortcut from the next build of its menu on.
+    m->hotkey = key;
+    m->hotkeymods = modifiers;
+    event = MakeEvent(MenuAction, Ref<TObject>(this), MenuUserTag(m), 0, 0, 0, nullptr);
+  }
+  // Bound to the gadget's window; without one (a popup's item) it works in every window.
+  if (key != 0) hotkey = RegisterHotKeyEvent(key, modifiers, event, findowner());
 }
 
 void TWin32Gadget::SetStatus(const std::u16string& text) {
@@ -296,8 +314,8 @@ void TWin32Gadget::InsertListItem(int32_t index, const std::u16string& text, con
                                   int32_t icon, Ref<TObject>) {
   if (auto* l = NativeAs<VellItemList>(handle)) l->InsertItem(index, text, tip, icon);
 }
-void TWin32Gadget::SetListItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon,
-                               Ref<TObject>) {
+void TWin32Gadget::SetListItem(int32_t index, const std::u16string& text, const std::u16string& tip,
+                               int32_t icon, Ref<TObject>) {
   if (auto* l = NativeAs<VellItemList>(handle)) l->SetItem(index, text, tip, icon);
 }
 void TWin32Gadget::RemoveListItem(int32_t index) {

@@ -3,15 +3,6 @@
 #include "gui/win32/gadget_win32.h"
 #include "gui/win32/vell.h"
 #include "gui/win32/win32_driver.h"
-#include "gui/win32/win32_window.h"
-
-// --- menus ---
-VellMenu::~VellMenu() = default;
-VellMenu* Win32Window::RootMenu() { return nullptr; }
-void Win32Window::UpdateMenu() {}
-Ref<TGadget> TWin32Gadget::GetMenu() { return nullptr; }
-void TWin32Gadget::PopupMenu(Ref<TGadget>, Ref<TObject>) {}
-void TWin32Gadget::UpdateMenu() {}
 
 // --- text field ---
 VellTextField* Win32GuiDriver::NewTextField(VellGroup*, int32_t) { return nullptr; }

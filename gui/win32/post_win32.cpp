@@ -2,6 +2,7 @@
 #include "event/event.h"
 #include "gui/win32/gadget_win32.h"
 #include "gui/win32/vell.h"
+#include "gui/win32/win32_menu.h"
 #include "runtime/text.h"
 
 namespace {
@@ -32,8 +33,10 @@ int32_t PostNativeGuiEvent(int32_t id, VellResource* native, int32_t data, int32
     auto tag = MenuTagMap.find(key);
     data = tag == MenuTagMap.end() ? 0 : DecimalValue(tag->second);
     auto item = MenuGadgetMap.find(key);
-    gadget = item == MenuGadgetMap.end() ? nullptr : Ref<TWin32Gadget>(item->second);
-    extra = nullptr;
+    // A command of a freed item (from a menu built before it went) is no item's any more.
+    if (item == MenuGadgetMap.end()) return 0;
+    gadget = Ref<TWin32Gadget>(item->second);
+    extra = PopupExtra;
   }
   if (gadget && gadget->cls == GadgetClass::TreeView) {
     extra = Ref<TObject>(

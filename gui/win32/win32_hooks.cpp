@@ -45,8 +45,8 @@ bool IsEditClass(HWND hwnd) {
 LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp) {
   if (code >= 0) {
     HWND owner = GetForegroundWindow();
-    Ref<TEvent> event = LookupHotKeyEvent(static_cast<int32_t>(wp), CurrentModifiers(),
-                                          static_cast<int32_t>(reinterpret_cast<intptr_t>(owner)));
+    Ref<TEvent> event =
+        LookupHotKeyEvent(static_cast<int32_t>(wp), CurrentModifiers(), reinterpret_cast<intptr_t>(owner));
     // Enter in a single-line edit control ends the entry: the focus goes back to its container.
     HWND focus = GetFocus();
     if (wp == VK_RETURN && focus && IsEditClass(focus)) SetFocus(GetAncestor(focus, GA_PARENT));

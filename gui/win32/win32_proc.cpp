@@ -47,8 +47,9 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_COMMAND:  // menu items and accelerators carry their native tag above 100
       if (!lp) {
-        if (wp > 100)
-          PostNativeGuiEvent(MenuAction, nullptr, static_cast<int32_t>(wp - 100), 0, 0, 0, nullptr);
+        if (wp > MenuTag::CommandOffset)
+          PostNativeGuiEvent(MenuAction, nullptr, static_cast<int32_t>(wp - MenuTag::CommandOffset), 0, 0, 0,
+                             nullptr);
         return 0;
       }
       break;

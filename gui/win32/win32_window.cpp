@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "event/event.h"
+#include "gui/win32/win32_menu.h"
 #include "runtime/text.h"
 
 namespace {
@@ -37,6 +38,7 @@ BOOL CALLBACK FirstTabStop(HWND h, LPARAM lp) {
 }  // namespace
 
 Win32Window::Win32Window(VellGroup* g, int32_t s) : VellWindow(g, s) {
+  rootmenu = NewMenu(u"", 0, nullptr);
   DWORD ex = (s & 0x10) ? (WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW) : WS_EX_CONTROLPARENT;
   DWORD ws = WindowStyleBits(s);
   // The bar holds a placeholder until the menu tree is built into it.
@@ -58,7 +60,10 @@ Win32Window::Win32Window(VellGroup* g, int32_t s) : VellWindow(g, s) {
   UpdateClientSize();
 }
 
-Win32Window::~Win32Window() = default;
+Win32Window::~Win32Window() {
+  // Items still held by their gadgets outlive the root, without a parent.
+  if (rootmenu) rootmenu->Release();
+}
 
 intptr_t Win32Window::Query(int32_t kind) {
   if (kind == 1) return reinterpret_cast<intptr_t>(outer.hwnd);

@@ -33,6 +33,7 @@ class Win32Window : public VellWindow, public Win32WndProc {
   Win32Gadget client;  // only with a status bar
   HWND statusbar = nullptr;
   HMENU menubar = nullptr;
+  VellMenu* rootmenu = nullptr;  // the items of the menu bar hang below it
 
  private:
   int32_t StatusHeight() const;

@@ -62,14 +62,15 @@ TEST_F(Hooks, ApplicationActivationIsReported) {
 }
 
 TEST_F(Hooks, MenuCommandsAboveOneHundredBecomeMenuActions) {
-  auto win = TestWindow();
-  MenuTagMap.emplace(u"100", u"7");
+  auto win = TestWindow(1 | 4);
+  auto item = MakeMenu(u"Item", 7, win);
+  RebuildWindowMenu(win);
   TakeEvents();
-  SendMessageA(Hwnd(win), WM_COMMAND, 200, 0);
+  SendMessageA(Hwnd(win), WM_COMMAND, GetMenuItemID(GetMenu(Hwnd(win)), 0), 0);
   SendMessageA(Hwnd(win), WM_COMMAND, 100, 0);
   auto menus = Only(TakeEvents(), MenuAction);
-  MenuTagMap.erase(u"100");
   ASSERT_EQ(menus.size(), 1u);
+  EXPECT_EQ(menus[0].source, Ref<TObject>(item));
   EXPECT_EQ(menus[0].data, 7);
 }
 

@@ -47,6 +47,16 @@ int main(int argc, char** argv) {
   Win32GuiModuleStart();
   auto win = MakeWindow(u"Every gadget kind", 40, 40, 560, 420, nullptr, 1 | 2 | 4 | 8 | 32);
   ChangeStatusText(win, u"status bar text");
+  auto file = MakeMenu(u"File", 1, win);
+  MakeMenu(u"Open", 2, file, 79, 2);
+  MakeMenu(u"Save as", 3, file, 83, 2 | 1);
+  MakeMenu(u"", 0, file);
+  TickMenuEntry(MakeMenu(u"Checked", 4, file));
+  DisableMenuEntry(MakeMenu(u"Grayed", 5, file));
+  MakeMenu(u"Quit", 6, file, 115, 4);
+  auto help = MakeMenu(u"Help", 7, win);
+  MakeMenu(u"About", 8, help, 112, 0);
+  RebuildWindowMenu(win);
   MakeLabel(u"Left label", 10, 10, 160, 20, win, 0);
   MakeLabel(u"Centred, sunken", 180, 10, 170, 20, win, 18);
   MakeLabel(u"Right, flat border", 360, 10, 180, 20, win, 9);

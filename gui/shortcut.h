@@ -1,0 +1,17 @@
+// Menu item labels: the names of shortcut keys and the label text with its shortcut after a tab.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// A label is composed in a fixed buffer of this many bytes, its terminating zero included.
+constexpr std::size_t MenuLabelBuffer = 256;
+
+// The name a virtual key is shown by ("F1", "PageUp", "Num 3"); empty for a key without a name.
+std::string_view ShortcutKeyName(int32_t key);
+// The shown label of an item: the (8-bit) text, then, for a key with a name, a tab, the modifiers
+// ("Shift+", "Ctrl+", "Alt+" for bits 1, 2, 4) and the key's name. At most MenuLabelBuffer - 1
+// bytes: a long text is cut so that the shortcut still shows.
+std::string ComposeMenuLabel(std::string_view text, int32_t key, int32_t mods);

@@ -1,0 +1,149 @@
+// Menu items: the counted item tree, native menu bars and popup menus built from it, and the
+// menu operations of the driver's gadgets.
+#include "gui/win32/win32_menu.h"
+
+#include "event/system.h"
+#include "gui/constants.h"
+#include "gui/shortcut.h"
+#include "gui/win32/gadget_win32.h"
+#include "gui/win32/win32_window.h"
+#include "runtime/text.h"
+
+Ref<TObject>& PopupExtra = *new Ref<TObject>();
+
+namespace {
+
+// True when an item below `node` is held by more than its place in the chain.
+bool HeldBelow(const VellMenu* node) {
+  for (const VellMenu* c = node->firstchild; c; c = c->next) {
+    if (c->RefCount() > 1 || HeldBelow(c)) return true;
+  }
+  return false;
+}
+
+// Takes an item out of its parent's chain; the chain's reference goes with it.
+void Unlink(VellMenu* item) {
+  VellMenu* parent = item->parent;
+  if (!parent) return;
+  VellMenu** link = &parent->firstchild;
+  while (*link && *link != item) link = &(*link)->next;
+  if (*link) *link = item->next;
+  item->next = nullptr;
+  item->parent = nullptr;
+  item->Release();
+}
+
+UINT ItemState(const VellMenu* item) {
+  return (item->checked ? MF_CHECKED : 0) | (item->enabled ? 0 : MF_GRAYED);
+}
+
+}  // namespace
+
+// Children go first. One still held by its gadget is only let go: it stays alive, without parent.
+VellMenu::~VellMenu() {
+  VellMenu* c = firstchild;
+  firstchild = nullptr;
+  while (c) {
+    VellMenu* next = c->next;
+    c->next = nullptr;
+    c->parent = nullptr;
+    c->Release();
+    c = next;
+  }
+}
+
+VellMenu* NewMenu(const std::u16string& text, int32_t tag, VellMenu* parent) {
+  auto* item = new VellMenu();
+  item->text = text;
+  item->tag = tag;
+  if (parent) {
+    item->Retain();
+    item->parent = parent;
+    VellMenu** link = &parent->firstchild;
+    while (*link) link = &(*link)->next;
+    *link = item;
+  }
+  return item;
+}
+
+VellMenu* MenuParentOf(TWin32Gadget* group) {
+  if (!group) return nullptr;
+  if (auto* w = dynamic_cast<VellWindow*>(group->handle)) return w->RootMenu();
+  return dynamic_cast<VellMenu*>(group->handle);
+}
+
+int32_t MenuUserTag(const VellMenu* item) {
+  auto it = MenuTagMap.find(IntText(item->tag));
+  if (it == MenuTagMap.end()) return 0;
+  return static_cast<int32_t>(std::stol(std::string(it->second.begin(), it->second.end())));
+}
+
+void CheckMenuRelease(const VellMenu* item) {
+  int32_t chain = item->parent ? 1 : 0;
+  if (item->RefCount() - chain <= 1 && HeldBelow(item)) RuntimeError(u"Unable to release menu child");
+}
+
+void DropMenuItem(VellMenu* item) {
+  std::u16string key = IntText(item->tag);
+  MenuTagMap.erase(key);
+  MenuGadgetMap.erase(key);
+  Unlink(item);
+  item->Release();
+}
+
+HMENU BuildNativeMenu(const VellMenu* node, bool popup) {
+  HMENU menu = popup ? CreatePopupMenu() : CreateMenu();
+  for (const VellMenu* c = node->firstchild; c; c = c->next) {
+    // Only what can show is narrowed: a label never holds more than its buffer.
+    std::string text = NarrowCut(c->text, MenuLabelBuffer - 1);
+    if (c->firstchild) {
+      AppendMenuA(menu, MF_POPUP | ItemState(c), reinterpret_cast<UINT_PTR>(BuildNativeMenu(c, true)),
+                  text.c_str());
+    } else if (c->text.empty()) {
+      AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    } else {
+      AppendMenuA(menu, MF_STRING | ItemState(c), static_cast<UINT_PTR>(c->tag + MenuTag::CommandOffset),
+                  ComposeMenuLabel(text, c->hotkey, c->hotkeymods).c_str());
+    }
+  }
+  return menu;
+}
+
+VellMenu* Win32Window::RootMenu() { return rootmenu; }
+
+void Win32Window::UpdateMenu() {
+  if (!rootmenu) return;
+  HMENU old = ::GetMenu(outer.hwnd);
+  HMENU bar = BuildNativeMenu(rootmenu, false);
+  // A child window cannot have a bar; its geometry must not count one either.
+  if (!SetMenu(outer.hwnd, bar)) {
+    DestroyMenu(bar);
+    return;
+  }
+  menubar = bar;
+  if (old) DestroyMenu(old);
+}
+
+// A window stands for its own menu root: items created in it hang in its menu bar.
+Ref<TGadget> TWin32Gadget::GetMenu() {
+  if (cls == GadgetClass::Window && handle) return Ref<TGadget>(this);
+  return nullptr;
+}
+
+void TWin32Gadget::UpdateMenu() {
+  if (auto* w = dynamic_cast<VellWindow*>(handle)) w->UpdateMenu();
+}
+
+void TWin32Gadget::PopupMenu(Ref<TGadget> menu, Ref<TObject> extra) {
+  VellMenu* root = MenuParentOf(dynamic_cast<TWin32Gadget*>(menu.get()));
+  if (!root) return;
+  PopupExtra = std::move(extra);
+  HMENU popup = BuildNativeMenu(root, true);
+  POINT at{};
+  ::GetCursorPos(&at);
+  TrackPopupMenu(popup, 0, at.x, at.y, 0, reinterpret_cast<HWND>(Query(1)), nullptr);
+  DestroyMenu(popup);
+  // The choice arrives as a posted command: handled now, while it still carries the extra.
+  PumpSystem();
+  PopupExtra = nullptr;
+}

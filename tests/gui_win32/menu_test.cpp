@@ -1,0 +1,198 @@
+// Menus as real native menus: what a built bar shows, choices from bars, popups and hot keys as
+// menu actions, and items that are freed or still held when their menu goes.
+#include <string>
+
+#include "runtime/text.h"
+#include "tests/gui_win32/support.h"
+
+namespace {
+
+class Menus : public DriverTest {};
+
+constexpr int32_t MenuStyle = 1 | 4;  // a title bar and a menu bar
+
+HMENU Bar(const Ref<TGadget>& win) { return GetMenu(Hwnd(win)); }
+
+std::string ItemText(HMENU menu, int index) {
+  char text[1024] = {};
+  GetMenuStringA(menu, static_cast<UINT>(index), text, sizeof text, MF_BYPOSITION);
+  return text;
+}
+
+MENUITEMINFOA ItemInfo(HMENU menu, int index) {
+  MENUITEMINFOA info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
+  GetMenuItemInfoA(menu, static_cast<UINT>(index), TRUE, &info);
+  return info;
+}
+
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  EndMenu();
+}
+
+// What choosing an item of the window's bar sends the window.
+void Choose(const Ref<TGadget>& win, UINT id) { SendMessageA(Hwnd(win), WM_COMMAND, id, 0); }
+
+TEST_F(Menus, BuiltBarShowsSubmenusSeparatorsShortcutsChecksAndGrayedItems) {
+  auto win = TestWindow(MenuStyle);
+  auto file = MakeMenu(u"File", 1, win);
+  auto open = MakeMenu(u"Open", 2, file, 112, 2);
+  MakeMenu(u"", 3, file);
+  auto check = MakeMenu(u"Checked", 4, file);
+  auto gray = MakeMenu(u"Grayed", 5, file);
+  auto longer = MakeMenu(std::u16string(10000, u'x'), 6, file, 112, 2);
+  auto plain = MakeMenu(u"Plain", 7, file, 255, 2);  // a key without a name shows no shortcut
+  TickMenuEntry(check);
+  DisableMenuEntry(gray);
+  RebuildWindowMenu(win);
+
+  HMENU bar = Bar(win);
+  ASSERT_EQ(GetMenuItemCount(bar), 1);
+  EXPECT_EQ(ItemText(bar, 0), "File");
+  HMENU sub = GetSubMenu(bar, 0);
+  ASSERT_TRUE(sub);
+  ASSERT_EQ(GetMenuItemCount(sub), 6);
+  EXPECT_EQ(ItemText(sub, 0), "Open\tCtrl+F1");
+  EXPECT_TRUE(ItemInfo(sub, 1).fType & MFT_SEPARATOR);
+  EXPECT_EQ(ItemInfo(sub, 1).wID, 0u);
+  EXPECT_EQ(ItemText(sub, 2), "Checked");
+  EXPECT_TRUE(ItemInfo(sub, 2).fState & MFS_CHECKED);
+  EXPECT_FALSE(ItemInfo(sub, 2).fState & MFS_GRAYED);
+  EXPECT_TRUE(ItemInfo(sub, 3).fState & MFS_GRAYED);
+  EXPECT_FALSE(ItemInfo(sub, 3).fState & MFS_CHECKED);
+  EXPECT_FALSE(ItemInfo(sub, 0).fState & (MFS_CHECKED | MFS_GRAYED));
+  EXPECT_EQ(ItemText(sub, 4), std::string(255 - 8, 'x') + "\tCtrl+F1");
+  EXPECT_EQ(ItemText(sub, 5), "Plain");
+
+  // The toolkit's view of the same items: a menu item never counts as visible.
+  EXPECT_EQ(check->State(), 0x10 | 8);
+  EXPECT_EQ(gray->State(), 8 | 4);
+  EXPECT_EQ(open->State(), 8);
+  EXPECT_TRUE(GetMenuText(longer).size() == 10000);
+  (void)plain;
+}
+
+TEST_F(Menus, BarChangesOnlyWhenUpdated) {
+  auto win = TestWindow(MenuStyle);
+  auto edit = MakeMenu(u"Edit", 1, win);
+  MakeMenu(u"Undo", 2, edit);
+  RebuildWindowMenu(win);
+  ChangeMenuText(edit, u"Change");
+  MakeMenu(u"View", 3, win);
+  EXPECT_EQ(GetMenuItemCount(Bar(win)), 1);
+  EXPECT_EQ(ItemText(Bar(win), 0), "Edit");
+  EXPECT_TRUE(GetMenuText(edit) == u"Change");
+  RebuildWindowMenu(win);
+  ASSERT_EQ(GetMenuItemCount(Bar(win)), 2);
+  EXPECT_EQ(ItemText(Bar(win), 0), "Change");
+  EXPECT_EQ(ItemText(Bar(win), 1), "View");
+}
+
+TEST_F(Menus, BarChoicesReportTheChosenItemWithItsTagAndNoExtra) {
+  auto win = TestWindow(MenuStyle);
+  auto edit = MakeMenu(u"Edit", 1, win);
+  auto cut = MakeMenu(u"Cut", 7, edit);
+  auto copy = MakeMenu(u"Copy", 7, edit);  // the same tag: only the source tells them apart
+  RebuildWindowMenu(win);
+  HMENU sub = GetSubMenu(Bar(win), 0);
+  TakeEvents();
+  Choose(win, GetMenuItemID(sub, 1));
+  Choose(win, GetMenuItemID(sub, 0));
+  auto actions = Only(TakeEvents(), MenuAction);
+  ASSERT_EQ(actions.size(), 2u);
+  EXPECT_EQ(actions[0].source, Ref<TObject>(copy));
+  EXPECT_EQ(actions[1].source, Ref<TObject>(cut));
+  for (const Seen& a : actions) {
+    EXPECT_EQ(a.data, 7);
+    EXPECT_EQ(a.extra, nullptr);
+  }
+}
+
+TEST_F(Menus, PopupChoiceCarriesTheExtraObject) {
+  auto win = TestWindow(1);
+  auto popup = MakeMenu(u"Popup", 1, nullptr);
+  auto first = MakeMenu(u"First", 11, popup);
+  MakeMenu(u"Second", 12, popup);
+  Ref<TObject> extra = MakeText(u"context");
+  TakeEvents();
+  // The keys wait in the queue until the popup's own loop reads them: the first item, chosen.
+  PostMessageA(Hwnd(win), WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageA(Hwnd(win), WM_KEYDOWN, VK_RETURN, 0);
+  // Should the popup miss the keys, it is closed rather than left open.
+  SetTimer(nullptr, 0, 3000, CloseMenu);
+  ShowPopupMenu(win, popup, extra);
+  auto actions = Only(TakeEvents(), MenuAction);
+  ASSERT_EQ(actions.size(), 1u);
+  EXPECT_EQ(actions[0].source, Ref<TObject>(first));
+  EXPECT_EQ(actions[0].data, 11);
+  EXPECT_EQ(actions[0].extra, extra);
+  DestroyGadget(popup);
+}
+
+TEST_F(Menus, HotKeyOfAnItemPostsItsAction) {
+  auto win = TestWindow(MenuStyle);
+  auto file = MakeMenu(u"File", 1, win);
+  auto reload = MakeMenu(u"Reload", 42, file, VK_F5, 0);
+  TakeEvents();
+  PressKeys({VK_F5});
+  auto actions = Only(TakeEvents(), MenuAction);
+  ASSERT_EQ(actions.size(), 1u);
+  EXPECT_EQ(actions[0].source, Ref<TObject>(reload));
+  EXPECT_EQ(actions[0].data, 42);
+  // Setting another key lets the old one go.
+  BindGadgetHotKey(reload, VK_F6, 0);
+  PressKeys({VK_F5});
+  EXPECT_TRUE(Only(TakeEvents(), MenuAction).empty());
+  PressKeys({VK_F6});
+  EXPECT_EQ(Only(TakeEvents(), MenuAction).size(), 1u);
+}
+
+TEST_F(Menus, HotKeyOfAPopupItemWorksInEveryWindow) {
+  auto win = TestWindow(1);
+  auto popup = MakeMenu(u"Popup", 1, nullptr);
+  auto find = MakeMenu(u"Find", 9, popup, VK_F7, 0);
+  TakeEvents();
+  PressKeys({VK_F7});
+  auto actions = Only(TakeEvents(), MenuAction, find);
+  EXPECT_EQ(actions.size(), 1u);
+  DestroyGadget(popup);
+  PressKeys({VK_F7});
+  EXPECT_TRUE(Only(TakeEvents(), MenuAction).empty());
+}
+
+TEST_F(Menus, FreedItemChosenFromAStaleMenuGivesNoEvent) {
+  auto win = TestWindow(MenuStyle);
+  auto file = MakeMenu(u"File", 1, win);
+  auto gone = MakeMenu(u"Gone", 5, file);
+  auto kept = MakeMenu(u"Kept", 6, file);
+  RebuildWindowMenu(win);
+  HMENU sub = GetSubMenu(Bar(win), 0);
+  UINT goneId = GetMenuItemID(sub, 0);
+  DestroyMenuEntry(gone);
+  TakeEvents();
+  Choose(win, goneId);
+  Choose(win, GetMenuItemID(sub, 1));
+  auto actions = Only(TakeEvents(), MenuAction);
+  ASSERT_EQ(actions.size(), 1u);
+  EXPECT_EQ(actions[0].source, Ref<TObject>(kept));
+}
+
+TEST_F(Menus, ItemStillHeldBelowAFreedItemIsReported) {
+  auto win = TestWindow(MenuStyle);
+  auto file = MakeMenu(u"File", 1, win);
+  auto open = MakeMenu(u"Open", 2, file);
+  // Moved in the gadget tree only: its item stays in File's submenu.
+  win->Insert(open, -1);
+  try {
+    DestroyMenuEntry(file);
+    FAIL() << "freeing File let go of an item still in use";
+  } catch (const TRuntimeError& e) {
+    EXPECT_TRUE(e.Text() == u"Unable to release menu child");
+  }
+  DestroyMenuEntry(open);
+  DestroyMenuEntry(file);
+}
+
+}  // namespace
