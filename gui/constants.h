@@ -121,3 +121,8 @@ constexpr int32_t Bold = 1;
 constexpr int32_t Italic = 2;
 constexpr int32_t Underline = 4;
 }  // namespace FontStyle
+
+// Style bits of an HTML view.
+namespace HtmlViewStyle {
+constexpr int32_t LockNavigation = 2;  // links the user follows are reported, not followed
+}  // namespace HtmlViewStyle
