@@ -4,6 +4,7 @@
 
 #include <exdispid.h>
 
+#include <cstddef>
 #include <string>
 
 #include "event/event.h"
@@ -178,7 +179,8 @@ HRESULT CMySite::OnPosRectChange(LPCRECT pos) {
 
 HRESULT CMySite::ShowContextMenu(DWORD, POINT*, IUnknown*, IDispatch*) { return S_FALSE; }
 HRESULT CMySite::GetHostInfo(DOCHOSTUIINFO* info) {
-  if (!info || info->cbSize < sizeof(DOCHOSTUIINFO)) return E_INVALIDARG;
+  // Older callers hand a shorter record; the two fields set here are in every version.
+  if (!info || info->cbSize < offsetof(DOCHOSTUIINFO, dwDoubleClick) + sizeof(DWORD)) return E_INVALIDARG;
   // The host draws its own frame around the gadget; the page gets none.
   info->dwFlags = DOCHOSTUIFLAG_NO3DBORDER;
   info->dwDoubleClick = DOCHOSTUIDBLCLK_DEFAULT;

@@ -50,6 +50,7 @@ Win32HtmlView::~Win32HtmlView() {
   site_->view = nullptr;
   CloseBrowser();
   site_->Release();
+  site_ = nullptr;  // the host's last messages find no browser
 }
 
 bool Win32HtmlView::CreateBrowser() {
@@ -179,7 +180,7 @@ LRESULT Win32HtmlView::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
     case WM_SIZE: {  // the browser fills the host
       RECT client{};
       GetClientRect(hwnd, &client);
-      if (site_->inplace) site_->inplace->SetObjectRects(&client, &client);
+      if (site_ && site_->inplace) site_->inplace->SetObjectRects(&client, &client);
       return 0;
     }
     case WM_ERASEBKGND:  // the browser paints every pixel; erasing first would flicker
