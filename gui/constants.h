@@ -127,3 +127,8 @@ namespace MenuTag {
 constexpr int32_t First = 100;          // the tag of the program's first menu item
 constexpr int32_t CommandOffset = 100;  // an item's command id is its tag plus this; ids up to it are no items
 }  // namespace MenuTag
+
+// Style bits of an HTML view.
+namespace HtmlViewStyle {
+constexpr int32_t LockNavigation = 2;  // links the user follows are reported, not followed
+}  // namespace HtmlViewStyle

@@ -178,6 +178,7 @@ int32_t TWin32Gadget::State() {
   if (auto* w = NativeAs<VellWindow>(handle)) s |= w->SizeState();
   if (auto* b = NativeAs<VellButton>(handle)) s |= b->Checked() ? GadgetState::Selected : 0;
   if (auto* m = NativeAs<VellMenu>(handle)) s |= m->checked ? GadgetState::Selected : 0;
+  if (auto* h = NativeAs<VellHtmlView>(handle)) s |= h->ReadyState();
   if (!IsWindowVisible(reinterpret_cast<HWND>(Query(1)))) s |= GadgetState::Hidden;
   if (disabled) s |= GadgetState::Disabled;
   return s;

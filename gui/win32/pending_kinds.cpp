@@ -33,10 +33,6 @@ int32_t TWin32Gadget::CountKids() { return 0; }
 // --- tool bar ---
 VellToolBar* Win32GuiDriver::NewToolBar(VellGroup*, int32_t) { return nullptr; }
 
-// --- HTML view ---
-VellHtmlView* Win32GuiDriver::NewHtmlView(VellGroup*, int32_t) { return nullptr; }
-std::u16string TWin32Gadget::Run(const std::u16string&) { return u""; }
-
 // --- panel painting ---
 void TWin32Gadget::SetPixmap(Ref<TPixmap>, int32_t) {}
 void TWin32Gadget::SetAlpha(float) {}
