@@ -13,15 +13,6 @@ Ref<TGadget> TWin32Gadget::GetMenu() { return nullptr; }
 void TWin32Gadget::PopupMenu(Ref<TGadget>, Ref<TObject>) {}
 void TWin32Gadget::UpdateMenu() {}
 
-// --- text field ---
-VellTextField* Win32GuiDriver::NewTextField(VellGroup*, int32_t) { return nullptr; }
-
-// --- slider ---
-VellSlider* Win32GuiDriver::NewSlider(VellGroup*, int32_t) { return nullptr; }
-
-// --- progress bar ---
-VellProgBar* Win32GuiDriver::NewProgBar(VellGroup*, int32_t) { return nullptr; }
-
 // --- list box ---
 VellListBox* Win32GuiDriver::NewListBox(VellGroup*, int32_t) { return nullptr; }
 

@@ -182,8 +182,10 @@ class VellItemList {
  public:
   virtual ~VellItemList() = default;
   virtual void ClearItems() = 0;
-  virtual void InsertItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon) = 0;
-  virtual void SetItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon) = 0;
+  virtual void InsertItem(int32_t index, const std::u16string& text, const std::u16string& tip,
+                          int32_t icon) = 0;
+  virtual void SetItem(int32_t index, const std::u16string& text, const std::u16string& tip,
+                       int32_t icon) = 0;
   virtual void RemoveItem(int32_t index) = 0;
   // State bit 0x10: selected (checked for a tool bar button); 4: disabled.
   virtual void SetItemState(int32_t index, int32_t state) = 0;
@@ -241,6 +243,16 @@ class VellTextField : public VellGadget {
   // The selection as character positions: start (the cursor) and end.
   virtual void GetSelection(int32_t& start, int32_t& end) = 0;
   virtual void Select(int32_t start, int32_t end) = 0;
+
+  // The toolkit's cursor operations in characters, or in lines (units 2). The field holds one
+  // line: in lines the cursor is always on line 0 and any selection, even an empty one, spans
+  // that line, as a text area counts the caret's line.
+  int32_t CursorPos(int32_t units);
+  int32_t SelectionLength(int32_t units);
+  // Selects `length` characters (or lines) from `pos`; positions are clamped to the text, and a
+  // negative or overlong length runs to the end. In lines, line 0 with any length but 0 selects
+  // the whole text; positions past line 0 put the caret at the end.
+  void SelectRange(int32_t pos, int32_t length, int32_t units);
 };
 
 class VellSlider : public VellGadget {
