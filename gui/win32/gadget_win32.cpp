@@ -299,8 +299,8 @@ void TWin32Gadget::InsertListItem(int32_t index, const std::u16string& text, con
                                   int32_t icon, Ref<TObject>) {
   if (auto* l = NativeAs<VellItemList>(handle)) l->InsertItem(index, text, tip, icon);
 }
-void TWin32Gadget::SetListItem(int32_t index, const std::u16string& text, const std::u16string& tip,
-                               int32_t icon, Ref<TObject>) {
+void TWin32Gadget::SetListItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon,
+                               Ref<TObject>) {
   if (auto* l = NativeAs<VellItemList>(handle)) l->SetItem(index, text, tip, icon);
 }
 void TWin32Gadget::RemoveListItem(int32_t index) {
