@@ -10,6 +10,7 @@
 #include <string>
 
 #include "gui/constants.h"
+#include "gui/win32/win32_progbar.h"
 #include "tests/gui_win32/support.h"
 
 namespace {
@@ -164,6 +165,8 @@ TEST_F(Sliders, OddRangesGiveDefinedPositions) {
       {ScrollBar | Vertical, 20, 10, 5, 0},     // page larger than the total: all visible
       {ScrollBar | Vertical, -5, 100, 99, 99},  // negative page: none
       {ScrollBar | Vertical, 10, -1, 5, 0},     // negative total: empty
+      {12 | Horizontal, 10, 100, 50, 50},       // undefined kinds work as scroll bars
+      {-4, 10, 100, 50, 50},
   };
   for (const Case& c : cases) {
     auto s = Make(c.style);
@@ -188,5 +191,7 @@ TEST_F(Sliders, ProgressBarShowsHundredthsOfItsValue) {
     ChangeProgressValue(bar, 0.25f);
     ChangeProgressValue(bar, c.value);
     EXPECT_EQ(SendMessageA(Hwnd(bar), PBM_GETPOS, 0, 0), c.pos) << c.value;
+    // The control clamps what it is given, which would hide a value wrapped by the conversion.
+    EXPECT_EQ(ProgressPosition(c.value), c.pos) << c.value;
   }
 }
