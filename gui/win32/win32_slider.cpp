@@ -19,13 +19,14 @@ bool Fits16(int32_t v) { return v >= -32767 && v <= 32767; }
 int32_t Clamp32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 
 DWORD SliderWindowStyle(int32_t kind, bool horizontal) {
+  const DWORD base = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   switch (kind) {
     case 1:
-      return horizontal ? 0x54010001 : 0x54010003;
+      return base | WS_TABSTOP | TBS_AUTOTICKS | (horizontal ? 0 : TBS_VERT);
     case 2:
-      return horizontal ? 0x54000040 : 0x54000000;
+      return base | (horizontal ? UDS_HORZ : 0);
   }
-  return horizontal ? 0x54000000 : 0x54000001;
+  return base | (horizontal ? 0 : SBS_VERT);
 }
 
 const char* SliderClass(int32_t kind) {
