@@ -132,3 +132,15 @@ constexpr int32_t CommandOffset = 100;  // an item's command id is its tag plus 
 namespace HtmlViewStyle {
 constexpr int32_t LockNavigation = 2;  // links the user follows are reported, not followed
 }  // namespace HtmlViewStyle
+namespace TextFieldStyle {
+constexpr int32_t Password = 1;  // typed characters show as a mask; the text reads back unchanged
+}  // namespace TextFieldStyle
+
+// A slider's kind is its style divided by 4; the kinds below are given as style values, to be
+// combined with Horizontal (MakeSlider(..., SliderStyle::TrackBar | SliderStyle::Horizontal)).
+namespace SliderStyle {
+constexpr int32_t Horizontal = 1;  // without it the slider stands upright
+constexpr int32_t ScrollBar = 0;   // range: visible part and total
+constexpr int32_t TrackBar = 4;    // range: minimum and maximum
+constexpr int32_t UpDown = 8;      // range: lower and upper end
+}  // namespace SliderStyle

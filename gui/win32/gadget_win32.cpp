@@ -275,10 +275,12 @@ void TWin32Gadget::SetTabs(int32_t width) {
   if (auto* t = NativeAs<VellTextArea>(handle)) t->SetTabs(width);
 }
 int32_t TWin32Gadget::GetCursorPos(int32_t units) {
+  if (auto* f = NativeAs<VellTextField>(handle)) return f->CursorPos(units);
   auto* t = NativeAs<VellTextArea>(handle);
   return t ? t->GetCursorPos(units) : 0;
 }
 int32_t TWin32Gadget::GetSelectionLength(int32_t units) {
+  if (auto* f = NativeAs<VellTextField>(handle)) return f->SelectionLength(units);
   auto* t = NativeAs<VellTextArea>(handle);
   return t ? t->GetSelectionLength(units) : 0;
 }
@@ -287,6 +289,7 @@ void TWin32Gadget::SetStyle(int32_t r, int32_t g, int32_t b, int32_t flags, int3
   if (auto* t = NativeAs<VellTextArea>(handle)) t->SetStyle(r, g, b, flags, pos, length, units);
 }
 void TWin32Gadget::SetSelection(int32_t pos, int32_t length, int32_t units) {
+  if (auto* f = NativeAs<VellTextField>(handle)) f->SelectRange(pos, length, units);
   if (auto* t = NativeAs<VellTextArea>(handle)) t->SetSelection(pos, length, units);
 }
 int32_t TWin32Gadget::CharAt(int32_t line) {

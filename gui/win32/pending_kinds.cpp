@@ -4,15 +4,6 @@
 #include "gui/win32/vell.h"
 #include "gui/win32/win32_driver.h"
 
-// --- text field ---
-VellTextField* Win32GuiDriver::NewTextField(VellGroup*, int32_t) { return nullptr; }
-
-// --- slider ---
-VellSlider* Win32GuiDriver::NewSlider(VellGroup*, int32_t) { return nullptr; }
-
-// --- progress bar ---
-VellProgBar* Win32GuiDriver::NewProgBar(VellGroup*, int32_t) { return nullptr; }
-
 // --- list box ---
 VellListBox* Win32GuiDriver::NewListBox(VellGroup*, int32_t) { return nullptr; }
 

@@ -116,3 +116,25 @@ void VellGroup::LayoutKids() {
     if (std::find(kids.begin(), kids.end(), k) != kids.end()) k->DoLayout();
   }
 }
+
+int32_t VellTextField::CursorPos(int32_t units) {
+  int32_t start = 0, end = 0;
+  GetSelection(start, end);
+  return units == 2 ? 0 : start;
+}
+
+int32_t VellTextField::SelectionLength(int32_t units) {
+  int32_t start = 0, end = 0;
+  GetSelection(start, end);
+  return units == 2 ? 1 : end - start;
+}
+
+void VellTextField::SelectRange(int32_t pos, int32_t length, int32_t units) {
+  const auto chars = static_cast<int32_t>(CurrentText().size());
+  const int32_t total = units == 2 ? 1 : chars;
+  pos = std::clamp(pos, 0, total);
+  if (length < 0 || int64_t(pos) + length > total) length = total - pos;
+  if (units != 2) return Select(pos, pos + length);
+  const int32_t start = pos == 0 ? 0 : chars;
+  Select(start, length > 0 ? chars : start);
+}

@@ -241,6 +241,16 @@ class VellTextField : public VellGadget {
   // The selection as character positions: start (the cursor) and end.
   virtual void GetSelection(int32_t& start, int32_t& end) = 0;
   virtual void Select(int32_t start, int32_t end) = 0;
+
+  // The toolkit's cursor operations in characters, or in lines (units 2). The field holds one
+  // line: in lines the cursor is always on line 0 and any selection, even an empty one, spans
+  // that line, as a text area counts the caret's line.
+  int32_t CursorPos(int32_t units);
+  int32_t SelectionLength(int32_t units);
+  // Selects `length` characters (or lines) from `pos`; positions are clamped to the text, and a
+  // negative or overlong length runs to the end. In lines, line 0 with any length but 0 selects
+  // the whole text; positions past line 0 put the caret at the end.
+  void SelectRange(int32_t pos, int32_t length, int32_t units);
 };
 
 class VellSlider : public VellGadget {
