@@ -31,17 +31,6 @@ VellComboBox* Win32GuiDriver::NewComboBox(VellGroup*, int32_t) { return nullptr;
 // --- tabber ---
 VellTabber* Win32GuiDriver::NewTabber(VellGroup*, int32_t) { return nullptr; }
 
-// --- tree view ---
-VellTreeView* Win32GuiDriver::NewTreeView(VellGroup*, int32_t) { return nullptr; }
-Ref<TGadget> TWin32Gadget::RootNode() { return nullptr; }
-Ref<TGadget> TWin32Gadget::InsertNode(int32_t, const std::u16string&, int32_t) { return nullptr; }
-void TWin32Gadget::ModifyNode(const std::u16string&, int32_t) {}
-Ref<TGadget> TWin32Gadget::SelectedNode() { return nullptr; }
-int32_t TWin32Gadget::CountKids() { return 0; }
-
-// --- tool bar ---
-VellToolBar* Win32GuiDriver::NewToolBar(VellGroup*, int32_t) { return nullptr; }
-
 // --- HTML view ---
 VellHtmlView* Win32GuiDriver::NewHtmlView(VellGroup*, int32_t) { return nullptr; }
 std::u16string TWin32Gadget::Run(const std::u16string&) { return u""; }
