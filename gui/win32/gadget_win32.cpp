@@ -170,6 +170,11 @@ int32_t TWin32Gadget::ClientHeight() {
 }
 
 void TWin32Gadget::Activate(int32_t command) {
+  // A node has no window of its own: its tree view selects, expands or collapses it.
+  if (auto* node = NativeAs<VellTreeViewNode>(handle)) {
+    if (node->tree) node->tree->ActivateNode(node, command);
+    return;
+  }
   if (VellGadget* n = native()) n->Activate(command);
 }
 

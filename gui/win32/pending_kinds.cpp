@@ -13,16 +13,6 @@ VellComboBox* Win32GuiDriver::NewComboBox(VellGroup*, int32_t) { return nullptr;
 // --- tabber ---
 VellTabber* Win32GuiDriver::NewTabber(VellGroup*, int32_t) { return nullptr; }
 
-// --- tree view ---
-VellTreeView* Win32GuiDriver::NewTreeView(VellGroup*, int32_t) { return nullptr; }
-Ref<TGadget> TWin32Gadget::RootNode() { return nullptr; }
-Ref<TGadget> TWin32Gadget::InsertNode(int32_t, const std::u16string&, int32_t) { return nullptr; }
-void TWin32Gadget::ModifyNode(const std::u16string&, int32_t) {}
-Ref<TGadget> TWin32Gadget::SelectedNode() { return nullptr; }
-int32_t TWin32Gadget::CountKids() { return 0; }
-
-// --- tool bar ---
-VellToolBar* Win32GuiDriver::NewToolBar(VellGroup*, int32_t) { return nullptr; }
 
 // --- panel painting ---
 void TWin32Gadget::SetPixmap(Ref<TPixmap>, int32_t) {}

@@ -3,6 +3,7 @@
 #include "gui/win32/gadget_win32.h"
 #include "gui/win32/vell.h"
 #include "gui/win32/win32_menu.h"
+#include "gui/win32/win32_treeview.h"
 #include "runtime/text.h"
 
 namespace {
@@ -39,8 +40,8 @@ int32_t PostNativeGuiEvent(int32_t id, VellResource* native, int32_t data, int32
     extra = PopupExtra;
   }
   if (gadget && gadget->cls == GadgetClass::TreeView) {
-    extra = Ref<TObject>(
-        TWin32GUIDriver::GadgetFromHandle(reinterpret_cast<VellGadget*>(static_cast<intptr_t>(data))));
+    // A tree view's data is a node id (a pointer would not fit); the extra is that node's gadget.
+    extra = Ref<TObject>(TWin32GUIDriver::GadgetFromHandle(TreeNodeFromId(data)));
   } else if (gadget && IsItemClass(gadget->cls) && data > -1 && data < gadget->ItemCount()) {
     extra = gadget->ItemExtra(data);
     if (gadget->ItemFlags(data) & ItemFlag::ToggleIcon) gadget->SelectItem(data, 2);

@@ -79,11 +79,14 @@ class VellMenu : public VellResource {
   int32_t hotkeymods = 0;  // shift 1, control 2, alt 4
 };
 
+class VellTreeView;
+
 // One node of a tree view below its parent node (the root node stands for the control's root).
 class VellTreeViewNode : public VellResource {
  public:
-  std::vector<VellTreeViewNode*> kids;  // child nodes, not owned: each is owned by its gadget
+  std::vector<VellTreeViewNode*> kids;  // child nodes in order, not owned: each is owned by its gadget
   VellTreeViewNode* parent = nullptr;
+  VellTreeView* tree = nullptr;  // none once the tree view is gone
 };
 
 class VellGroup;

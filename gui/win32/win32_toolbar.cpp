@@ -1,0 +1,174 @@
+// Tool bars: a row of icon buttons from the gadget's icon strip, with tips, along the top of
+// their group; pressing a button reports its index.
+#include <windows.h>
+// The tool bar and tip messages need the base platform header first.
+#include <commctrl.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "event/event.h"
+#include "gui/win32/win32_common.h"
+#include "gui/win32/win32_driver.h"
+#include "gui/win32/win32_iconstrip.h"
+#include "runtime/text.h"
+
+namespace {
+
+constexpr DWORD BarStyle = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TBSTYLE_FLAT;
+// The width asked for whatever the layout gives: wider than any group, so that the bar spans its
+// group from the left edge (the control itself keeps to its parent's width).
+constexpr int32_t BarWidth = 2048;
+constexpr int TipWidth = 300;
+
+// The button at index i has command id i + 1 (separators 0). Ids follow the buttons' positions:
+// inserting or removing a button renumbers the ones after it, so a press always reports the index
+// the toolkit's item has now. The bar registers a tool of its own for every button in the tip
+// window and asks its parent for the text when the pointer rests on one; the tip of the button
+// with that id is the answer, so tips follow their buttons without bookkeeping.
+class Win32ToolBar : public Win32Simple<VellToolBar> {
+ public:
+  Win32ToolBar(VellGroup* g, int32_t s) : Win32Simple<VellToolBar>(g, s) {
+    HWND h = CreateNativeWindow(0, TOOLBARCLASSNAMEA, "", BarStyle, g);
+    AttachHwnd(self, h, this, this);
+    SendMessageA(h, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    tips =
+        CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, h, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(h, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tips), 0);
+    SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, TipWidth);
+    StoreWindowSize();
+  }
+
+  ~Win32ToolBar() override {
+    // The tips go first: they watch the bar's window.
+    if (tips) DestroyWindow(tips);
+  }
+
+  // The control sizes itself to its parent's width and its buttons' height; the shape kept is
+  // the one it took.
+  void SetShape(int32_t, int32_t, int32_t, int32_t h) override {
+    MoveWindow(self.hwnd, 0, 0, BarWidth, h, TRUE);
+    StoreWindowSize();
+  }
+
+  void SetIconStrip(VellIconStrip* strip) override {
+    // The bar lets go of the old list before the old strip (and its list) may be destroyed.
+    SendMessageA(self.hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip)));
+    VellToolBar::SetIconStrip(strip);
+    SendMessageA(self.hwnd, TB_AUTOSIZE, 0, 0);
+    StoreWindowSize();
+  }
+
+  void ClearItems() override {
+    while (SendMessageA(self.hwnd, TB_BUTTONCOUNT, 0, 0) != 0) SendMessageA(self.hwnd, TB_DELETEBUTTON, 0, 0);
+    buttons.clear();
+  }
+
+  void InsertItem(int32_t index, const std::u16string&, const std::u16string& tip, int32_t icon) override {
+    if (!iconstrip) return;
+    size_t at = index < 0 ? buttons.size() : std::min(static_cast<size_t>(index), buttons.size());
+    bool separator = icon == -2 || iconstrip->IsBlank(icon);
+    TBBUTTON b{};
+    b.iBitmap = separator ? 0 : icon;
+    b.idCommand = separator ? 0 : static_cast<int>(at) + 1;
+    b.fsState = TBSTATE_ENABLED;
+    b.fsStyle = separator ? TBSTYLE_SEP : TBSTYLE_BUTTON;
+    b.iString = -1;  // the text is not shown
+    SendMessageA(self.hwnd, TB_INSERTBUTTONA, at, reinterpret_cast<LPARAM>(&b));
+    buttons.insert(buttons.begin() + static_cast<std::ptrdiff_t>(at), Button{Narrow(tip), separator});
+    Renumber(at + 1);
+    SendMessageA(self.hwnd, TB_AUTOSIZE, 0, 0);
+  }
+
+  void SetItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon) override {
+    if (index < 0 || static_cast<size_t>(index) >= buttons.size()) return;
+    RemoveItem(index);
+    InsertItem(index, text, tip, icon);
+  }
+
+  void RemoveItem(int32_t index) override {
+    if (index < 0 || static_cast<size_t>(index) >= buttons.size()) return;
+    size_t at = static_cast<size_t>(index);
+    SendMessageA(self.hwnd, TB_DELETEBUTTON, at, 0);
+    buttons.erase(buttons.begin() + static_cast<std::ptrdiff_t>(at));
+    Renumber(at);
+  }
+
+  void SetItemState(int32_t index, int32_t state) override {
+    WPARAM command = static_cast<WPARAM>(index) + 1;
+    SendMessageA(self.hwnd, TB_ENABLEBUTTON, command, MAKELONG((state & 4) ? FALSE : TRUE, 0));
+    SendMessageA(self.hwnd, TB_CHECKBUTTON, command, MAKELONG((state & 0x10) ? TRUE : FALSE, 0));
+  }
+
+  // Checked 0x10 and disabled 4: the toolkit changes one bit by reading the state and setting it
+  // back, so a state without the disabled bit would enable a disabled button it selects.
+  int32_t ItemState(int32_t index) override {
+    LRESULT s = SendMessageA(self.hwnd, TB_GETSTATE, static_cast<WPARAM>(index) + 1, 0);
+    // A missing button answers -1, which has every bit set.
+    if (s == -1) return 0;
+    return ((s & TBSTATE_CHECKED) ? 0x10 : 0) | ((s & TBSTATE_ENABLED) ? 0 : 4);
+  }
+
+  LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) override {
+    switch (msg) {
+      case WM_COMMAND:  // the parent passed on a pressed button
+        if (reinterpret_cast<HWND>(lp) == self.hwnd) {
+          Emit(GadgetAction, static_cast<int32_t>(LOWORD(wp)) - 1, 0, 0, 0);
+          return 0;
+        }
+        break;
+      case WM_NOTIFY:  // the bar asks for the tip of the button under the pointer
+        if (auto* tip = reinterpret_cast<NMTBGETINFOTIPA*>(lp); tip->hdr.hwndFrom == self.hwnd) {
+          if (tip->hdr.code == TBN_GETINFOTIPA || tip->hdr.code == TBN_GETINFOTIPW) return Tip(tip);
+        }
+        break;
+    }
+    return CallWindowProcA(previous, hwnd, msg, wp, lp);
+  }
+
+ private:
+  struct Button {
+    std::string tip;  // empty: no tip
+    bool separator;
+  };
+
+  // The narrow and wide requests differ only in the text buffer's character type.
+  LRESULT Tip(NMTBGETINFOTIPA* request) {
+    size_t index = static_cast<size_t>(request->iItem) - 1;
+    if (index >= buttons.size() || !request->pszText || request->cchTextMax < 1) return 0;
+    const std::string& tip = buttons[index].tip;
+    size_t n = std::min(tip.size(), static_cast<size_t>(request->cchTextMax) - 1);
+    if (request->hdr.code == TBN_GETINFOTIPW) {
+      auto* out = reinterpret_cast<wchar_t*>(request->pszText);
+      for (size_t i = 0; i < n; ++i) out[i] = static_cast<unsigned char>(tip[i]);
+      out[n] = 0;
+    } else {
+      tip.copy(request->pszText, n);
+      request->pszText[n] = 0;
+    }
+    return 0;
+  }
+
+  void StoreWindowSize() {
+    RECT r{};
+    GetWindowRect(self.hwnd, &r);
+    StoreShape(0, 0, r.right - r.left, r.bottom - r.top);
+  }
+
+  void Renumber(size_t from) {
+    for (size_t i = from; i < buttons.size(); ++i) {
+      if (!buttons[i].separator) SendMessageA(self.hwnd, TB_SETCMDID, i, static_cast<LPARAM>(i) + 1);
+    }
+  }
+
+  HWND tips = nullptr;
+  std::vector<Button> buttons;  // what the bar shows, in order
+};
+
+}  // namespace
+
+VellToolBar* Win32GuiDriver::NewToolBar(VellGroup* g, int32_t s) {
+  return WithDefaultFont(new Win32ToolBar(g, s));
+}
