@@ -46,6 +46,3 @@ VellToolBar* Win32GuiDriver::NewToolBar(VellGroup*, int32_t) { return nullptr; }
 VellHtmlView* Win32GuiDriver::NewHtmlView(VellGroup*, int32_t) { return nullptr; }
 std::u16string TWin32Gadget::Run(const std::u16string&) { return u""; }
 
-// --- panel painting ---
-void TWin32Gadget::SetPixmap(Ref<TPixmap>, int32_t) {}
-void TWin32Gadget::SetAlpha(float) {}
