@@ -74,7 +74,7 @@ TEST(ImageLoad, EachFormatDecodesToItsPixelsInTheMatchingPixmapFormat) {
   }
 }
 
-TEST(ImageLoad, JpegAndGifDecode) {
+TEST(ImageLoad, JpegDecodesCloseToItsColours) {
   // Lossy: a flat colour comes back within a few steps.
   Bytes jpeg = EncodeJpeg(16, 8, 3, Solid(16, 8, {200, 40, 90}));
   auto j = LoadPixmapFromMemory(jpeg.data(), jpeg.size());
@@ -86,14 +86,6 @@ TEST(ImageLoad, JpegAndGifDecode) {
   EXPECT_NEAR(static_cast<int>(c >> 16 & 0xFF), 200, 6);
   EXPECT_NEAR(static_cast<int>(c >> 8 & 0xFF), 40, 6);
   EXPECT_NEAR(static_cast<int>(c & 0xFF), 90, 6);
-  // One transparent pixel: a GIF always carries alpha.
-  const Bytes gif{'G', 'I',  'F',  '8',  '9',  'a',  1, 0, 1, 0,    0x80, 0, 0,    0, 0,
-                  0,   0xFF, 0xFF, 0xFF, 0x21, 0xF9, 4, 1, 0, 0,    0,    0, 0x2C, 0, 0,
-                  0,   0,    1,    0,    1,    0,    0, 2, 2, 0x44, 1,    0, 0x3B};
-  auto g = LoadPixmapFromMemory(gif.data(), gif.size());
-  ASSERT_TRUE(g);
-  EXPECT_EQ(g->format, PixmapFormat::RGBA8888);
-  EXPECT_EQ(g->ReadPixel(0, 0) >> 24, 0u);
 }
 
 TEST(ImageLoad, BadInputGivesNull) {

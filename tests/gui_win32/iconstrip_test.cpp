@@ -65,10 +65,6 @@ TEST_F(IconStrips, SquareIconsAsHighAsThePixmap) {
   ImageList_GetIconSize(list, &w, &h);
   EXPECT_EQ(w, 16);
   EXPECT_EQ(h, 16);
-  // A part icon at the end is dropped.
-  auto ragged = LoadIconStrip(Filled(40, 16, PixmapFormat::RGB888, 0xFF102030));
-  ASSERT_TRUE(ragged);
-  EXPECT_EQ(ImageList_GetImageCount(ImageListOf(NativeOf(ragged))), 2);
 }
 
 TEST_F(IconStrips, NoWholeIconOrNoPixmapGivesNoStrip) {
