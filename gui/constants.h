@@ -132,6 +132,8 @@ constexpr int32_t CommandOffset = 100;  // an item's command id is its tag plus 
 namespace HtmlViewStyle {
 constexpr int32_t LockNavigation = 2;  // links the user follows are reported, not followed
 }  // namespace HtmlViewStyle
+
+// Style bits of a text field.
 namespace TextFieldStyle {
 constexpr int32_t Password = 1;  // typed characters show as a mask; the text reads back unchanged
 }  // namespace TextFieldStyle
@@ -144,3 +146,21 @@ constexpr int32_t ScrollBar = 0;   // range: visible part and total
 constexpr int32_t TrackBar = 4;    // range: minimum and maximum
 constexpr int32_t UpDown = 8;      // range: lower and upper end
 }  // namespace SliderStyle
+
+// Style bits of a panel. The group box comes first: with it the other bits but the input ones do
+// nothing.
+namespace PanelStyle {
+constexpr int32_t Plain = 0;      // a container painting its colour or picture, if any
+constexpr int32_t Border = 1;     // a sunken edge around the client area
+constexpr int32_t Sensitive = 2;  // reports mouse and key input, still painting its background
+constexpr int32_t Active = 4;     // reports input and leaves all painting to the program (a canvas)
+constexpr int32_t GroupBox = 8;   // a titled frame around the children
+}  // namespace PanelStyle
+
+// How a panel shows its picture (the flags of ChangePanelPixmap).
+namespace PanelPicture {
+constexpr int32_t Tile = 0;     // repeated from the top-left corner
+constexpr int32_t Centre = 1;   // once, unscaled, in the middle; the colour fills around it
+constexpr int32_t Fit = 2;      // scaled as large as it fits whole, centred; the colour fills around it
+constexpr int32_t Stretch = 3;  // scaled to the whole panel, proportions lost
+}  // namespace PanelPicture

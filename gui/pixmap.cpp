@@ -92,8 +92,6 @@ Ref<TPixmap> TPixmap::Convert(int32_t toFormat) const {
   return out;
 }
 
-Ref<TPixmap> LoadPixmap(const Ref<TObject>& source) { return Cast<TPixmap>(source); }
-
 void TGraphics::Close() {}
 
 void PixmapModuleStart() {

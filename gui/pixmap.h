@@ -1,6 +1,7 @@
 // Images in memory and drawing contexts, as far as the gadget toolkit passes them through.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -42,9 +43,21 @@ class TPixmap : public TObject {
   Ref<TPixmap> Convert(int32_t toFormat) const;
 };
 
-// What a pixmap can be had from: a pixmap gives itself. No image file loaders are carried in this
-// build, so anything else gives Null.
+// The largest image the loaders accept, in pixels (4096 x 4096): at four bytes a pixel its size
+// and every row's pitch stay far inside 32-bit arithmetic, in the 32-bit build too.
+constexpr int64_t MaxPixmapPixels = int64_t{1} << 24;
+// The largest image file read, in bytes: room for an uncompressed image of MaxPixmapPixels.
+constexpr int64_t MaxPixmapFileBytes = int64_t{80} << 20;
+
+// What a pixmap can be had from: a pixmap gives itself; a text names an image file, read whole;
+// anything else, or a file that cannot be read or decoded, gives Null.
 Ref<TPixmap> LoadPixmap(const Ref<TObject>& source);
+// Decodes a PNG, BMP, JPEG, TGA or GIF (its first frame) image held in memory. Colour images come
+// out as RGB888, or RGBA8888 when the file carries alpha; grey images are widened the same way
+// (grey as RGB888 with equal channels, grey with alpha as RGBA8888), so that every loaded pixmap
+// is in a format the drivers draw directly. Null for anything that is not such an image, for an
+// empty one and for one above MaxPixmapPixels.
+Ref<TPixmap> LoadPixmapFromMemory(const uint8_t* data, size_t size);
 
 // A drawing context attached to a canvas. The toolkit only hands it on; the graphics module that
 // draws with it derives from it.

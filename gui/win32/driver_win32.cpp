@@ -217,8 +217,6 @@ void TWin32GUIDriver::SetPointer(int32_t shape) {
   SetCursor(c);
 }
 
-Ref<TIconStrip> TWin32GUIDriver::LoadIconStrip(Ref<TObject>) { return nullptr; }
-
 Ref<TWin32Gadget> TWin32GUIDriver::GadgetFromHandle(const VellResource* native) {
   if (!native) return nullptr;
   auto it = GadgetMap.find(TIntWrapper::Create(reinterpret_cast<intptr_t>(native)));

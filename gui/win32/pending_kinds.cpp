@@ -14,6 +14,3 @@ VellComboBox* Win32GuiDriver::NewComboBox(VellGroup*, int32_t) { return nullptr;
 VellTabber* Win32GuiDriver::NewTabber(VellGroup*, int32_t) { return nullptr; }
 
 
-// --- panel painting ---
-void TWin32Gadget::SetPixmap(Ref<TPixmap>, int32_t) {}
-void TWin32Gadget::SetAlpha(float) {}

@@ -17,9 +17,24 @@ class Win32Panel : public VellPanel, public Win32WndProc {
   void SetEnabled(int32_t flag) override;
   int32_t Activate(int32_t command) override;
   void UpdateClientSize() override;
+  void SetColor(int32_t r, int32_t g, int32_t b) override;
+  // Takes the bitmap (none clears the picture), deleting the one before.
+  void SetPicture(HBITMAP bitmap, int32_t width, int32_t height, int32_t mode);
+  void SetAlpha(float alpha);
   LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) override;
 
   Win32Gadget outer;
   Win32Gadget client;  // only for a group box
   int32_t kind = Plain;
+  HBRUSH brush = nullptr;
+  HBITMAP bitmap = nullptr;
+  int32_t bitmapwidth = 0, bitmapheight = 0;
+  int32_t mode = 0;  // PanelPicture
+  float alpha = 1.0f;
+
+ private:
+  // Paints the brush and the picture into the client rectangle of `dc`'s window.
+  void PaintBackground(HDC dc, const RECT& r);
+  // Asks for the panel to be erased and painted again.
+  void Repaint();
 };

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "event/queue.h"
+#include "gui/constants.h"
 #include "gui/toolkit.h"
 #include "gui/win32/module_win32.h"
 
@@ -36,6 +37,58 @@ bool AnnounceAndWait(const RECT& r, const char* path) {
   return true;
 }
 
+// A small picture for the panels: a diagonal gradient with a dark frame.
+Ref<TPixmap> Picture() {
+  auto p = New<TPixmap>(36, 24, PixmapFormat::RGB888);
+  for (int32_t y = 0; y < 24; ++y) {
+    for (int32_t x = 0; x < 36; ++x) {
+      bool frame = x == 0 || y == 0 || x == 35 || y == 23;
+      p->WritePixel(x, y,
+                    frame ? 0xFF203040u : 0xFF000000u | uint32_t(x * 7) << 16 | uint32_t(y * 10) << 8 | 0xC0);
+    }
+  }
+  return p;
+}
+
+// A column of panels: each picture mode, a plain colour, a coloured group box and a canvas (the
+// canvas is returned).
+Ref<TGadget> Panels(const Ref<TGadget>& win) {
+  const char16_t* names[] = {u"Tile", u"Centre", u"Fit", u"Stretch"};
+  const int32_t modes[] = {PanelPicture::Tile, PanelPicture::Centre, PanelPicture::Fit,
+                           PanelPicture::Stretch};
+  for (int i = 0; i < 4; ++i) {
+    const int32_t x = 555 + (i % 2) * 140, y = 10 + (i / 2) * 95;
+    MakeLabel(names[i], x, y, 130, 16, win, 0);
+    auto p = MakePanel(x, y + 16, 130, 72, win, PanelStyle::Border, u"");
+    ChangePanelColor(p, 250, 240, 200);
+    ChangePanelPixmap(p, Picture(), modes[i]);
+  }
+  auto coloured = MakePanel(555, 200, 130, 60, win, 0, u"");
+  ChangePanelColor(coloured, 60, 120, 200);
+  MakeLabel(u"Coloured panel", 10, 20, 110, 20, coloured, 0);
+  auto box = MakePanel(695, 200, 130, 60, win, PanelStyle::GroupBox, u"Coloured box");
+  ChangePanelColor(box, 220, 250, 220);
+  MakeLabel(u"Canvas (program-drawn)", 555, 270, 270, 16, win, 0);
+  return MakeCanvas(555, 288, 270, 80, win, 0);
+}
+
+// What the program draws on the canvas when it is asked to paint.
+void PaintCanvas(const Ref<TGadget>& canvas) {
+  HWND h = reinterpret_cast<HWND>(QueryGadgetHandle(canvas, 1));
+  HDC dc = GetDC(h);
+  RECT r{};
+  GetClientRect(h, &r);
+  HBRUSH back = CreateSolidBrush(RGB(255, 255, 255)), disc = CreateSolidBrush(RGB(230, 120, 40));
+  FillRect(dc, &r, back);
+  HGDIOBJ old = SelectObject(dc, disc);
+  Ellipse(dc, 10, 10, 60, 70);
+  Rectangle(dc, 80, 20, 250, 60);
+  SelectObject(dc, old);
+  DeleteObject(back);
+  DeleteObject(disc);
+  ReleaseDC(h, dc);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -45,7 +98,7 @@ int main(int argc, char** argv) {
   }
   QueueModuleStart();
   Win32GuiModuleStart();
-  auto win = MakeWindow(u"Every gadget kind", 40, 40, 560, 420, nullptr, 1 | 2 | 4 | 8 | 32);
+  auto win = MakeWindow(u"Every gadget kind", 40, 40, 845, 420, nullptr, 1 | 2 | 4 | 8 | 32);
   ChangeStatusText(win, u"status bar text");
   auto file = MakeMenu(u"File", 1, win);
   MakeMenu(u"Open", 2, file, 79, 2);
@@ -91,11 +144,13 @@ int main(int argc, char** argv) {
   ChangeSliderPosition(track, 7);
   auto updown = MakeSlider(370, 346, 20, 34, win, 8);
   ChangeSliderPosition(updown, 4);
+  auto canvas = Panels(win);
   SetForegroundWindow(reinterpret_cast<HWND>(QueryGadgetHandle(win, 1)));
   PumpFor(800);
   HWND h = reinterpret_cast<HWND>(QueryGadgetHandle(win, 1));
   RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
   PumpFor(400);
+  PaintCanvas(canvas);
   RECT r{};
   GetWindowRect(h, &r);
   bool ok = AnnounceAndWait(r, argv[1]);

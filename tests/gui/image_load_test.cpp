@@ -1,0 +1,157 @@
+// Loading pixmaps: the formats each kind of image file comes out in, its pixels, files named by a
+// text, and every kind of bad input giving Null.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "gui/pixmap.h"
+#include "runtime/text.h"
+#include "tests/gui/image_bytes.h"
+
+namespace {
+
+constexpr int W = 3, H = 2;
+
+// Six distinct pixels of `channels` bytes each.
+Bytes Pattern(int channels) {
+  Bytes out;
+  for (int i = 0; i < W * H; ++i) {
+    const uint8_t grey = static_cast<uint8_t>(40 * i), alpha = static_cast<uint8_t>(250 - 45 * i);
+    switch (channels) {
+      case 1:
+        out.insert(out.end(), {grey});
+        break;
+      case 2:
+        out.insert(out.end(), {grey, alpha});
+        break;
+      case 3:
+        out.insert(out.end(), {grey, static_cast<uint8_t>(255 - grey), 7});
+        break;
+      default:
+        out.insert(out.end(), {grey, static_cast<uint8_t>(255 - grey), 7, alpha});
+        break;
+    }
+  }
+  return out;
+}
+
+// The pattern as the loader should hand it out: grey widened to three channels, alpha kept.
+Bytes Widened(int channels) {
+  Bytes in = Pattern(channels), out;
+  for (int i = 0; i < W * H; ++i) {
+    const uint8_t* p = &in[static_cast<size_t>(i * channels)];
+    if (channels <= 2) out.insert(out.end(), {p[0], p[0], p[0]});
+    if (channels == 2) out.push_back(p[1]);
+    if (channels >= 3) out.insert(out.end(), p, p + channels);
+  }
+  return out;
+}
+
+struct Good {
+  const char* name;
+  Bytes file;
+  int32_t format;
+  Bytes pixels;
+};
+
+TEST(ImageLoad, EachFormatDecodesToItsPixelsInTheMatchingPixmapFormat) {
+  const Good cases[] = {
+      {"png rgb", EncodePng(W, H, 3, Pattern(3)), PixmapFormat::RGB888, Widened(3)},
+      {"png rgba", EncodePng(W, H, 4, Pattern(4)), PixmapFormat::RGBA8888, Widened(4)},
+      {"png grey", EncodePng(W, H, 1, Pattern(1)), PixmapFormat::RGB888, Widened(1)},
+      {"png grey+alpha", EncodePng(W, H, 2, Pattern(2)), PixmapFormat::RGBA8888, Widened(2)},
+      {"bmp rgb (rows stored bottom up)", EncodeBmp(W, H, 3, Pattern(3)), PixmapFormat::RGB888, Widened(3)},
+      {"tga rgba", EncodeTga(W, H, 4, Pattern(4)), PixmapFormat::RGBA8888, Widened(4)},
+  };
+  for (const Good& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto p = LoadPixmapFromMemory(c.file.data(), c.file.size());
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->width, W);
+    EXPECT_EQ(p->height, H);
+    EXPECT_EQ(p->format, c.format);
+    EXPECT_EQ(p->pixels, c.pixels);
+  }
+}
+
+TEST(ImageLoad, JpegDecodesCloseToItsColours) {
+  // Lossy: a flat colour comes back within a few steps.
+  Bytes jpeg = EncodeJpeg(16, 8, 3, Solid(16, 8, {200, 40, 90}));
+  auto j = LoadPixmapFromMemory(jpeg.data(), jpeg.size());
+  ASSERT_TRUE(j);
+  EXPECT_EQ(j->format, PixmapFormat::RGB888);
+  EXPECT_EQ(j->width, 16);
+  EXPECT_EQ(j->height, 8);
+  const uint32_t c = j->ReadPixel(9, 5);
+  EXPECT_NEAR(static_cast<int>(c >> 16 & 0xFF), 200, 6);
+  EXPECT_NEAR(static_cast<int>(c >> 8 & 0xFF), 40, 6);
+  EXPECT_NEAR(static_cast<int>(c & 0xFF), 90, 6);
+}
+
+TEST(ImageLoad, BadInputGivesNull) {
+  const Bytes png = EncodePng(8, 8, 3, Solid(8, 8, {1, 2, 3}));
+  Bytes truncated(png.begin(), png.begin() + static_cast<std::ptrdiff_t>(png.size() / 2));
+  Bytes badDepth = png;
+  badDepth[24] = 7;  // IHDR bit depth
+  Bytes badStream = png;
+  badStream[41] ^= 0xFF;  // the compressed stream's header
+  const std::string text = "just some text, not an image at all";
+  const struct {
+    const char* name;
+    Bytes file;
+  } cases[] = {
+      {"empty", {}},
+      {"text", Bytes(text.begin(), text.end())},
+      {"truncated png", truncated},
+      {"png with an impossible bit depth", badDepth},
+      {"png with a broken compressed stream", badStream},
+      {"0 x 0", BmpHeaderOnly(0, 0, 0)},
+      {"0 wide", BmpHeaderOnly(0, 5, 64)},
+      {"w x h x 4 beyond 32 bits", BmpHeaderOnly(40000, 30000, 64)},
+      {"one row of pixels beyond the limit", BmpHeaderOnly(4097, 4096, 64)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_FALSE(LoadPixmapFromMemory(c.file.data(), c.file.size()));
+  }
+  EXPECT_FALSE(LoadPixmapFromMemory(nullptr, 100));
+}
+
+class ImageFile : public ::testing::Test {
+ protected:
+  std::filesystem::path dir =
+      std::filesystem::temp_directory_path() /
+      ("image_load_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  void SetUp() override { std::filesystem::create_directories(dir); }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+  static Ref<TPixmap> Load(const std::filesystem::path& p) {
+    std::string s = p.string();
+    return LoadPixmap(MakeText(std::u16string(s.begin(), s.end())));
+  }
+};
+
+TEST_F(ImageFile, NamedFileLoadsLikeTheBytesInMemory) {
+  const Bytes png = EncodePng(W, H, 4, Pattern(4));
+  ASSERT_TRUE(WriteFile((dir / "a.png").string(), png));
+  auto p = Load(dir / "a.png");
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->format, PixmapFormat::RGBA8888);
+  EXPECT_EQ(p->pixels, Widened(4));
+}
+
+TEST_F(ImageFile, MissingEmptyAndUnreadableFilesGiveNull) {
+  ASSERT_TRUE(WriteFile((dir / "empty.png").string(), {}));
+  EXPECT_FALSE(Load(dir / "missing.png"));
+  EXPECT_FALSE(Load(dir / "empty.png"));
+  EXPECT_FALSE(Load(dir));  // a folder
+}
+
+TEST(ImageLoadSource, PixmapGivesItselfAndOtherObjectsGiveNull) {
+  auto pixmap = New<TPixmap>(2, 2, PixmapFormat::RGB888);
+  EXPECT_EQ(LoadPixmap(pixmap), pixmap);
+  EXPECT_FALSE(LoadPixmap(nullptr));
+  EXPECT_FALSE(LoadPixmap(New<TGraphics>()));
+}
+
+}  // namespace
