@@ -67,8 +67,3 @@ void DispatchMainWindow() {
     }
   }
 }
-
-void QuitProgram() {
-  RemoveTrayIcon();
-  End();
-}

@@ -1,5 +1,6 @@
 // Watch mode: scans of the process list until a new task is last, then the interception alert.
 #include "app/program.h"
+#include "app/scan.h"
 #include "app/texts.h"
 #include "app/tray.h"
 #include "event/event.h"
@@ -13,27 +14,17 @@ namespace {
 Ref<TGadget> alertWindow;
 Ref<TGadget> alertLabel;
 Ref<TGadget> alertExit;
-
-// One scan: a fresh snapshot whose last entry's name is left in lastName. A snapshot that
-// delivers no entry leaves lastName as it was. An entry without a name is a process caught while
-// it is still being created (its image name is filled in a moment later): it is passed over, so
-// the alert never names nothing and the next scan, 100 ms on, sees the name.
-void ScanOnce() {
-  WalkProcessSnapshot(*currentEntry, [](const PROCESSENTRY32& entry) {
-    std::u16string name = ReadExeName(entry);
-    if (!name.empty()) lastName = std::move(name);
-  });
-}
 }  // namespace
 
 void WatchForNewTask() {
   WindowToMinimized(mainWindow);
   currentEntry = std::make_unique<PROCESSENTRY32>();
   // Each snapshot is closed before the pause, so a long watch holds no more than a short one.
+  bool watching;
   do {
-    ScanOnce();
+    watching = ScanKeepsWatching(lastName, [](auto&& visit) { WalkProcessSnapshot(*currentEntry, visit); });
     PauseMillis(100);
-  } while (IsOwnExeName(lastName));
+  } while (watching);
   ShowAlert();
 }
 

@@ -37,9 +37,10 @@ std::u16string NormaliseURL(const std::u16string& url, const TPathResolver& reso
 }
 
 std::optional<std::u16string> ExistingAbsolutePath(const std::u16string& path) {
-  if (path.empty()) return std::nullopt;
+  // Nothing before the anchor names the current folder itself.
+  const std::filesystem::path relative(path.empty() ? std::string(".") : Narrow(path));
   std::error_code ec;
-  std::filesystem::path absolute = std::filesystem::absolute(std::filesystem::path(Narrow(path)), ec);
+  std::filesystem::path absolute = std::filesystem::absolute(relative, ec);
   if (ec) return std::nullopt;
   absolute = absolute.lexically_normal();
   // "dir/.." normalises to "dir/"; folders are named without the trailing separator, roots keep it.

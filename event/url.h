@@ -15,5 +15,5 @@ using TPathResolver = std::function<std::optional<std::u16string>(const std::u16
 std::u16string NormaliseURL(const std::u16string& url, const TPathResolver& resolve);
 
 // The resolver OpenURL uses: the current directory applied, "." and ".." resolved, existence
-// tested on the file system.
+// tested on the file system. The empty path is the current directory.
 std::optional<std::u16string> ExistingAbsolutePath(const std::u16string& path);

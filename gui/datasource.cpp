@@ -56,6 +56,7 @@ int32_t TGadget::SyncDataSource() {
       Clear();
       return 1;
     }
+    datakeys.clear();
     return 0;
   }
   SyncData(keys);

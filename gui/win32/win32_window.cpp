@@ -203,6 +203,20 @@ void Win32Window::OnSize(HWND hwnd, WPARAM wp) {
   Emit(WindowSize, 0, 0, width, height);
 }
 
+bool Win32Window::OnActivate(WPARAM wp) {
+  if (LOWORD(wp) == WA_INACTIVE) {
+    // Sent before the focus leaves, so it still names the gadget the user was in.
+    HWND focus = GetFocus();
+    focus_ = focus && IsChild(outer.hwnd, focus) ? focus : nullptr;
+    return false;
+  }
+  Emit(WindowActivate, 0, 0, 0, 0);
+  // A minimised window takes no focus; a remembered gadget may have gone since.
+  if (HIWORD(wp) || !focus_ || !IsWindow(focus_) || !IsChild(outer.hwnd, focus_)) return false;
+  SetFocus(focus_);
+  return true;
+}
+
 LRESULT Win32Window::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) {
   switch (msg) {
     case WM_CLOSE:  // the program decides whether a window closes
@@ -223,10 +237,9 @@ LRESULT Win32Window::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC 
       }
       OnSize(hwnd, wp);
       return 0;
-    case WM_ACTIVATE:  // reported, then the default handling puts the focus into the window
-      if (hwnd == outer.hwnd && (LOWORD(wp) == WA_ACTIVE || LOWORD(wp) == WA_CLICKACTIVE)) {
-        Emit(WindowActivate, 0, 0, 0, 0);
-      }
+    case WM_ACTIVATE:  // reported; the focus returns to the gadget that had it when the window was left
+      if (hwnd == outer.hwnd && OnActivate(wp)) return 0;
+      // Nothing to give it back to: the default handling puts the focus on the window itself.
       CallWindowProcA(previous, hwnd, msg, wp, lp);
       return 0;
     case WM_GETMINMAXINFO:  // the program's minimum size limits dragging the frame

@@ -42,8 +42,12 @@ class Win32Window : public VellWindow, public Win32WndProc {
   // Re-reads the shape the window has now, as the style says it is reported.
   RECT CurrentShape() const;
   void OnSize(HWND hwnd, WPARAM wp);
+  // Reports an activation and gives the focus back to the gadget that had it; false when the
+  // default handling is still to place the focus.
+  bool OnActivate(WPARAM wp);
 
   bool minimized_ = false;
   bool maximized_ = false;
   POINT minimum_{0, 0};
+  HWND focus_ = nullptr;  // the gadget that had the keyboard focus when the window was left
 };

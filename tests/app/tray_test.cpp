@@ -3,9 +3,40 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include "app/program.h"
+#include "gui/gadget.h"
+#include "runtime/module.h"
+
+namespace {
+
+// The platform calls, replaced for these tests: each shell call is recorded with a copy of the
+// record as the shell would read it at that moment.
+struct ShellCall {
+  int32_t message;
+  void* address;
+  TNotifyIconData record;
+};
+std::vector<ShellCall> shellCalls;
+std::string loadedIconFile;
+int32_t loadedIconFlags = -1;
+
+}  // namespace
+
+void ShellNotifyIcon(int32_t message, void* record) {
+  shellCalls.push_back({message, record, *static_cast<TNotifyIconData*>(record)});
+}
+
+intptr_t LoadIconImage(const char* fileName, int32_t width, int32_t height, int32_t flags) {
+  loadedIconFile = fileName;
+  loadedIconFlags = flags;
+  return width == 16 && height == 16 ? 0x1234 : 0;
+}
 
 namespace {
 
@@ -83,6 +114,58 @@ TEST(TrayRecord, MatchesTheShellsFirstRecordOnBothTargets) {
   EXPECT_EQ(sizeof(TNotifyIconData64), 104u);
   EXPECT_EQ(offsetof(TNotifyIconData64, Tip), 40u);
   EXPECT_EQ(sizeof(TNotifyIconData), sizeof(void*) == 4 ? 88u : 104u);
+}
+
+// A window whose native handle is known.
+class FakeWindow : public TGadget {
+ public:
+  intptr_t Query(int32_t kind) override { return kind == 1 ? 0x5678 : 0; }
+};
+
+TEST(TrayIcon, AddHandsTheShellAFilledRecordAndRemoveDeletesThatIcon) {
+  shellCalls.clear();
+  CurrentTrayRecord.reset();
+  RemoveTrayIcon();  // before any icon: nothing reaches the shell
+  EXPECT_TRUE(shellCalls.empty());
+
+  AddTrayIcon(New<FakeWindow>(), u"Varnoc", u"xicon.ico");
+  EXPECT_EQ(loadedIconFile, "xicon.ico");
+  EXPECT_EQ(loadedIconFlags, 0x8010);  // shared, loaded from the file
+  ASSERT_EQ(shellCalls.size(), 1u);
+  EXPECT_EQ(shellCalls[0].message, 0);
+  EXPECT_EQ(shellCalls[0].address, &CurrentTrayRecord->Size);
+  const TNotifyIconData& sent = shellCalls[0].record;
+  EXPECT_EQ(sent.Size, static_cast<int32_t>(sizeof(TNotifyIconData)));
+  EXPECT_EQ(sent.HWND, 0x5678);
+  EXPECT_EQ(sent.id, 0);
+  EXPECT_EQ(sent.Flags, 7);
+  EXPECT_EQ(sent.CallbackMessage, 0x200);
+  EXPECT_EQ(sent.Icon, 0x1234);
+  EXPECT_STREQ(sent.Tip, "Varnoc");
+
+  // Removed at the alert and again at the end: both times the same icon is named.
+  RemoveTrayIcon();
+  RemoveTrayIcon();
+  ASSERT_EQ(shellCalls.size(), 3u);
+  for (int i : {1, 2}) {
+    EXPECT_EQ(shellCalls[i].message, 2);
+    EXPECT_EQ(shellCalls[i].address, &CurrentTrayRecord->Size);
+    EXPECT_EQ(shellCalls[i].record.HWND, 0x5678);
+  }
+}
+
+TEST(TrayIcon, EveryWayOutDeletesTheIconBeforeTheEnd) {
+  EXPECT_EXIT(
+      {
+        AddTrayIcon(New<FakeWindow>(), u"Varnoc", u"xicon.ico");
+        shellCalls.clear();
+        AtExit([] {
+          std::fprintf(stderr, "calls %zu, last %d", shellCalls.size(),
+                       shellCalls.empty() ? -1 : shellCalls.back().message);
+        });
+        QuitProgram();
+      },
+      testing::ExitedWithCode(0), "calls 1, last 2");
 }
 
 }  // namespace

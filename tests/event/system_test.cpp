@@ -266,8 +266,14 @@ TEST_F(URLFiles, ExistingFileBecomesAFileURLWithAbsolutePathAndAnchor) {
 TEST_F(URLFiles, ExistingFolderCountsAndMissingFileDoesNot) {
   EXPECT_EQ(ExistingAbsolutePath(u".."), Expected(std::filesystem::absolute(root)));
   EXPECT_EQ(ExistingAbsolutePath(u"missing.htm"), std::nullopt);
-  EXPECT_EQ(ExistingAbsolutePath(u""), std::nullopt);
   EXPECT_EQ(NormaliseURL(u"missing.htm#x", ExistingAbsolutePath), u"http:missing.htm#x");
+}
+
+// With nothing before the anchor the path is the current folder itself.
+TEST_F(URLFiles, EmptyOrAnchorOnlyTextNamesTheCurrentFolder) {
+  const std::u16string here = u"file:" + Expected(std::filesystem::absolute(root / "sub"));
+  EXPECT_EQ(NormaliseURL(u"", ExistingAbsolutePath), here);
+  EXPECT_EQ(NormaliseURL(u"#top", ExistingAbsolutePath), here + u"#top");
 }
 
 // Date and time texts.

@@ -113,12 +113,28 @@ TEST_F(MainThreadCall, CallsPostedFromTheMainThreadItselfWaitForThePump) {
   EXPECT_EQ(log.entries, (std::vector<std::string>{"call1"}));
 }
 
-// Private window message that happens to share the call message's number.
+// What a window got of the call message's number, as its lParam.
+LPARAM windowGotCallNumber = 0;
+LRESULT CALLBACK NoteCallNumber(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == MainThreadCallMessage) windowGotCallNumber = lParam;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// Private window message that happens to share the call message's number: it stays the
+// window's, and calls posted around it still run.
 TEST_F(MainThreadCall, WindowMessageWithTheCallNumberIsNotTakenForACall) {
   TTestWindow window(100, 100, 100, 100, New<TObject>());
+  const LONG_PTR previous =
+      SetWindowLongPtrA(window.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NoteCallNumber));
+  windowGotCallNumber = 0;
+  TCallLog log;
+  PostMainThreadCall(Record, &log, 1);
   PostMessageA(window.hwnd(), MainThreadCallMessage, 0, 0x12345678);
+  PostMainThreadCall(Record, &log, 2);
   PumpSystem();
-  SUCCEED();
+  SetWindowLongPtrA(window.hwnd(), GWLP_WNDPROC, previous);
+  EXPECT_EQ(windowGotCallNumber, 0x12345678);
+  EXPECT_EQ(log.entries, (std::vector<std::string>{"call1", "call2"}));
 }
 
 struct TCountedResult : TObject {

@@ -66,11 +66,17 @@ TEST_F(Translate, HeldKeyGivesOneDownThenRepeatsUntilUp) {
 }
 
 TEST_F(Translate, KeyCodesOutsideOneTo255GiveNoEvent) {
-  Post(WM_KEYDOWN, 0, KeyLParam(0, false, false));
-  Post(WM_KEYDOWN, 256, KeyLParam(0, false, false));
-  Post(WM_KEYUP, 0x1FF, KeyLParam(0, false, false, true));
-  EXPECT_TRUE(OfKind(PumpAndTakeEvents(), KeyDown).empty());
-  EXPECT_TRUE(OfKind(PumpAndTakeEvents(), KeyUp).empty());
+  // Among codes 0, 256 and 0x1FF, down and up, only the key with a good code comes through.
+  for (WPARAM code : {WPARAM(0), WPARAM(256), WPARAM(0x1FF), WPARAM('C')}) {
+    Post(WM_KEYDOWN, code, KeyLParam(0x2E, false, false));
+    Post(WM_KEYUP, code, KeyLParam(0x2E, false, true, true));
+  }
+  auto events = PumpAndTakeEvents();
+  auto downs = OfKind(events, KeyDown), ups = OfKind(events, KeyUp);
+  ASSERT_EQ(downs.size(), 1u);
+  EXPECT_EQ(downs[0].data, 'C');
+  ASSERT_EQ(ups.size(), 1u);
+  EXPECT_EQ(ups[0].data, 'C');
 }
 
 TEST_F(Translate, TypedKeyAlsoGivesItsCharacter) {

@@ -34,14 +34,28 @@ TEST_F(DataSource, SettingASourceFillsTheItemsFromItsKeys) {
   EXPECT_EQ(list->ItemFlags(0), 0);
 }
 
-TEST_F(DataSource, DroppingOneKeyRemovesOneItemAndInsertsNone) {
-  auto source = Keys({u"k1", u"k2", u"k3", u"k4"});
-  list->SetDataSource(source);
-  CallLog().clear();
-  source->items = {u"k1", u"k3", u"k4"};
-  EXPECT_EQ(list->SyncDataSource(), 0);
-  EXPECT_EQ(CallLog(), std::vector<std::string>{"RemoveListItem(1)"});
-  EXPECT_EQ(Texts(), u"k1 k3 k4 ");
+TEST_F(DataSource, DroppedKeysRemoveTheirItemsAndInsertNone) {
+  struct Case {
+    std::vector<std::u16string> before, after;
+    std::vector<std::string> calls;
+    std::u16string texts;
+  } cases[] = {
+      {{u"k1", u"k2", u"k3", u"k4"}, {u"k1", u"k3", u"k4"}, {"RemoveListItem(1)"}, u"k1 k3 k4 "},
+      {{u"a", u"b", u"c", u"d", u"e", u"f"},
+       {u"a", u"d", u"e", u"f"},
+       {"RemoveListItem(1)", "RemoveListItem(1)"},
+       u"a d e f "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(Narrow(c.texts));
+    auto source = Keys(c.before);
+    list->SetDataSource(source);
+    CallLog().clear();
+    source->items = c.after;
+    EXPECT_EQ(list->SyncDataSource(), 0);
+    EXPECT_EQ(CallLog(), c.calls);
+    EXPECT_EQ(Texts(), c.texts);
+  }
 }
 
 TEST_F(DataSource, SwappingTwoKeysInsertsAtTheFrontThenRemovesTheLeftover) {
@@ -91,6 +105,41 @@ TEST_F(DataSource, EmptyListClearsTheItemsAndTellsWhetherThereWereAny) {
   EXPECT_EQ(list->SyncDataSource(), 1);
   EXPECT_EQ(list->ItemCount(), 0);
   EXPECT_EQ(list->SyncDataSource(), 0);
+}
+
+// Once the items are gone, by an empty source or by clearing or deleting the entries, the keys
+// that described them must go too, or the next sync edits items that no longer exist.
+TEST_F(DataSource, ItemsComeBackAfterTheSourceOrTheEntriesWereCleared) {
+  enum Emptying { EmptySource, ClearEntries, DeleteEntriesThenEmptySource };
+  struct Case {
+    const char* name;
+    Emptying how;
+    std::vector<std::u16string> refill;
+    std::u16string texts;
+  } cases[] = {
+      {"source emptied, same keys", EmptySource, {u"a", u"b", u"c"}, u"a b c "},
+      {"source emptied, fewer keys", EmptySource, {u"b", u"c"}, u"b c "},
+      {"entries cleared, same keys", ClearEntries, {u"a", u"b", u"c"}, u"a b c "},
+      {"entries cleared, fewer keys", ClearEntries, {u"b", u"c"}, u"b c "},
+      {"entries deleted, fewer keys", DeleteEntriesThenEmptySource, {u"b", u"c"}, u"b c "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto source = Keys({u"a", u"b", u"c"});
+    list->SetDataSource(source);
+    if (c.how == ClearEntries) {
+      ClearGadgetEntries(list);
+    } else {
+      if (c.how == DeleteEntriesThenEmptySource) {
+        while (CountGadgetEntries(list) > 0) DeleteGadgetEntry(list, 0);
+      }
+      source->items = {};
+      EXPECT_EQ(list->SyncDataSource(), c.how == EmptySource ? 1 : 0);
+    }
+    source->items = c.refill;
+    list->SyncDataSource();
+    EXPECT_EQ(Texts(), c.texts);
+  }
 }
 
 TEST_F(DataSource, WithoutSourceSynchronisingDoesNothing) {

@@ -106,8 +106,11 @@ TEST_F(Layout, RelativeDivisionTruncatesTowardZeroForNegativePositions) {
 TEST_F(Layout, HugeParentWrapsInsteadOfFaulting) {
   Horizontal(EdgeMode::Relative, EdgeMode::Relative);
   parent->clientWidth = 0x7FFFFFFF;
-  parent->LayoutKids();  // the products overflow 32 bits; layout must still finish
-  SUCCEED();
+  parent->LayoutKids();
+  // The products overflow 32 bits and wrap as the machine's would: 0x7FFFFFFF * 10 is -10 and
+  // 0x7FFFFFFF * 60 is -60, both of which divide by 200 to 0.
+  EXPECT_EQ(kid->xpos, 0);
+  EXPECT_EQ(kid->width, 0);
 }
 
 TEST_F(Layout, LayoutKeepsTheRecordedBase) {
@@ -210,8 +213,14 @@ TEST_F(Layout, KidsAreLaidOutInKidsOrder) {
 
 TEST_F(Layout, NonGadgetKidsAreSkipped) {
   parent->kids->AddLast(MakeText(u"not a gadget"));
+  auto after = MakeRecordingGadget();
+  after->_setparent(parent, -1);
+  after->SetShape(0, 0, 10, 10);
+  after->SetLayout(EdgeMode::Aligned, EdgeMode::Aligned, EdgeMode::Free, EdgeMode::Free);
+  parent->clientWidth = 400;
   parent->LayoutKids();
-  SUCCEED();
+  // The gadget behind the text is still laid out.
+  EXPECT_EQ(after->width, 210);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // Runtime core: reference counting, texts, containers, module start-up and exit handlers.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -75,6 +78,29 @@ TEST(StartUp, ApplicationDirectoryRule) {
   EXPECT_EQ(AppDirFromExePath(u"D:\\tools/mixed\\Varnoc.exe"), u"D:/tools/mixed");
   EXPECT_EQ(AppDirFromExePath(u"Varnoc.exe"), u"");
   EXPECT_EQ(SignalText(11), "signal!:11\n");
+}
+
+// What the program's statements saw of the directories (RuntimeMain takes a plain function).
+std::filesystem::path seenDir;
+std::u16string seenLaunchDir;
+
+TEST(StartUp, ProgramRunsInTheFolderOfItsExecutable) {
+  // Started from elsewhere, the program's statements see the executable's folder as the current
+  // directory, and the folder it was started from is kept as the launch directory.
+  EXPECT_EXIT(
+      {
+        const auto exeDir = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+        const auto elsewhere = std::filesystem::temp_directory_path();
+        std::filesystem::current_path(elsewhere);
+        RuntimeMain(0, nullptr, [] {
+          seenDir = std::filesystem::current_path();
+          seenLaunchDir = AppInfo.launchDir;
+        });
+        std::fprintf(stderr, "%s, %s", seenDir == exeDir ? "in its folder" : seenDir.c_str(),
+                     seenLaunchDir == Widen(elsewhere.string()) ? "launch kept" : "launch lost");
+        std::_Exit(0);
+      },
+      testing::ExitedWithCode(0), "in its folder, launch kept");
 }
 
 // Two modules whose start-up routines call each other.

@@ -11,14 +11,29 @@ wine_prefix_init() {
   export WINEPREFIX="$1/wineprefix" WINEDEBUG=-all WINEARCH=win64
   # No runtime or browser-engine installers: nothing here needs them and they would block.
   export WINEDLLOVERRIDES="mscoree=;mshtml="
-  if [ -f "$WINEPREFIX/.varnoc-ready" ]; then return 0; fi
+  if [ -f "$WINEPREFIX/.varnoc-ready" ]; then
+    wine_fonts_link
+    return 0
+  fi
   rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   DISPLAY= "$WINE" wineboot -i >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
   "$WINESERVER" -w
+  wine_fonts_link
   touch "$WINEPREFIX/.varnoc-ready"
+}
+
+# Wine's own fonts (the symbols of the caption buttons, the dialog font) go into the prefix's font
+# folder: this Wine does not look for them where the distribution installs them, and without them
+# the close box shows a letter and dialogs fall back to another font.
+wine_fonts_link() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts" f
+  [ -d /usr/share/wine/fonts ] && [ -d "$fonts" ] || return 0
+  for f in /usr/share/wine/fonts/*; do
+    [ -e "$fonts/${f##*/}" ] || ln -s "$f" "$fonts/"
+  done
 }
 
 # Starts an Xvfb of our own (a free display number chosen by the server) and a persistent
