@@ -45,6 +45,13 @@ void ClickButton(HWND bar, int index) {
   POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   ClientToScreen(bar, &at);
   SetCursorPos(at.x, at.y);
+  // The bar tracks the button under the pointer from its moves: let it see the pointer arrive,
+  // and keep two presses apart so the second is not taken for a double click.
+  for (int i = 0; i < 5; ++i) {
+    Sleep(10);
+    Pump();
+  }
+  Sleep(GetDoubleClickTime());
   INPUT in[2] = {};
   in[0].type = in[1].type = INPUT_MOUSE;
   in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
