@@ -142,4 +142,15 @@ TEST_F(DataSource, ItemsAddedByHandBehindTheSourceAreRemovedOnSync) {
   EXPECT_EQ(Texts(), u"a ");
 }
 
+TEST_F(DataSource, ASourceThatEmptiedAndRefillsRebuildsItsItems) {
+  auto source = Keys({u"a", u"b", u"c"});
+  list->SetDataSource(source);
+  source->items.clear();
+  EXPECT_EQ(list->SyncDataSource(), 1);
+  // The cleared items must not be taken for the old keys (that edit inserted past the end).
+  source->items = {u"a", u"b", u"c", u"d"};
+  list->SyncDataSource();
+  EXPECT_EQ(Texts(), u"a b c d ");
+}
+
 }  // namespace
