@@ -9,9 +9,10 @@
 
 namespace {
 
-std::size_t Length(const std::string& s) { return s.size(); }
-std::size_t Length(std::string_view s) { return s.size(); }
-std::size_t Length(const char* s) { return s ? std::char_traits<char>::length(s) : 0; }
+// The length of whichever text form the routines answer with.
+[[maybe_unused]] std::size_t Length(const std::string& s) { return s.size(); }
+[[maybe_unused]] std::size_t Length(std::string_view s) { return s.size(); }
+[[maybe_unused]] std::size_t Length(const char* s) { return s ? std::char_traits<char>::length(s) : 0; }
 
 }  // namespace
 
