@@ -1,9 +1,7 @@
 // Date and time texts, the millisecond clock and the sleep.
 #include "event/clock.h"
 
-#include <iomanip>
-#include <locale>
-#include <sstream>
+#include <charconv>
 
 #include "event/system.h"
 #include "runtime/text.h"
@@ -19,19 +17,34 @@
 
 namespace {
 
-// The stream carries the classic locale of its own, so whatever locale the program or a library
-// selects globally, month names stay English and numbers plain.
-std::u16string FormatClassic(const std::tm& when, const char* format) {
-  std::ostringstream out;
-  out.imbue(std::locale::classic());
-  out << std::put_time(&when, format);
-  return Widen(out.str());
+// Month names and digits are written here, not through the C library or a stream: whatever
+// locale the program or a library selects, month names stay English and numbers plain (and the
+// program carries no stream or locale machinery for two short texts).
+constexpr const char16_t* MonthNames[] = {u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
+                                          u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
+
+// A number with at least `width` digits, zero-padded (a sign goes before the padding).
+std::u16string Digits(long long value, int width) {
+  char buf[24];
+  const auto end = std::to_chars(buf, buf + sizeof buf, value < 0 ? -value : value).ptr;
+  std::u16string s(value < 0 ? 1 : 0, u'-');
+  for (auto n = end - buf; n < width; ++n) s.push_back(u'0');
+  s.append(buf, end);
+  return s;
 }
 
 }  // namespace
 
-std::u16string DateText(const std::tm& when) { return FormatClassic(when, "%d %b %Y"); }
-std::u16string TimeText(const std::tm& when) { return FormatClassic(when, "%H:%M:%S"); }
+std::u16string DateText(const std::tm& when) {
+  const int month = when.tm_mon;
+  const std::u16string name = month >= 0 && month < 12 ? MonthNames[month] : u"?";
+  return Digits(when.tm_mday, 2) + u" " + name + u" " +
+         Digits(static_cast<long long>(when.tm_year) + 1900, 1);
+}
+
+std::u16string TimeText(const std::tm& when) {
+  return Digits(when.tm_hour, 2) + u":" + Digits(when.tm_min, 2) + u":" + Digits(when.tm_sec, 2);
+}
 
 std::tm LocalCalendarTime(std::time_t when) {
   std::tm result{};

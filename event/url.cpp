@@ -1,10 +1,14 @@
 // URL normalisation for OpenURL and the file-system resolver behind it.
 #include "event/url.h"
 
+#include "runtime/text.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <filesystem>
 #include <system_error>
-
-#include "runtime/text.h"
+#endif
 
 namespace {
 
@@ -36,6 +40,27 @@ std::u16string NormaliseURL(const std::u16string& url, const TPathResolver& reso
   return u"http:" + part + anchor;
 }
 
+#ifdef _WIN32
+// The system's own path rules (current directory, "." and "..", either slash), without the
+// standard file-system library, whose path conversions would bring the whole locale machinery
+// into the program.
+std::optional<std::u16string> ExistingAbsolutePath(const std::u16string& path) {
+  if (path.empty()) return std::nullopt;
+  const std::string narrow = Narrow(path);
+  std::string full(MAX_PATH, '\0');
+  DWORD n = GetFullPathNameA(narrow.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+  if (n >= full.size()) {
+    full.resize(n);
+    n = GetFullPathNameA(narrow.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+  }
+  if (n == 0 || n >= full.size()) return std::nullopt;
+  full.resize(n);
+  // Folders are named without the trailing separator, roots ("C:\\") keep it.
+  while (full.size() > 3 && full.back() == '\\') full.pop_back();
+  if (GetFileAttributesA(full.c_str()) == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+  return Widen(full);
+}
+#else
 std::optional<std::u16string> ExistingAbsolutePath(const std::u16string& path) {
   // Nothing before the anchor names the current folder itself.
   const std::filesystem::path relative(path.empty() ? std::string(".") : Narrow(path));
@@ -48,3 +73,4 @@ std::optional<std::u16string> ExistingAbsolutePath(const std::u16string& path) {
   if (!std::filesystem::exists(absolute, ec) || ec) return std::nullopt;
   return Widen(absolute.string());
 }
+#endif

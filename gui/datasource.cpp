@@ -52,11 +52,12 @@ int32_t TGadget::SyncDataSource() {
     keys = KeysFromObjectArray(*objects);
   }
   if (keys.empty()) {
+    // The items no longer follow the old keys: the next edit must start from none.
+    datakeys.clear();
     if (ItemCount() > 0) {
       Clear();
       return 1;
     }
-    datakeys.clear();
     return 0;
   }
   SyncData(keys);

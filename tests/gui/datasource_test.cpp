@@ -119,6 +119,7 @@ TEST_F(DataSource, ItemsComeBackAfterTheSourceOrTheEntriesWereCleared) {
   } cases[] = {
       {"source emptied, same keys", EmptySource, {u"a", u"b", u"c"}, u"a b c "},
       {"source emptied, fewer keys", EmptySource, {u"b", u"c"}, u"b c "},
+      {"source emptied, more keys", EmptySource, {u"a", u"b", u"c", u"d"}, u"a b c d "},
       {"entries cleared, same keys", ClearEntries, {u"a", u"b", u"c"}, u"a b c "},
       {"entries cleared, fewer keys", ClearEntries, {u"b", u"c"}, u"b c "},
       {"entries deleted, fewer keys", DeleteEntriesThenEmptySource, {u"b", u"c"}, u"b c "},
