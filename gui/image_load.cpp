@@ -1,4 +1,5 @@
 // Pixmaps from image files: reading the file and decoding PNG, BMP, JPEG, TGA and GIF images.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -34,12 +35,50 @@ struct DecodedPixels {
   ~DecodedPixels() { stbi_image_free(p); }
 };
 
+// The decoder builds each Huffman table of a JPEG in a 257-entry array without checking that the
+// table's code counts add up to at most 256; a file with a larger table writes past that array.
+// Walks the file's segments (skipping the coded data after each scan header) and answers false
+// when any table holds more than 256 codes, so such a file is refused before it is decoded.
+// Anything else that is not a well-formed JPEG is left to the decoder to refuse.
+bool JpegTablesFit(const uint8_t* data, size_t size) {
+  if (size < 2 || data[0] != 0xFF || data[1] != 0xD8) return true;
+  size_t at = 2;
+  while (at + 1 < size) {
+    if (data[at] != 0xFF) {
+      // Coded data of a scan: it runs to the next marker that is neither a stuffed zero nor a
+      // restart marker.
+      ++at;
+      continue;
+    }
+    const uint8_t marker = data[at + 1];
+    if (marker == 0xFF || marker == 0x00 || (marker >= 0xD0 && marker <= 0xD7) || marker == 0x01) {
+      ++at;
+      continue;
+    }
+    if (marker == 0xD9 || at + 3 >= size) return true;
+    const size_t length = (size_t{data[at + 2]} << 8) | data[at + 3];
+    if (length < 2) return true;
+    const size_t end = std::min(size, at + 2 + length);
+    if (marker == 0xC4) {
+      for (size_t t = at + 4; t + 17 <= end;) {
+        size_t codes = 0;
+        for (size_t i = 1; i <= 16; ++i) codes += data[t + i];
+        if (codes > 256) return false;
+        t += 17 + codes;
+      }
+    }
+    at = end;
+  }
+  return true;
+}
+
 }  // namespace
 
 Ref<TPixmap> LoadPixmapFromMemory(const uint8_t* data, size_t size) {
   // The decoder counts its input in int.
   if (!data || size == 0 || size > static_cast<size_t>(MaxPixmapFileBytes)) return nullptr;
   const int length = static_cast<int>(size);
+  if (!JpegTablesFit(data, size)) return nullptr;
   // The header alone tells the size: an image too large is refused before anything is allocated
   // for it.
   int w = 0, h = 0, channels = 0;

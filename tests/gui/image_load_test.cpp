@@ -95,6 +95,14 @@ TEST(ImageLoad, BadInputGivesNull) {
   badDepth[24] = 7;  // IHDR bit depth
   Bytes badStream = png;
   badStream[41] ^= 0xFF;  // the compressed stream's header
+  // A Huffman table claiming more than 256 codes would be built past the end of the decoder's table.
+  Bytes bigTable = EncodeJpeg(16, 8, 3, Solid(16, 8, {200, 40, 90}));
+  for (size_t i = 0; i + 5 < bigTable.size(); ++i) {
+    if (bigTable[i] == 0xFF && bigTable[i + 1] == 0xC4) {
+      bigTable[i + 5 + 14] = bigTable[i + 5 + 15] = 255;
+      break;
+    }
+  }
   const std::string text = "just some text, not an image at all";
   const struct {
     const char* name;
@@ -105,6 +113,7 @@ TEST(ImageLoad, BadInputGivesNull) {
       {"truncated png", truncated},
       {"png with an impossible bit depth", badDepth},
       {"png with a broken compressed stream", badStream},
+      {"jpeg with a Huffman table of over 256 codes", bigTable},
       {"0 x 0", BmpHeaderOnly(0, 0, 0)},
       {"0 wide", BmpHeaderOnly(0, 5, 64)},
       {"w x h x 4 beyond 32 bits", BmpHeaderOnly(40000, 30000, 64)},
