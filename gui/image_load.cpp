@@ -41,8 +41,11 @@ struct DecodedPixels {
 // when any table holds more than 256 codes, so such a file is refused before it is decoded.
 // Anything else that is not a well-formed JPEG is left to the decoder to refuse.
 bool JpegTablesFit(const uint8_t* data, size_t size) {
-  if (size < 2 || data[0] != 0xFF || data[1] != 0xD8) return true;
-  size_t at = 2;
+  // The decoder takes any number of fill bytes before the start marker.
+  size_t at = 0;
+  while (at < size && data[at] == 0xFF) ++at;
+  if (at == 0 || at >= size || data[at] != 0xD8) return true;
+  ++at;
   while (at + 1 < size) {
     if (data[at] != 0xFF) {
       // Coded data of a scan: it runs to the next marker that is neither a stuffed zero nor a

@@ -103,6 +103,8 @@ TEST(ImageLoad, BadInputGivesNull) {
       break;
     }
   }
+  Bytes filled = {0xFF, 0xFF, 0xFF};
+  filled.insert(filled.end(), bigTable.begin(), bigTable.end());
   const std::string text = "just some text, not an image at all";
   const struct {
     const char* name;
@@ -114,6 +116,7 @@ TEST(ImageLoad, BadInputGivesNull) {
       {"png with an impossible bit depth", badDepth},
       {"png with a broken compressed stream", badStream},
       {"jpeg with a Huffman table of over 256 codes", bigTable},
+      {"the same after fill bytes", filled},
       {"0 x 0", BmpHeaderOnly(0, 0, 0)},
       {"0 wide", BmpHeaderOnly(0, 5, 64)},
       {"w x h x 4 beyond 32 bits", BmpHeaderOnly(40000, 30000, 64)},
