@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <string>
 
+#include "tools/benchmarks/bench_win32.h"
 #include "event/queue.h"
 #include "gui/toolkit.h"
 #include "gui/win32/gadget_win32.h"
@@ -22,18 +23,7 @@ constexpr int Parents = 100;
 constexpr int Children = 99;  // with the parents, 10,000 nodes
 constexpr int Runs = 3;
 
-double Now() {
-  LARGE_INTEGER count, frequency;
-  QueryPerformanceCounter(&count);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
-void Pump() {
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-  ResetEventQueue(0);
-}
 
 std::u16string NodeText(int i) { return u"node " + IntText(i); }
 

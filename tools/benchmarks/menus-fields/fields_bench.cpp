@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/benchmarks/bench_win32.h"
 #include "event/queue.h"
 #include "gui/toolkit.h"
 #include "gui/win32/module_win32.h"
@@ -19,18 +20,7 @@ namespace {
 constexpr int Texts = 10000;
 constexpr int Runs = 3;  // one round takes seconds under Wine
 
-double Now() {
-  LARGE_INTEGER count, frequency;
-  QueryPerformanceCounter(&count);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
-void Pump() {
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-  ResetEventQueue(0);
-}
 
 std::string TextFor(int i) { return "process " + std::to_string(i) + " of the task list"; }
 
@@ -50,10 +40,6 @@ double Raw(HWND edit, const std::vector<std::string>& texts) {
   return t;
 }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
 }  // namespace
 

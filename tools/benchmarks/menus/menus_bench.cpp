@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/benchmarks/bench_win32.h"
 #include "event/queue.h"
 #include "gui/toolkit.h"
 #include "gui/win32/module_win32.h"
@@ -21,18 +22,7 @@ constexpr int Items = 25;
 constexpr int Rebuilds = 20;  // per timed round
 constexpr int Rounds = 7;
 
-double Now() {
-  LARGE_INTEGER count, frequency;
-  QueryPerformanceCounter(&count);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
-void Pump() {
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-  ResetEventQueue(0);
-}
 
 std::string MenuName(int m) { return "Menu " + std::to_string(m); }
 std::string ItemName(int m, int i) { return "Item " + std::to_string(m) + "." + std::to_string(i); }
@@ -80,10 +70,6 @@ double RawRebuilds(HWND hwnd) {
   return t;
 }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
 }  // namespace
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/benchmarks/bench_win32.h"
 #include "event/queue.h"
 #include "gui/constants.h"
 #include "gui/toolkit.h"
@@ -40,18 +41,7 @@ constexpr int PaintRuns = 5;
 constexpr int StripLoads = 20;
 constexpr int StripRuns = 5;
 
-double Now() {
-  LARGE_INTEGER count, frequency;
-  QueryPerformanceCounter(&count);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
-void Pump() {
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-  ResetEventQueue(0);
-}
 
 double Repaint(HWND h) {
   Pump();
@@ -159,16 +149,7 @@ double RawStrips(const std::string& path) {
   return Now() - t0;
 }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
-void Report(const char* what, const std::vector<double>& ours, const std::vector<double>& anchor,
-            const char* anchorName) {
-  double o = Median(ours), a = Median(anchor);
-  std::printf("%s: %.2f ms vs %s %.2f ms ... ratio %.2f\n", what, o * 1000, anchorName, a * 1000, o / a);
-}
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/benchmarks/bench_win32.h"
 #include "event/queue.h"
 #include "gui/toolkit.h"
 #include "gui/win32/gadget_win32.h"
@@ -24,18 +25,7 @@ constexpr int Lines = 5000;
 constexpr int ButtonRuns = 3;
 constexpr int TextRuns = 5;
 
-double Now() {
-  LARGE_INTEGER count, frequency;
-  QueryPerformanceCounter(&count);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
-void Pump() {
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-  ResetEventQueue(0);
-}
 
 WNDPROC buttonProc = nullptr;
 LRESULT CALLBACK Subclass(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
@@ -122,16 +112,7 @@ double RawAppends(HWND parent) {
   return t;
 }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
-void Report(const char* what, const std::vector<double>& ours, const std::vector<double>& anchor,
-            const char* anchorName) {
-  double o = Median(ours), a = Median(anchor);
-  std::printf("%s: %.2f ms vs %s %.2f ms ... ratio %.2f\n", what, o * 1000, anchorName, a * 1000, o / a);
-}
 
 }  // namespace
 
