@@ -10,20 +10,18 @@
 #include <cstdio>
 #include <string>
 
-#include "tools/benchmarks/bench_win32.h"
 #include "event/queue.h"
 #include "gui/toolkit.h"
 #include "gui/win32/gadget_win32.h"
 #include "gui/win32/module_win32.h"
 #include "runtime/text.h"
+#include "tools/benchmarks/bench_win32.h"
 
 namespace {
 
 constexpr int Parents = 100;
 constexpr int Children = 99;  // with the parents, 10,000 nodes
 constexpr int Runs = 3;
-
-
 
 std::u16string NodeText(int i) { return u"node " + IntText(i); }
 

@@ -9,18 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "tools/benchmarks/bench_win32.h"
 #include "event/queue.h"
 #include "gui/toolkit.h"
 #include "gui/win32/module_win32.h"
 #include "gui/win32/win32_font.h"
+#include "tools/benchmarks/bench_win32.h"
 
 namespace {
 
 constexpr int Texts = 10000;
 constexpr int Runs = 3;  // one round takes seconds under Wine
-
-
 
 std::string TextFor(int i) { return "process " + std::to_string(i) + " of the task list"; }
 
@@ -39,7 +37,6 @@ double Raw(HWND edit, const std::vector<std::string>& texts) {
   Pump();
   return t;
 }
-
 
 }  // namespace
 

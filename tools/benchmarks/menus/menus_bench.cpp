@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "tools/benchmarks/bench_win32.h"
 #include "event/queue.h"
 #include "gui/toolkit.h"
 #include "gui/win32/module_win32.h"
+#include "tools/benchmarks/bench_win32.h"
 
 namespace {
 
@@ -21,8 +21,6 @@ constexpr int Menus = 20;
 constexpr int Items = 25;
 constexpr int Rebuilds = 20;  // per timed round
 constexpr int Rounds = 7;
-
-
 
 std::string MenuName(int m) { return "Menu " + std::to_string(m); }
 std::string ItemName(int m, int i) { return "Item " + std::to_string(m) + "." + std::to_string(i); }
@@ -69,7 +67,6 @@ double RawRebuilds(HWND hwnd) {
   Pump();
   return t;
 }
-
 
 }  // namespace
 

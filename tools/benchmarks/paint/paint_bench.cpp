@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "tools/benchmarks/bench_win32.h"
 #include "event/queue.h"
 #include "gui/constants.h"
 #include "gui/toolkit.h"
@@ -20,6 +19,7 @@
 #include "gui/win32/module_win32.h"
 #include "gui/win32/win32_panel.h"
 #include "runtime/text.h"
+#include "tools/benchmarks/bench_win32.h"
 
 #define STB_IMAGE_IMPLEMENTATION
 #define STB_IMAGE_STATIC
@@ -40,8 +40,6 @@ constexpr int Repaints = 1000;
 constexpr int PaintRuns = 5;
 constexpr int StripLoads = 20;
 constexpr int StripRuns = 5;
-
-
 
 double Repaint(HWND h) {
   Pump();
@@ -148,8 +146,6 @@ double RawStrips(const std::string& path) {
   }
   return Now() - t0;
 }
-
-
 
 }  // namespace
 

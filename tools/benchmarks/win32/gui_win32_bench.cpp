@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "tools/benchmarks/bench_win32.h"
 #include "event/queue.h"
 #include "gui/toolkit.h"
 #include "gui/win32/gadget_win32.h"
 #include "gui/win32/module_win32.h"
 #include "gui/win32/win32_font.h"
+#include "tools/benchmarks/bench_win32.h"
 
 namespace {
 
@@ -24,8 +24,6 @@ constexpr int Lines = 5000;
 // Under Wine one button round takes seconds; three rounds each keep the run within minutes.
 constexpr int ButtonRuns = 3;
 constexpr int TextRuns = 5;
-
-
 
 WNDPROC buttonProc = nullptr;
 LRESULT CALLBACK Subclass(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
@@ -111,8 +109,6 @@ double RawAppends(HWND parent) {
   Pump();
   return t;
 }
-
-
 
 }  // namespace
 
