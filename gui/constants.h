@@ -121,3 +121,7 @@ constexpr int32_t Bold = 1;
 constexpr int32_t Italic = 2;
 constexpr int32_t Underline = 4;
 }  // namespace FontStyle
+
+namespace ComboBoxStyle {
+constexpr int32_t Editable = 1;  // text can be typed besides choosing an item
+}  // namespace ComboBoxStyle

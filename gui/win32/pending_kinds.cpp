@@ -22,15 +22,6 @@ VellSlider* Win32GuiDriver::NewSlider(VellGroup*, int32_t) { return nullptr; }
 // --- progress bar ---
 VellProgBar* Win32GuiDriver::NewProgBar(VellGroup*, int32_t) { return nullptr; }
 
-// --- list box ---
-VellListBox* Win32GuiDriver::NewListBox(VellGroup*, int32_t) { return nullptr; }
-
-// --- combo box ---
-VellComboBox* Win32GuiDriver::NewComboBox(VellGroup*, int32_t) { return nullptr; }
-
-// --- tabber ---
-VellTabber* Win32GuiDriver::NewTabber(VellGroup*, int32_t) { return nullptr; }
-
 // --- tree view ---
 VellTreeView* Win32GuiDriver::NewTreeView(VellGroup*, int32_t) { return nullptr; }
 Ref<TGadget> TWin32Gadget::RootNode() { return nullptr; }
