@@ -15,6 +15,10 @@
 
 namespace {
 
+// Posted to the list view itself: the column is sized once per turn of the message loop, not once
+// per item, however many items a turn adds or removes (sizing measures every item).
+constexpr UINT AutosizeMessage = WM_APP + 0x4C;
+
 constexpr DWORD ListBoxWindowStyle = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL |
                                      LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_NOCOLUMNHEADER;
 
@@ -44,6 +48,7 @@ class Win32ListBox : public Win32Simple<VellListBox> {
   bool Has(int32_t index) const { return index >= 0 && static_cast<size_t>(index) < entries_.size(); }
   int32_t Selected() const;
   void AutosizeColumn() const;
+  void AutosizeSoon();
   RECT ItemBounds(int32_t index) const;
   TTTOOLINFOA Tool(int32_t id) const;
   // Puts the tooltips of the items from `from` on over their items' current bounds.
@@ -54,6 +59,7 @@ class Win32ListBox : public Win32Simple<VellListBox> {
   int32_t lastselected_ = -1;
   std::vector<ListEntry> entries_;
   size_t tipcount_ = 0;
+  bool autosizing_ = false;  // an AutosizeMessage is on its way
 };
 
 Win32ListBox::Win32ListBox(VellGroup* g, int32_t s) : Win32Simple<VellListBox>(g, s) {
@@ -88,6 +94,12 @@ int32_t Win32ListBox::Selected() const {
 
 void Win32ListBox::AutosizeColumn() const {
   SendMessageA(self.hwnd, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE_USEHEADER);
+}
+
+void Win32ListBox::AutosizeSoon() {
+  if (autosizing_) return;
+  autosizing_ = PostMessageA(self.hwnd, AutosizeMessage, 0, 0);
+  if (!autosizing_) AutosizeColumn();
 }
 
 RECT Win32ListBox::ItemBounds(int32_t index) const {
@@ -147,7 +159,7 @@ void Win32ListBox::InsertItem(int32_t index, const std::u16string& text, const s
   if (lastselected_ >= at) ++lastselected_;
   entries_.insert(entries_.begin() + std::min<size_t>(static_cast<size_t>(at), entries_.size()),
                   ListEntry{id, !tip.empty()});
-  AutosizeColumn();
+  AutosizeSoon();
   if (!tip.empty()) {
     std::string narrowtip = Narrow(tip);
     TTTOOLINFOA t = Tool(id);
@@ -184,7 +196,7 @@ void Win32ListBox::RemoveItem(int32_t index) {
     --tipcount_;
   }
   SendMessageA(self.hwnd, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
-  AutosizeColumn();
+  AutosizeSoon();
   MoveTips(static_cast<size_t>(index));
 }
 
@@ -214,6 +226,12 @@ LRESULT Win32ListBox::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC
     case WM_SIZE:  // the one column spans the new width
       AutosizeColumn();
       break;
+    case AutosizeMessage:  // items came or went since the column was last sized
+      if (hwnd != self.hwnd) break;
+      autosizing_ = false;
+      AutosizeColumn();
+      MoveTips(0);
+      return 0;
     case WM_NOTIFY: {  // the parent passed on the list view's own notification
       auto* hdr = reinterpret_cast<NMHDR*>(lp);
       if (hdr->hwndFrom != self.hwnd) break;

@@ -195,6 +195,17 @@ TEST_F(ListBoxes, TooltipsFollowTheirItems) {
   EXPECT_EQ(ToolCount(), 0);
 }
 
+TEST_F(ListBoxes, TheColumnSpansTheListOnceTheLoopTurns) {
+  Fill(3);
+  Pump();
+  RECT client{};
+  GetClientRect(List(), &client);
+  EXPECT_EQ(SendMessageA(List(), LVM_GETCOLUMNWIDTH, 0, 0), client.right);
+  ReshapeGadget(list, 10, 10, 200, 200);
+  GetClientRect(List(), &client);
+  EXPECT_EQ(SendMessageA(List(), LVM_GETCOLUMNWIDTH, 0, 0), client.right);
+}
+
 TEST_F(ListBoxes, IconsComeFromTheStripAndToggleItemsShowTheNextOne) {
   auto strip = New<TWin32IconStrip>();
   auto* native = new Win32IconStrip();
