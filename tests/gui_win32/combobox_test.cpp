@@ -10,7 +10,6 @@
 #include "gui/win32/gadget_win32.h"
 #include "gui/win32/win32_iconstrip.h"
 #include "runtime/text.h"
-#include "tests/gui_win32/click.h"
 #include "tests/gui_win32/support.h"
 
 namespace {
@@ -71,22 +70,6 @@ TEST_F(ComboBoxes, ChoosingAnItemEmitsItsIndexWithItsExtra) {
   EXPECT_EQ(events[0].extra, extra);
   EXPECT_EQ(GetSelectedEntry(c), 1);
   EXPECT_TRUE(GetGadgetText(c) == u"green");
-}
-
-TEST_F(ComboBoxes, ChoosingFromTheOpenListByMouseEmitsTheIndex) {
-  auto c = Combo(0);
-  RECT r{};
-  GetClientRect(Hwnd(c), &r);
-  ClickAt(Hwnd(c), POINT{r.right - 8, 10});  // the drop-down arrow
-  COMBOBOXINFO info{};
-  info.cbSize = sizeof info;
-  ASSERT_TRUE(GetComboBoxInfo(Inner(c), &info));
-  ASSERT_TRUE(IsWindowVisible(info.hwndList));
-  RECT item{};
-  SendMessageA(info.hwndList, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
-  ClickAt(info.hwndList, Middle(item));
-  EXPECT_EQ(Actions(c), Ints{2});
-  EXPECT_TRUE(GetGadgetText(c) == u"blue");
 }
 
 TEST_F(ComboBoxes, TheDropDownListKeepsItsHeightWhateverTheLayoutGives) {
