@@ -164,3 +164,8 @@ constexpr int32_t Centre = 1;   // once, unscaled, in the middle; the colour fil
 constexpr int32_t Fit = 2;      // scaled as large as it fits whole, centred; the colour fills around it
 constexpr int32_t Stretch = 3;  // scaled to the whole panel, proportions lost
 }  // namespace PanelPicture
+
+// Style bits of a combo box.
+namespace ComboBoxStyle {
+constexpr int32_t Editable = 1;  // text can be typed besides choosing an item
+}  // namespace ComboBoxStyle
