@@ -1,5 +1,4 @@
 // Pixmaps from image files: reading the file and decoding PNG, BMP, JPEG, TGA and GIF images.
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -61,11 +60,13 @@ bool JpegTablesFit(const uint8_t* data, size_t size) {
     if (marker == 0xD9 || at + 3 >= size) return true;
     const size_t length = (size_t{data[at + 2]} << 8) | data[at + 3];
     if (length < 2) return true;
-    const size_t end = std::min(size, at + 2 + length);
+    const size_t end = at + 2 + length;
     if (marker == 0xC4) {
-      for (size_t t = at + 4; t + 17 <= end;) {
+      // The decoder reads whole tables as long as the segment's length says, past the end of a
+      // cut-off file as zeros.
+      for (size_t t = at + 4; t < end && t < size;) {
         size_t codes = 0;
-        for (size_t i = 1; i <= 16; ++i) codes += data[t + i];
+        for (size_t i = t + 1; i <= t + 16 && i < size; ++i) codes += data[i];
         if (codes > 256) return false;
         t += 17 + codes;
       }

@@ -16,7 +16,8 @@ std::vector<Ref<TObject>>& Known() {
 
 std::string Note(const std::u16string& s) { return "'" + Narrow(s) + "'"; }
 std::string Note(int32_t v) { return std::to_string(v); }
-std::string Note(intptr_t v) { return std::to_string(v); }
+// Handles; intptr_t is int32_t itself in the 32-bit build.
+std::string Note(int64_t v) { return std::to_string(v); }
 std::string Note(float v) {
   std::ostringstream out;
   out << v;

@@ -103,6 +103,15 @@ TEST(ImageLoad, BadInputGivesNull) {
       break;
     }
   }
+  // The same table counted by the decoder from a file cut off inside it.
+  Bytes cut = EncodeJpeg(16, 8, 3, Solid(16, 8, {200, 40, 90}));
+  for (size_t i = 0; i + 5 < cut.size(); ++i) {
+    if (cut[i] == 0xFF && cut[i + 1] == 0xC4) {
+      cut.resize(i + 5 + 15);
+      cut[i + 5 + 13] = cut[i + 5 + 14] = 255;
+      break;
+    }
+  }
   Bytes filled = {0xFF, 0xFF, 0xFF};
   filled.insert(filled.end(), bigTable.begin(), bigTable.end());
   const std::string text = "just some text, not an image at all";
@@ -117,6 +126,7 @@ TEST(ImageLoad, BadInputGivesNull) {
       {"png with a broken compressed stream", badStream},
       {"jpeg with a Huffman table of over 256 codes", bigTable},
       {"the same after fill bytes", filled},
+      {"the same in a file cut off inside the table", cut},
       {"0 x 0", BmpHeaderOnly(0, 0, 0)},
       {"0 wide", BmpHeaderOnly(0, 5, 64)},
       {"w x h x 4 beyond 32 bits", BmpHeaderOnly(40000, 30000, 64)},
