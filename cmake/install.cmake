@@ -52,6 +52,7 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_FILE_NAME Varnoc-${PROJECT_VERSION}-${CMAKE_SYSTEM_PROCESSOR})
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};Varnoc;program;/")
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-set(CPACK_STRIP_FILES ON)
+# The program is linked stripped (app/CMakeLists.txt): a strip here would stamp the header.
+set(CPACK_STRIP_FILES OFF)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/package)
 include(CPack)

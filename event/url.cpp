@@ -45,8 +45,8 @@ std::u16string NormaliseURL(const std::u16string& url, const TPathResolver& reso
 // standard file-system library, whose path conversions would bring the whole locale machinery
 // into the program.
 std::optional<std::u16string> ExistingAbsolutePath(const std::u16string& path) {
-  if (path.empty()) return std::nullopt;
-  const std::string narrow = Narrow(path);
+  // Nothing before the anchor names the current folder itself.
+  const std::string narrow = path.empty() ? std::string(".") : Narrow(path);
   std::string full(MAX_PATH, '\0');
   DWORD n = GetFullPathNameA(narrow.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
   if (n >= full.size()) {
