@@ -17,6 +17,15 @@ HWND CreateNativeWindow(DWORD exStyle, const char* cls, const char* text, DWORD 
 void SetNativeText(HWND hwnd, const std::u16string& text);
 void SetNativeFont(HWND hwnd, VellFont* font);
 int32_t ActivateNative(HWND hwnd, int32_t command);
+// Shows or hides (enables or disables) the HWND; answers the byte the gadget stores for it.
+inline uint8_t ShowNative(HWND hwnd, int32_t flag) {
+  ShowWindow(hwnd, flag ? SW_SHOW : SW_HIDE);
+  return flag ? 1 : 0;
+}
+inline uint8_t EnableNative(HWND hwnd, int32_t flag) {
+  EnableWindow(hwnd, flag ? TRUE : FALSE);
+  return flag ? 1 : 0;
+}
 // The window's rectangle in its parent's client coordinates (the screen for top-level windows).
 RECT WindowRectInParent(HWND hwnd);
 
@@ -41,14 +50,8 @@ class Win32Simple : public Base, public Win32WndProc {
     MoveWindow(self.hwnd, x, y, w, h, TRUE);
     Base::SetShape(x, y, w, h);
   }
-  void SetShow(int32_t flag) override {
-    ShowWindow(self.hwnd, flag ? SW_SHOW : SW_HIDE);
-    this->visible = flag ? 1 : 0;
-  }
-  void SetEnabled(int32_t flag) override {
-    EnableWindow(self.hwnd, flag ? TRUE : FALSE);
-    this->enabled = flag ? 1 : 0;
-  }
+  void SetShow(int32_t flag) override { this->visible = ShowNative(self.hwnd, flag); }
+  void SetEnabled(int32_t flag) override { this->enabled = EnableNative(self.hwnd, flag); }
   int32_t Activate(int32_t command) override { return ActivateNative(self.hwnd, command); }
   LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) override {
     return CallWindowProcA(previous, hwnd, msg, wp, lp);

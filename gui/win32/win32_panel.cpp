@@ -58,15 +58,9 @@ void Win32Panel::SetShape(int32_t nx, int32_t ny, int32_t w, int32_t h) {
   StoreShape(nx, ny, w, h);
 }
 
-void Win32Panel::SetShow(int32_t flag) {
-  ShowWindow(outer.hwnd, flag ? SW_SHOW : SW_HIDE);
-  visible = flag ? 1 : 0;
-}
+void Win32Panel::SetShow(int32_t flag) { visible = ShowNative(outer.hwnd, flag); }
 
-void Win32Panel::SetEnabled(int32_t flag) {
-  EnableWindow(outer.hwnd, flag ? TRUE : FALSE);
-  enabled = flag ? 1 : 0;
-}
+void Win32Panel::SetEnabled(int32_t flag) { enabled = EnableNative(outer.hwnd, flag); }
 
 int32_t Win32Panel::Activate(int32_t command) { return ActivateNative(outer.hwnd, command); }
 

@@ -107,15 +107,9 @@ void Win32Tabber::SetShape(int32_t nx, int32_t ny, int32_t w, int32_t h) {
   StoreShape(nx, ny, w, h);
 }
 
-void Win32Tabber::SetShow(int32_t flag) {
-  ShowWindow(tabs_.hwnd, flag ? SW_SHOW : SW_HIDE);
-  visible = flag ? 1 : 0;
-}
+void Win32Tabber::SetShow(int32_t flag) { visible = ShowNative(tabs_.hwnd, flag); }
 
-void Win32Tabber::SetEnabled(int32_t flag) {
-  EnableWindow(tabs_.hwnd, flag ? TRUE : FALSE);
-  enabled = flag ? 1 : 0;
-}
+void Win32Tabber::SetEnabled(int32_t flag) { enabled = EnableNative(tabs_.hwnd, flag); }
 
 int32_t Win32Tabber::Activate(int32_t command) { return ActivateNative(tabs_.hwnd, command); }
 

@@ -125,15 +125,9 @@ void Win32Window::UpdateClientSize() {
   clientheight = c.bottom;
 }
 
-void Win32Window::SetShow(int32_t flag) {
-  ShowWindow(outer.hwnd, flag ? SW_SHOW : SW_HIDE);
-  visible = flag ? 1 : 0;
-}
+void Win32Window::SetShow(int32_t flag) { visible = ShowNative(outer.hwnd, flag); }
 
-void Win32Window::SetEnabled(int32_t flag) {
-  EnableWindow(outer.hwnd, flag ? TRUE : FALSE);
-  enabled = flag ? 1 : 0;
-}
+void Win32Window::SetEnabled(int32_t flag) { enabled = EnableNative(outer.hwnd, flag); }
 
 int32_t Win32Window::Activate(int32_t command) {
   switch (command) {
