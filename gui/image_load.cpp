@@ -1,5 +1,7 @@
 // Pixmaps from image files: reading the file and decoding PNG, BMP, JPEG, TGA and GIF images.
+#include <bitset>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "gui/pixmap.h"
@@ -16,6 +18,11 @@
 #define STBI_ONLY_TGA
 #define STBI_ONLY_GIF
 #define STBI_NO_FAILURE_STRINGS
+// Memory the decoder reads before it writes (a table a corrupt file never defines) is zero, not
+// whatever the heap held before.
+#define STBI_MALLOC(size) std::calloc(1, size)
+#define STBI_REALLOC(p, size) std::realloc(p, size)
+#define STBI_FREE(p) std::free(p)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-function"
 #pragma GCC diagnostic ignored "-Wunused-parameter"
@@ -28,23 +35,36 @@
 
 namespace {
 
+#ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+// A few header bytes may declare an image of millions of pixels that the decoder then fills;
+// fuzzing spends its time on the decoders' logic instead, with images of up to 256 x 256.
+constexpr int64_t DecodedPixelLimit = int64_t{1} << 16;
+#else
+constexpr int64_t DecodedPixelLimit = MaxPixmapPixels;
+#endif
+
 // Frees the decoder's pixels on every way out.
 struct DecodedPixels {
   stbi_uc* p = nullptr;
   ~DecodedPixels() { stbi_image_free(p); }
 };
 
-// The decoder builds each Huffman table of a JPEG in a 257-entry array without checking that the
-// table's code counts add up to at most 256; a file with a larger table writes past that array.
-// Walks the file's segments (skipping the coded data after each scan header) and answers false
-// when any table holds more than 256 codes, so such a file is refused before it is decoded.
-// Anything else that is not a well-formed JPEG is left to the decoder to refuse.
-bool JpegTablesFit(const uint8_t* data, size_t size) {
+// Two faults of the decoder's Huffman tables are refused before a JPEG is decoded. It builds each
+// table in a 257-entry array without checking that the table's code counts add up to at most 256,
+// so a larger table writes past that array. And a scan may name a table the file never defined;
+// the decoder then reads codes through a table that was never built. Walks the file's segments
+// (skipping the coded data after each scan header) and answers false for either. Anything else
+// that is not a well-formed JPEG is left to the decoder to refuse.
+bool JpegTablesSound(const uint8_t* data, size_t size) {
+  // The decoder reads past the end of a cut-off file as zeros.
+  const auto byte = [&](size_t i) -> uint8_t { return i < size ? data[i] : 0; };
   // The decoder takes any number of fill bytes before the start marker.
   size_t at = 0;
   while (at < size && data[at] == 0xFF) ++at;
   if (at == 0 || at >= size || data[at] != 0xD8) return true;
   ++at;
+  std::bitset<8> defined;  // DC tables 0-3, then AC tables 0-3
+  bool framed = false, progressive = false;
   while (at + 1 < size) {
     if (data[at] != 0xFF) {
       // Coded data of a scan: it runs to the next marker that is neither a stuffed zero nor a
@@ -62,16 +82,50 @@ bool JpegTablesFit(const uint8_t* data, size_t size) {
     if (length < 2) return true;
     const size_t end = at + 2 + length;
     if (marker == 0xC4) {
-      // The decoder reads whole tables as long as the segment's length says, past the end of a
-      // cut-off file as zeros.
+      // Whole tables are read as long as the segment's length says.
       for (size_t t = at + 4; t < end && t < size;) {
         size_t codes = 0;
-        for (size_t i = t + 1; i <= t + 16 && i < size; ++i) codes += data[i];
+        for (size_t i = t + 1; i <= t + 16; ++i) codes += byte(i);
         if (codes > 256) return false;
+        const unsigned kind = data[t] >> 4, slot = data[t] & 15;
+        if (kind <= 1 && slot <= 3) defined.set(kind * 4 + slot);
         t += 17 + codes;
+      }
+    } else if (marker >= 0xC0 && marker <= 0xC2 && !framed) {
+      // Only the first frame header counts; the decoder refuses any later one.
+      framed = true;
+      progressive = marker == 0xC2;
+    } else if (marker == 0xDA) {
+      // A progressive scan of first DC bits uses only DC tables, one of AC bits only AC tables, and
+      // a DC refinement none; every other scan uses both kinds. Slots above 3 the decoder refuses.
+      const size_t components = byte(at + 4), spectrum = at + 5 + 2 * components;
+      const bool firstDc = byte(spectrum) == 0 && (byte(spectrum + 2) >> 4) == 0;
+      const bool usesDc = !progressive || firstDc, usesAc = !progressive || byte(spectrum) != 0;
+      for (size_t c = 0; c < components; ++c) {
+        const unsigned dc = byte(at + 6 + 2 * c) >> 4, ac = byte(at + 6 + 2 * c) & 15;
+        if (usesDc && dc <= 3 && !defined[dc]) return false;
+        if (usesAc && ac <= 3 && !defined[4 + ac]) return false;
       }
     }
     at = end;
+  }
+  return true;
+}
+
+// The decoder sizes its buffer for a PNG's image data by the lengths its data chunks declare,
+// before it reads them: a tiny file declaring a 2 GiB chunk would have 2 GiB allocated. Answers
+// false for a PNG with a chunk (before its end chunk) that runs past the end of the file, which the
+// decoder would refuse anyway once it found the bytes missing.
+bool PngChunksFit(const uint8_t* data, size_t size) {
+  static constexpr uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  if (size < 8 || std::memcmp(data, signature, 8) != 0) return true;
+  for (size_t at = 8; at + 8 <= size;) {
+    const size_t length =
+        (size_t{data[at]} << 24) | (size_t{data[at + 1]} << 16) | (size_t{data[at + 2]} << 8) | data[at + 3];
+    if (std::memcmp(data + at + 4, "IEND", 4) == 0) return true;
+    // Length, type and check sum around the chunk's bytes.
+    if (length > size - at - 8 || size - at - 8 - length < 4) return false;
+    at += 12 + length;
   }
   return true;
 }
@@ -82,12 +136,12 @@ Ref<TPixmap> LoadPixmapFromMemory(const uint8_t* data, size_t size) {
   // The decoder counts its input in int.
   if (!data || size == 0 || size > static_cast<size_t>(MaxPixmapFileBytes)) return nullptr;
   const int length = static_cast<int>(size);
-  if (!JpegTablesFit(data, size)) return nullptr;
+  if (!JpegTablesSound(data, size) || !PngChunksFit(data, size)) return nullptr;
   // The header alone tells the size: an image too large is refused before anything is allocated
   // for it.
   int w = 0, h = 0, channels = 0;
   if (!stbi_info_from_memory(data, length, &w, &h, &channels)) return nullptr;
-  if (w <= 0 || h <= 0 || int64_t{w} * h > MaxPixmapPixels) return nullptr;
+  if (w <= 0 || h <= 0 || int64_t{w} * h > DecodedPixelLimit) return nullptr;
   const bool alpha = channels == 2 || channels == 4;
   const int wanted = alpha ? 4 : 3;
   DecodedPixels decoded;

@@ -2,6 +2,7 @@
 // text, and every kind of bad input giving Null.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "gui/pixmap.h"
@@ -47,6 +48,17 @@ Bytes Widened(int channels) {
   return out;
 }
 
+// The PNG with an empty data chunk before its first one, as some encoders write.
+Bytes WithEmptyFirstDataChunk(Bytes png) {
+  const Bytes empty = {0, 0, 0, 0, 'I', 'D', 'A', 'T', 0x35, 0xAF, 0x06, 0x1E};
+  for (size_t i = 4; i + 4 <= png.size(); ++i)
+    if (std::equal(empty.begin() + 4, empty.begin() + 8, png.begin() + static_cast<std::ptrdiff_t>(i))) {
+      png.insert(png.begin() + static_cast<std::ptrdiff_t>(i - 4), empty.begin(), empty.end());
+      break;
+    }
+  return png;
+}
+
 struct Good {
   const char* name;
   Bytes file;
@@ -60,6 +72,8 @@ TEST(ImageLoad, EachFormatDecodesToItsPixelsInTheMatchingPixmapFormat) {
       {"png rgba", EncodePng(W, H, 4, Pattern(4)), PixmapFormat::RGBA8888, Widened(4)},
       {"png grey", EncodePng(W, H, 1, Pattern(1)), PixmapFormat::RGB888, Widened(1)},
       {"png grey+alpha", EncodePng(W, H, 2, Pattern(2)), PixmapFormat::RGBA8888, Widened(2)},
+      {"png with an empty first data chunk", WithEmptyFirstDataChunk(EncodePng(W, H, 3, Pattern(3))),
+       PixmapFormat::RGB888, Widened(3)},
       {"bmp rgb (rows stored bottom up)", EncodeBmp(W, H, 3, Pattern(3)), PixmapFormat::RGB888, Widened(3)},
       {"tga rgba", EncodeTga(W, H, 4, Pattern(4)), PixmapFormat::RGBA8888, Widened(4)},
   };
@@ -88,6 +102,23 @@ TEST(ImageLoad, JpegDecodesCloseToItsColours) {
   EXPECT_NEAR(static_cast<int>(c & 0xFF), 90, 6);
 }
 
+TEST(ImageLoad, ProgressiveJpegNeedsOnlyTheTablesItsScansUse) {
+  // 8 x 8 grey, one DC scan whose component names AC table 0, which is never defined: a first DC
+  // scan uses no AC table, so the file is sound. Its one block's DC difference is 0: mid grey.
+  Bytes jpeg = {0xFF, 0xD8, 0xFF, 0xDB, 0x00, 0x43, 0x00};
+  jpeg.insert(jpeg.end(), 64, 1);
+  const Bytes rest = {0xFF, 0xC2, 0x00, 0x0B, 0x08, 0x00, 0x08, 0x00, 0x08, 0x01, 0x01, 0x11, 0x00,  // frame
+                      0xFF, 0xC4, 0x00, 0x14, 0x00, 0x01, 0,    0,    0,    0,    0,    0,    0,
+                      0,    0,    0,    0,    0,    0,    0,    0,    0x00,        // DC 0
+                      0xFF, 0xDA, 0x00, 0x08, 0x01, 0x01, 0x00, 0x00, 0x00, 0x00,  // scan: DC first bits
+                      0x7F, 0xFF, 0xD9};
+  jpeg.insert(jpeg.end(), rest.begin(), rest.end());
+  auto p = LoadPixmapFromMemory(jpeg.data(), jpeg.size());
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->width, 8);
+  EXPECT_EQ(p->ReadPixel(3, 4) & 0xFFFFFF, 0x808080u);
+}
+
 TEST(ImageLoad, BadInputGivesNull) {
   const Bytes png = EncodePng(8, 8, 3, Solid(8, 8, {1, 2, 3}));
   Bytes truncated(png.begin(), png.begin() + static_cast<std::ptrdiff_t>(png.size() / 2));
@@ -112,6 +143,14 @@ TEST(ImageLoad, BadInputGivesNull) {
       break;
     }
   }
+  // A scan naming Huffman tables the file never defines would decode through tables never built.
+  Bytes undefinedTable = EncodeJpeg(16, 8, 3, Solid(16, 8, {200, 40, 90}));
+  for (size_t i = 0; i + 6 < undefinedTable.size(); ++i) {
+    if (undefinedTable[i] == 0xFF && undefinedTable[i + 1] == 0xDA) {
+      undefinedTable[i + 6] = 0x33;  // the first component's DC and AC tables
+      break;
+    }
+  }
   Bytes filled = {0xFF, 0xFF, 0xFF};
   filled.insert(filled.end(), bigTable.begin(), bigTable.end());
   const std::string text = "just some text, not an image at all";
@@ -127,6 +166,7 @@ TEST(ImageLoad, BadInputGivesNull) {
       {"jpeg with a Huffman table of over 256 codes", bigTable},
       {"the same after fill bytes", filled},
       {"the same in a file cut off inside the table", cut},
+      {"jpeg whose scan names Huffman tables never defined", undefinedTable},
       {"0 x 0", BmpHeaderOnly(0, 0, 0)},
       {"0 wide", BmpHeaderOnly(0, 5, 64)},
       {"w x h x 4 beyond 32 bits", BmpHeaderOnly(40000, 30000, 64)},
