@@ -18,11 +18,27 @@
 #define STBI_ONLY_TGA
 #define STBI_ONLY_GIF
 #define STBI_NO_FAILURE_STRINGS
+#define STBI_MALLOC(size) DecoderAlloc(size)
+#define STBI_REALLOC(p, size) DecoderRealloc(p, size)
+#define STBI_FREE(p) std::free(p)
+
+namespace {
+
+// No image within the limits needs one block of more than 144 MiB (16-bit RGBA pixels of the
+// largest image and a filter byte per row). PNG data that keeps inflating past the pixels it
+// should hold is refused at this size, where the decoder would grow its buffer toward 4 GiB.
+constexpr size_t DecoderBlockLimit = size_t{256} << 20;
+
 // Memory the decoder reads before it writes (a table a corrupt file never defines) is zero, not
 // whatever the heap held before.
-#define STBI_MALLOC(size) std::calloc(1, size)
-#define STBI_REALLOC(p, size) std::realloc(p, size)
-#define STBI_FREE(p) std::free(p)
+void* DecoderAlloc(size_t size) { return size <= DecoderBlockLimit ? std::calloc(1, size) : nullptr; }
+
+void* DecoderRealloc(void* p, size_t size) {
+  return size <= DecoderBlockLimit ? std::realloc(p, size) : nullptr;
+}
+
+}  // namespace
+
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-function"
 #pragma GCC diagnostic ignored "-Wunused-parameter"

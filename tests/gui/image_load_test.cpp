@@ -179,6 +179,56 @@ TEST(ImageLoad, BadInputGivesNull) {
   EXPECT_FALSE(LoadPixmapFromMemory(nullptr, 100));
 }
 
+// A 1 x 1 PNG whose data inflates to `copies` runs of 258 zero bytes after its pixel: one fixed
+// Huffman block of a literal 0 and back-references at distance 1, 13 bits per run.
+Bytes PngInflatingTo(size_t copies) {
+  Bytes stream = {0x78, 0x01};
+  uint32_t bits = 0;
+  int count = 0;
+  const auto put = [&](uint32_t value, int n) {  // least significant bit first
+    bits |= value << count;
+    for (count += n; count >= 8; count -= 8, bits >>= 8) stream.push_back(static_cast<uint8_t>(bits));
+  };
+  const auto code = [&](uint32_t value, int n) {  // Huffman codes go most significant bit first
+    for (int i = n - 1; i >= 0; --i) put(value >> i & 1, 1);
+  };
+  put(1, 1);      // the last block
+  put(1, 2);      // fixed codes
+  code(0x30, 8);  // literal 0
+  for (size_t i = 0; i < copies; ++i) {
+    code(0xC5, 8);  // length 258
+    code(0, 5);     // distance 1
+  }
+  code(0, 7);  // end of block
+  put(0, 7);
+  Bytes png = EncodePng(1, 1, 3, Solid(1, 1, {9, 9, 9}));
+  for (size_t i = 8; i + 8 <= png.size(); i += 12 + (size_t{png[i + 2]} << 8 | png[i + 3])) {
+    if (std::equal(png.begin() + static_cast<std::ptrdiff_t>(i + 4),
+                   png.begin() + static_cast<std::ptrdiff_t>(i + 8), "IDAT")) {
+      const size_t old = size_t{png[i + 2]} << 8 | png[i + 3], n = stream.size();
+      png.erase(png.begin() + static_cast<std::ptrdiff_t>(i + 8),
+                png.begin() + static_cast<std::ptrdiff_t>(i + 8 + old));
+      png.insert(png.begin() + static_cast<std::ptrdiff_t>(i + 8), stream.begin(), stream.end());
+      const uint8_t length[4] = {static_cast<uint8_t>(n >> 24), static_cast<uint8_t>(n >> 16),
+                                 static_cast<uint8_t>(n >> 8), static_cast<uint8_t>(n)};
+      std::copy(length, length + 4, png.begin() + static_cast<std::ptrdiff_t>(i));
+      break;
+    }
+  }
+  return png;
+}
+
+TEST(ImageLoad, PngDataInflatingFarPastItsPixelsIsRefused) {
+  // A little extra data after the pixels loads, as some encoders write it.
+  const Bytes small = PngInflatingTo(10);
+  auto p = LoadPixmapFromMemory(small.data(), small.size());
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->ReadPixel(0, 0) & 0xFFFFFF, 0u);
+  // Past 256 MiB the decoder would keep doubling its buffer toward 4 GiB; 1.7 MB of file is refused.
+  const Bytes bomb = PngInflatingTo((size_t{256} << 20) / 258 + 10);
+  EXPECT_FALSE(LoadPixmapFromMemory(bomb.data(), bomb.size()));
+}
+
 class ImageFile : public ::testing::Test {
  protected:
   std::filesystem::path dir =
