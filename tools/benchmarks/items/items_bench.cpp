@@ -18,6 +18,7 @@
 #include "gui/win32/gadget_win32.h"
 #include "gui/win32/module_win32.h"
 #include "runtime/containers.h"
+#include "tools/benchmarks/bench_win32.h"
 
 namespace {
 
@@ -29,19 +30,13 @@ constexpr DWORD ListStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP
 
 // The main thread's processor time: the machine the benchmarks run on is shared, and waiting for
 // the processor would swamp what is measured.
-double Now() {
+double ThreadSeconds() {
   FILETIME created, exited, kernel, user;
   GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
   auto value = [](const FILETIME& f) {
     return (static_cast<double>(f.dwHighDateTime) * 4294967296.0 + f.dwLowDateTime) / 1e7;
   };
   return value(kernel) + value(user);
-}
-
-void Pump() {
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-  ResetEventQueue(0);
 }
 
 // Counts the list view messages sent on this thread while installed.
@@ -82,10 +77,10 @@ std::vector<std::u16string> ChangedKeys() {
 double OurAppends(const Ref<TGadget>& win, const std::vector<std::u16string>& keys) {
   auto list = MakeListBox(0, 0, 300, 400, win, 0);
   Pump();
-  double t0 = Now();
+  double t0 = ThreadSeconds();
   for (const auto& k : keys) AppendGadgetEntry(list, k);
   Pump();  // the column is sized once the loop turns
-  double t = Now() - t0;
+  double t = ThreadSeconds() - t0;
   DestroyGadget(list);
   Pump();
   return t;
@@ -100,7 +95,7 @@ double RawAppends(HWND parent, const std::vector<std::string>& keys, bool sizeEa
   LVCOLUMNA column{};
   SendMessageA(h, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
   Pump();
-  double t0 = Now();
+  double t0 = ThreadSeconds();
   int id = 0;
   for (const auto& k : keys) {
     LVITEMA item{};
@@ -112,7 +107,7 @@ double RawAppends(HWND parent, const std::vector<std::string>& keys, bool sizeEa
     if (sizeEach) SendMessageA(h, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE_USEHEADER);
   }
   if (!sizeEach) SendMessageA(h, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE_USEHEADER);
-  double t = Now() - t0;
+  double t = ThreadSeconds() - t0;
   DestroyWindow(h);
   Pump();
   return t;
@@ -127,7 +122,7 @@ double Resync(const Ref<TGadget>& win, bool refill, long* messages = nullptr) {
   auto changed = New<TStringArray>(ChangedKeys());
   Pump();
   if (messages) StartCounting();
-  double t0 = Now();
+  double t0 = ThreadSeconds();
   if (refill) {
     list->SetDataSource(changed);
   } else {
@@ -135,23 +130,12 @@ double Resync(const Ref<TGadget>& win, bool refill, long* messages = nullptr) {
     list->SyncDataSource();
   }
   Pump();
-  double t = Now() - t0;
+  double t = ThreadSeconds() - t0;
   if (messages) *messages = StopCounting();
   if (list->ItemCount() != Entries || list->ItemText(50) != u"new " + Key(50)) std::printf("wrong items!\n");
   DestroyGadget(list);
   Pump();
   return t;
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
-void Report(const char* what, const std::vector<double>& ours, const std::vector<double>& anchor,
-            const char* anchorName) {
-  double o = Median(ours), a = Median(anchor);
-  std::printf("%s: %.1f ms vs %s %.1f ms ... ratio %.2f\n", what, o * 1000, anchorName, a * 1000, o / a);
 }
 
 }  // namespace

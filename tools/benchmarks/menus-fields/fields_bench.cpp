@@ -64,9 +64,7 @@ int main() {
     ours.push_back(Ours(field, wide));
     raw.push_back(Raw(edit, narrow));
   }
-  double o = Median(ours), a = Median(raw);
-  std::printf("10,000 texts set into a text field: %.2f ms vs SetWindowTextA %.2f ms ... ratio %.2f\n",
-              o * 1000, a * 1000, o / a);
+  Report("10,000 texts set into a text field", ours, raw, "SetWindowTextA");
   DestroyWindow(edit);
   DestroyGadget(win);
   return 0;

@@ -90,11 +90,9 @@ int main() {
     o.push_back(OurRebuilds(ours));
     a.push_back(RawRebuilds(raw));
   }
-  double mo = Median(o), ma = Median(a);
-  std::printf(
-      "menu bar of %d menus x %d items rebuilt %d times: %.2f ms vs CreateMenu+AppendMenuA %.2f ms ... ratio "
-      "%.2f\n",
-      Menus, Items, Rebuilds, mo * 1000, ma * 1000, mo / ma);
+  const std::string what = "menu bar of " + std::to_string(Menus) + " menus x " + std::to_string(Items) +
+                           " items rebuilt " + std::to_string(Rebuilds) + " times";
+  Report(what.c_str(), o, a, "CreateMenu+AppendMenuA");
   DestroyGadget(anchor);
   DestroyGadget(ours);
   return 0;
