@@ -1,8 +1,11 @@
 # Shell functions that run Windows programs under a private Wine prefix on a private Xvfb.
 # Source it, then: wine_session_start BUILD_DIR; wine_exec EXE ARGS...; wine_session_stop.
 
+# The 64-bit loader starts 64-bit programs itself and hands 32-bit ones to Debian's 32-bit loader
+# (/usr/lib/wine/wine, from wine32:i386), in the same 64-bit prefix: both builds run through $WINE.
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
+WINE_XVFB_PID=
 
 # The prefix lives in the build tree and is initialised once; the registry keys put every Wine
 # window inside Wine's own virtual desktop, so no window manager is needed and destroying a
