@@ -24,10 +24,12 @@
 
 namespace {
 
-// No image within the limits needs one block of more than 144 MiB (16-bit RGBA pixels of the
-// largest image and a filter byte per row). PNG data that keeps inflating past the pixels it
-// should hold is refused at this size, where the decoder would grow its buffer toward 4 GiB.
-constexpr size_t DecoderBlockLimit = size_t{256} << 20;
+// The most the decoder holds in one block for an image within the limits: the pixels of the
+// largest image at four bytes a pixel (RGBA, or 16-bit RGBA of half as many pixels) and a filter
+// byte per row, at worst one row per pixel: 320 MiB. PNG data that keeps inflating past the pixels
+// it should hold is refused here, where the decoder would grow its buffer toward 4 GiB.
+constexpr size_t DecoderBlockLimit = static_cast<size_t>(5 * MaxPixmapPixels);
+static_assert(9 * MaxPixmapPixels16 <= 5 * MaxPixmapPixels, "16-bit RGBA rows fit the decoder's blocks");
 
 // Memory the decoder reads before it writes (a table a corrupt file never defines) is zero, not
 // whatever the heap held before.
@@ -55,8 +57,10 @@ namespace {
 // A few header bytes may declare an image of millions of pixels that the decoder then fills;
 // fuzzing spends its time on the decoders' logic instead, with images of up to 256 x 256.
 constexpr int64_t DecodedPixelLimit = int64_t{1} << 16;
+constexpr int64_t DecodedPixelLimit16 = DecodedPixelLimit / 2;
 #else
 constexpr int64_t DecodedPixelLimit = MaxPixmapPixels;
+constexpr int64_t DecodedPixelLimit16 = MaxPixmapPixels16;
 #endif
 
 // Frees the decoder's pixels on every way out.
@@ -155,18 +159,32 @@ Ref<TPixmap> LoadPixmapFromMemory(const uint8_t* data, size_t size) {
   if (!JpegTablesSound(data, size) || !PngChunksFit(data, size)) return nullptr;
   // The header alone tells the size: an image too large is refused before anything is allocated
   // for it.
-  int w = 0, h = 0, channels = 0;
-  if (!stbi_info_from_memory(data, length, &w, &h, &channels)) return nullptr;
-  if (w <= 0 || h <= 0 || int64_t{w} * h > DecodedPixelLimit) return nullptr;
-  const bool alpha = channels == 2 || channels == 4;
-  const int wanted = alpha ? 4 : 3;
+  int w = 0, h = 0;
+  if (!stbi_info_from_memory(data, length, &w, &h, nullptr)) return nullptr;
+  const int64_t limit = stbi_is_16_bit_from_memory(data, length) ? DecodedPixelLimit16 : DecodedPixelLimit;
+  if (w <= 0 || h <= 0 || int64_t{w} * h > limit) return nullptr;
+  // Decoded in the file's own channels: only decoding tells whether a PNG's transparency key gives
+  // a grey or colour image alpha, which its header does not.
   DecodedPixels decoded;
   int dw = 0, dh = 0, dc = 0;
-  decoded.p = stbi_load_from_memory(data, length, &dw, &dh, &dc, wanted);
-  if (!decoded.p || dw != w || dh != h) return nullptr;
+  decoded.p = stbi_load_from_memory(data, length, &dw, &dh, &dc, 0);
+  if (!decoded.p || dw != w || dh != h || dc < 1 || dc > 4) return nullptr;
+  const bool alpha = dc == 2 || dc == 4;
   auto pixmap = New<TPixmap>(w, h, alpha ? PixmapFormat::RGBA8888 : PixmapFormat::RGB888);
-  // The decoder's rows are packed, top row first, channels in the pixmap formats' order.
-  std::memcpy(pixmap->pixels.data(), decoded.p, pixmap->pixels.size());
+  // The decoder's rows are packed, top row first, channels in the pixmap formats' order; grey is
+  // widened to three equal channels.
+  if (dc >= 3) {
+    std::memcpy(pixmap->pixels.data(), decoded.p, pixmap->pixels.size());
+  } else {
+    const stbi_uc* in = decoded.p;
+    uint8_t* out = pixmap->pixels.data();
+    for (size_t i = 0, n = static_cast<size_t>(w) * static_cast<size_t>(h); i < n; ++i, in += dc) {
+      *out++ = in[0];
+      *out++ = in[0];
+      *out++ = in[0];
+      if (alpha) *out++ = in[1];
+    }
+  }
   return pixmap;
 }
 

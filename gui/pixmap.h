@@ -43,10 +43,17 @@ class TPixmap : public TObject {
   Ref<TPixmap> Convert(int32_t toFormat) const;
 };
 
-// The largest image the loaders accept, in pixels (4096 x 4096): at four bytes a pixel its size
-// and every row's pitch stay far inside 32-bit arithmetic, in the 32-bit build too.
-constexpr int64_t MaxPixmapPixels = int64_t{1} << 24;
-// The largest image file read, in bytes: room for an uncompressed image of MaxPixmapPixels.
+// The largest image the loaders accept, in pixels (8192 x 8192, a little over 67 million: the
+// photos of ordinary cameras). At four bytes a pixel its size and every row's pitch stay inside
+// 32-bit arithmetic, in the 32-bit build too. A larger image is refused from its header, before
+// anything is allocated for it.
+constexpr int64_t MaxPixmapPixels = int64_t{1} << 26;
+// The largest image with 16-bit channels (PNG): half as many pixels, since the decoder holds such
+// an image at twice its final size before narrowing it to 8 bits.
+constexpr int64_t MaxPixmapPixels16 = MaxPixmapPixels / 2;
+// The largest image file read, in bytes. Compressed images of MaxPixmapPixels are far smaller; an
+// uncompressed file is read up to this size only (a 24-bit BMP of up to about 27 million pixels),
+// so that the file, the decoded pixels and the pixmap are not all held at their largest at once.
 constexpr int64_t MaxPixmapFileBytes = int64_t{80} << 20;
 
 // What a pixmap can be had from: a pixmap gives itself; a text names an image file, read whole;
@@ -55,8 +62,10 @@ Ref<TPixmap> LoadPixmap(const Ref<TObject>& source);
 // Decodes a PNG, BMP, JPEG, TGA or GIF (its first frame) image held in memory. Colour images come
 // out as RGB888, or RGBA8888 when the file carries alpha; grey images are widened the same way
 // (grey as RGB888 with equal channels, grey with alpha as RGBA8888), so that every loaded pixmap
-// is in a format the drivers draw directly. Null for anything that is not such an image, for an
-// empty one and for one above MaxPixmapPixels.
+// is in a format the drivers draw directly. A PNG's transparency key gives a grey or colour image
+// alpha: it comes out as RGBA8888 with the keyed colour transparent. Null for anything that is not
+// such an image, for an empty one, for a file above MaxPixmapFileBytes and for an image above
+// MaxPixmapPixels (MaxPixmapPixels16 for 16-bit channels).
 Ref<TPixmap> LoadPixmapFromMemory(const uint8_t* data, size_t size);
 
 // A drawing context attached to a canvas. The toolkit only hands it on; the graphics module that

@@ -1,9 +1,10 @@
-// Loading pixmaps: the formats each kind of image file comes out in, its pixels, files named by a
-// text, and every kind of bad input giving Null.
+// Loading pixmaps: the formats each kind of image file comes out in, its pixels, colour keys, the
+// size limits, files named by a text, and every kind of bad input giving Null.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "gui/pixmap.h"
 #include "runtime/text.h"
@@ -170,7 +171,9 @@ TEST(ImageLoad, BadInputGivesNull) {
       {"0 x 0", BmpHeaderOnly(0, 0, 0)},
       {"0 wide", BmpHeaderOnly(0, 5, 64)},
       {"w x h x 4 beyond 32 bits", BmpHeaderOnly(40000, 30000, 64)},
-      {"one row of pixels beyond the limit", BmpHeaderOnly(4097, 4096, 64)},
+      {"one row of pixels beyond the limit", BmpHeaderOnly(8193, 8192, 64)},
+      {"16-bit samples, one row beyond their limit",
+       PngFile(8192, 4097, 16, 0, ZlibZeros((1 + size_t{2} * 8192) * 4097))},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -179,44 +182,8 @@ TEST(ImageLoad, BadInputGivesNull) {
   EXPECT_FALSE(LoadPixmapFromMemory(nullptr, 100));
 }
 
-// A 1 x 1 PNG whose data inflates to `copies` runs of 258 zero bytes after its pixel: one fixed
-// Huffman block of a literal 0 and back-references at distance 1, 13 bits per run.
-Bytes PngInflatingTo(size_t copies) {
-  Bytes stream = {0x78, 0x01};
-  uint32_t bits = 0;
-  int count = 0;
-  const auto put = [&](uint32_t value, int n) {  // least significant bit first
-    bits |= value << count;
-    for (count += n; count >= 8; count -= 8, bits >>= 8) stream.push_back(static_cast<uint8_t>(bits));
-  };
-  const auto code = [&](uint32_t value, int n) {  // Huffman codes go most significant bit first
-    for (int i = n - 1; i >= 0; --i) put(value >> i & 1, 1);
-  };
-  put(1, 1);      // the last block
-  put(1, 2);      // fixed codes
-  code(0x30, 8);  // literal 0
-  for (size_t i = 0; i < copies; ++i) {
-    code(0xC5, 8);  // length 258
-    code(0, 5);     // distance 1
-  }
-  code(0, 7);  // end of block
-  put(0, 7);
-  Bytes png = EncodePng(1, 1, 3, Solid(1, 1, {9, 9, 9}));
-  for (size_t i = 8; i + 8 <= png.size(); i += 12 + (size_t{png[i + 2]} << 8 | png[i + 3])) {
-    if (std::equal(png.begin() + static_cast<std::ptrdiff_t>(i + 4),
-                   png.begin() + static_cast<std::ptrdiff_t>(i + 8), "IDAT")) {
-      const size_t old = size_t{png[i + 2]} << 8 | png[i + 3], n = stream.size();
-      png.erase(png.begin() + static_cast<std::ptrdiff_t>(i + 8),
-                png.begin() + static_cast<std::ptrdiff_t>(i + 8 + old));
-      png.insert(png.begin() + static_cast<std::ptrdiff_t>(i + 8), stream.begin(), stream.end());
-      const uint8_t length[4] = {static_cast<uint8_t>(n >> 24), static_cast<uint8_t>(n >> 16),
-                                 static_cast<uint8_t>(n >> 8), static_cast<uint8_t>(n)};
-      std::copy(length, length + 4, png.begin() + static_cast<std::ptrdiff_t>(i));
-      break;
-    }
-  }
-  return png;
-}
+// A 1 x 1 PNG whose data inflates to `copies` runs of 258 zero bytes after its pixel.
+Bytes PngInflatingTo(size_t copies) { return PngFile(1, 1, 8, 2, ZlibZeros(4 + 258 * copies)); }
 
 TEST(ImageLoad, PngDataInflatingFarPastItsPixelsIsRefused) {
   // A little extra data after the pixels loads, as some encoders write it.
@@ -227,6 +194,108 @@ TEST(ImageLoad, PngDataInflatingFarPastItsPixelsIsRefused) {
   // Past 256 MiB the decoder would keep doubling its buffer toward 4 GiB; 1.7 MB of file is refused.
   const Bytes bomb = PngInflatingTo((size_t{256} << 20) / 258 + 10);
   EXPECT_FALSE(LoadPixmapFromMemory(bomb.data(), bomb.size()));
+}
+
+// Rows of a PNG's image data, each after its filter byte (none): `samples` per row, each written
+// in `bits` (1, 8, or 16 most significant byte first).
+Bytes Rows(int h, int perRow, int bits, const std::vector<uint16_t>& samples) {
+  Bytes out;
+  for (int y = 0; y < h; ++y) {
+    out.push_back(0);
+    uint32_t pending = 0;
+    int count = 0;
+    for (int i = 0; i < perRow; ++i) {
+      const uint16_t v = samples[static_cast<size_t>(y * perRow + i)];
+      if (bits == 16) {
+        out.insert(out.end(), {static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v)});
+      } else {
+        pending = pending << bits | v;
+        count += bits;
+        if (count == 8) out.push_back(static_cast<uint8_t>(pending)), pending = 0, count = 0;
+      }
+    }
+    if (count > 0) out.push_back(static_cast<uint8_t>(pending << (8 - count)));
+  }
+  return out;
+}
+
+// The W x H pattern's samples: grey 0, 40, 80 ... or RGB (grey, 255 - grey, 7), scaled by `scale`.
+std::vector<uint16_t> KeyPattern(int channels, int scale) {
+  std::vector<uint16_t> out;
+  for (int i = 0; i < W * H; ++i) {
+    const int grey = 40 * i;
+    if (channels == 1) out.push_back(static_cast<uint16_t>(grey * scale));
+    if (channels == 3)
+      out.insert(out.end(), {static_cast<uint16_t>(grey * scale), static_cast<uint16_t>((255 - grey) * scale),
+                             static_cast<uint16_t>(7 * scale)});
+  }
+  return out;
+}
+
+// The key pattern as RGBA, opaque but for pixel `keyed` (none when -1).
+Bytes KeyPatternRgba(int channels, int keyed) {
+  Bytes out;
+  for (int i = 0; i < W * H; ++i) {
+    const uint8_t grey = static_cast<uint8_t>(40 * i), alpha = i == keyed ? 0 : 255;
+    if (channels == 1) out.insert(out.end(), {grey, grey, grey, alpha});
+    if (channels == 3) out.insert(out.end(), {grey, static_cast<uint8_t>(255 - grey), 7, alpha});
+  }
+  return out;
+}
+
+// A transparency chunk keying the given 16-bit samples.
+Bytes Key(std::initializer_list<uint16_t> samples) {
+  Bytes body;
+  for (uint16_t v : samples) body.insert(body.end(), {static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v)});
+  return PngChunk("tRNS", body);
+}
+
+TEST(ImageLoad, PngColourKeyMakesTheKeyedPixelsTransparent) {
+  const std::vector<uint16_t> oneBit = {0, 1, 0, 1, 0, 1};
+  Bytes palette = PngChunk("PLTE", {255, 0, 0, 0, 255, 0, 0, 0, 255});
+  const Bytes paletteAlpha = PngChunk("tRNS", {255, 0});  // entry 1 transparent, entry 2 opaque
+  palette.insert(palette.end(), paletteAlpha.begin(), paletteAlpha.end());
+  const Good cases[] = {
+      {"grey", PngFile(W, H, 8, 0, ZlibStored(Rows(H, W, 8, KeyPattern(1, 1))), Key({40})),
+       PixmapFormat::RGBA8888, KeyPatternRgba(1, 1)},
+      {"rgb", PngFile(W, H, 8, 2, ZlibStored(Rows(H, W * 3, 8, KeyPattern(3, 1))), Key({80, 175, 7})),
+       PixmapFormat::RGBA8888, KeyPatternRgba(3, 2)},
+      {"rgb of 16-bit samples",
+       PngFile(W, H, 16, 2, ZlibStored(Rows(H, W * 3, 16, KeyPattern(3, 257))),
+               Key({80 * 257, 175 * 257, 7 * 257})),
+       PixmapFormat::RGBA8888, KeyPatternRgba(3, 2)},
+      {"two-tone grey keyed at white", PngFile(W, H, 1, 0, ZlibStored(Rows(H, W, 1, oneBit)), Key({1})),
+       PixmapFormat::RGBA8888, Bytes{0,   0,   0,   255, 255, 255, 255, 0,   0,   0,   0,   255,  //
+                                     255, 255, 255, 0,   0,   0,   0,   255, 255, 255, 255, 0}},
+      {"palette with alpha", PngFile(W, H, 8, 3, ZlibStored(Rows(H, W, 8, {0, 1, 2, 2, 1, 0})), palette),
+       PixmapFormat::RGBA8888, Bytes{255, 0, 0,   255, 0, 255, 0, 0, 0,   0, 255, 255,  //
+                                     0,   0, 255, 255, 0, 255, 0, 0, 255, 0, 0,   255}},
+      {"rgb keyed at a colour it does not use",
+       PngFile(W, H, 8, 2, ZlibStored(Rows(H, W * 3, 8, KeyPattern(3, 1))), Key({1, 2, 3})),
+       PixmapFormat::RGBA8888, KeyPatternRgba(3, -1)},
+  };
+  for (const Good& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto p = LoadPixmapFromMemory(c.file.data(), c.file.size());
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->width, W);
+    EXPECT_EQ(p->height, H);
+    EXPECT_EQ(p->format, c.format);
+    EXPECT_EQ(p->pixels, c.pixels);
+  }
+}
+
+TEST(ImageLoad, PhotoOfTheLargestSizeLoads) {
+  // 8192 x 8192 RGBA of all zero bytes, compressed to a few bits per 258 bytes: the decoder holds
+  // its pixels and a filter byte per row in one block, the largest an image of 8-bit channels needs.
+  const int side = 8192;
+  const Bytes png = PngFile(side, side, 8, 6, ZlibZeros((1 + size_t{4} * side) * side));
+  auto p = LoadPixmapFromMemory(png.data(), png.size());
+  ASSERT_TRUE(p);
+  EXPECT_EQ(p->width, side);
+  EXPECT_EQ(p->height, side);
+  EXPECT_EQ(p->format, PixmapFormat::RGBA8888);
+  EXPECT_EQ(p->ReadPixel(side - 1, side - 1), 0u);
 }
 
 class ImageFile : public ::testing::Test {

@@ -174,6 +174,40 @@ TEST_F(HtmlViews, GoingBackWithNothingToGoBackToKeepsTheViewLocked) {
   EXPECT_EQ(actions.size(), 1u);
 }
 
+TEST_F(HtmlViews, FailedNavigationKeepsTheViewLocked) {
+  auto win = TestWindow();
+  const struct {
+    const char* what;
+    const char16_t* url;
+  } cases[] = {
+      {"missing file", u"file:///C:/no such folder/page.html"},
+      {"refused connection", u"http://127.0.0.1:1/"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto view = MakeHtmlView(10, 10, 300, 200, win, HtmlViewStyle::LockNavigation);
+    Win32HtmlView* v = View(view);
+    ASSERT_TRUE(v->HasBrowser());
+    PumpUntil(GadgetAction, [&] { return v->Site().programNavigation == 0; });
+    NavigateHtmlView(view, c.url);
+    // The browser takes the program's navigation up, then gives up on the address.
+    auto own = PumpUntil(GadgetAction, [&] { return v->Site().programNavigation == 0; });
+    for (int i = 0; i < 30; ++i) {
+      auto more = TakeEvents();
+      own.insert(own.end(), more.begin(), more.end());
+      Sleep(10);
+    }
+    EXPECT_TRUE(Only(own, GadgetAction).empty());
+    // A link the user follows afterwards is still the program's to decide.
+    NavigateBrowserItself(v, L"about:blank#after");
+    auto actions = Only(PumpUntil(GadgetAction), GadgetAction, view);
+    ASSERT_EQ(actions.size(), 1u);
+    ASSERT_TRUE(actions[0].extra);
+    EXPECT_TRUE(actions[0].extra->ToString() == u"about:blank#after");
+    DestroyGadget(view);
+  }
+}
+
 TEST_F(HtmlViews, BeforeNavigateCancelsOnlyUserNavigationOfALockedPage) {
   auto win = TestWindow();
   auto free = MakeHtmlView(0, 0, 100, 100, win, 0);

@@ -1,5 +1,5 @@
 // Icon strips: icon count and size in the image list, blank icons, what shows through drawn
-// icons, strips loaded from image files, and sources that give no strip.
+// icons, strips loaded from image files (colour-keyed ones too), and sources that give no strip.
 // The support header brings the platform header in with the toolkit's names restored.
 #include "tests/gui_win32/support.h"
 // The image list functions need the base platform header first.
@@ -119,6 +119,43 @@ TEST_F(IconStrips, LoadsFromAnImageFile) {
   EXPECT_FALSE(NativeOf(strip)->IsBlank(0));
   EXPECT_TRUE(NativeOf(strip)->IsBlank(1));  // wholly transparent
   EXPECT_EQ(Drawn(ImageListOf(NativeOf(strip)), 0, 16, 0x00FF00)[17], 0x0000FFu);
+}
+
+// A 16 x 16 PNG file of the given colour type whose left half is `keyed` and right half `kept`
+// (one sample each for grey, three for colour), with a transparency key for `keyed`.
+Bytes KeyedPng(int colourType, const Bytes& keyed, const Bytes& kept) {
+  Bytes rows, key;
+  for (int y = 0; y < 16; ++y) {
+    rows.push_back(0);  // no filter
+    for (int x = 0; x < 16; ++x)
+      rows.insert(rows.end(), (x < 8 ? keyed : kept).begin(), (x < 8 ? keyed : kept).end());
+  }
+  for (uint8_t v : keyed) key.insert(key.end(), {0, v});
+  return PngFile(16, 16, 8, colourType, ZlibStored(rows), PngChunk("tRNS", key));
+}
+
+TEST_F(IconStrips, ColourKeyedImageFileShowsTheBackgroundWhereTheKeyWas) {
+  char dir[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, dir);
+  const std::string path = std::string(dir) + "iconstrip_keyed_test.png";
+  const struct {
+    const char* name;
+    Bytes file;
+    uint32_t kept;
+  } cases[] = {
+      {"rgb keyed at magenta", KeyedPng(2, {255, 0, 255}, {0, 0, 160}), 0x0000A0},
+      {"grey keyed at mid grey", KeyedPng(0, {128}, {32}), 0x202020},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(WriteFile(path, c.file));
+    auto strip = LoadIconStrip(MakeText(Widen(path)));
+    DeleteFileA(path.c_str());
+    ASSERT_TRUE(strip);
+    const auto pixels = Drawn(ImageListOf(NativeOf(strip)), 0, 16, 0x00FF00);
+    EXPECT_EQ(pixels[5 * 16 + 3], 0x00FF00u);
+    EXPECT_EQ(pixels[5 * 16 + 12], c.kept);
+  }
 }
 
 }  // namespace
