@@ -21,12 +21,14 @@ constexpr DWORD BarStyle = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | TBSTYL
 // group from the left edge (the control itself keeps to its parent's width).
 constexpr int32_t BarWidth = 2048;
 constexpr int TipWidth = 300;
+constexpr int MaxCommand = 0xFFFF;
 
-// The button at index i has command id i + 1 (separators 0). Ids follow the buttons' positions:
-// inserting or removing a button renumbers the ones after it, so a press always reports the index
-// the toolkit's item has now. The bar registers a tool of its own for every button in the tip
-// window and asks its parent for the text when the pointer rests on one; the tip of the button
-// with that id is the answer, so tips follow their buttons without bookkeeping.
+// The bar mirrors every item of the toolkit's list, also those it shows nothing for (items added
+// before the icon strip), so the toolkit's index of a button is its place in that mirror, not on
+// the bar. A button keeps the command id it was inserted with; the bar registers a tool of its own
+// for every button in the tip window, keyed by that id, and asks its parent for the text when the
+// pointer rests on one. Fixed ids keep those tools on their buttons, and a press or a tip request
+// finds its item by the id.
 class Win32ToolBar : public Win32Simple<VellToolBar> {
  public:
   Win32ToolBar(VellGroup* g, int32_t s) : Win32Simple<VellToolBar>(g, s) {
@@ -63,41 +65,45 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
 
   void ClearItems() override {
     while (SendMessageA(self.hwnd, TB_BUTTONCOUNT, 0, 0) != 0) SendMessageA(self.hwnd, TB_DELETEBUTTON, 0, 0);
-    buttons.clear();
+    items.clear();
   }
 
+  // Without an icon strip the item is kept but not shown.
   void InsertItem(int32_t index, const std::u16string&, const std::u16string& tip, int32_t icon) override {
-    if (!iconstrip) return;
-    size_t at = index < 0 ? buttons.size() : std::min(static_cast<size_t>(index), buttons.size());
-    bool separator = icon == -2 || iconstrip->IsBlank(icon);
-    TBBUTTON b{};
-    b.iBitmap = separator ? 0 : icon;
-    b.idCommand = separator ? 0 : static_cast<int>(at) + 1;
-    b.fsState = TBSTATE_ENABLED;
-    b.fsStyle = separator ? TBSTYLE_SEP : TBSTYLE_BUTTON;
-    b.iString = -1;  // the text is not shown
-    SendMessageA(self.hwnd, TB_INSERTBUTTONA, at, reinterpret_cast<LPARAM>(&b));
-    buttons.insert(buttons.begin() + static_cast<std::ptrdiff_t>(at), Button{Narrow(tip), separator});
-    Renumber(at + 1);
+    size_t at = index < 0 ? items.size() : std::min(static_cast<size_t>(index), items.size());
+    Item item{Narrow(tip), Shown::None, 0};
+    if (iconstrip) {
+      bool separator = icon == -2 || iconstrip->IsBlank(icon);
+      item.shown = separator ? Shown::Separator : Shown::Button;
+      item.command = separator ? 0 : FreeCommand(static_cast<int>(at) + 1);
+      TBBUTTON b{};
+      b.iBitmap = separator ? 0 : icon;
+      b.idCommand = item.command;
+      b.fsState = TBSTATE_ENABLED;
+      b.fsStyle = separator ? TBSTYLE_SEP : TBSTYLE_BUTTON;
+      b.iString = -1;  // the text is not shown
+      SendMessageA(self.hwnd, TB_INSERTBUTTONA, PlaceOnBar(at), reinterpret_cast<LPARAM>(&b));
+    }
+    items.insert(items.begin() + static_cast<std::ptrdiff_t>(at), std::move(item));
     SendMessageA(self.hwnd, TB_AUTOSIZE, 0, 0);
   }
 
   void SetItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon) override {
-    if (index < 0 || static_cast<size_t>(index) >= buttons.size()) return;
+    if (index < 0 || static_cast<size_t>(index) >= items.size()) return;
     RemoveItem(index);
     InsertItem(index, text, tip, icon);
   }
 
   void RemoveItem(int32_t index) override {
-    if (index < 0 || static_cast<size_t>(index) >= buttons.size()) return;
+    if (index < 0 || static_cast<size_t>(index) >= items.size()) return;
     size_t at = static_cast<size_t>(index);
-    SendMessageA(self.hwnd, TB_DELETEBUTTON, at, 0);
-    buttons.erase(buttons.begin() + static_cast<std::ptrdiff_t>(at));
-    Renumber(at);
+    if (items[at].shown != Shown::None) SendMessageA(self.hwnd, TB_DELETEBUTTON, PlaceOnBar(at), 0);
+    items.erase(items.begin() + static_cast<std::ptrdiff_t>(at));
   }
 
   void SetItemState(int32_t index, int32_t state) override {
-    WPARAM command = static_cast<WPARAM>(index) + 1;
+    int command = CommandOf(index);
+    if (!command) return;
     SendMessageA(self.hwnd, TB_ENABLEBUTTON, command, MAKELONG((state & 4) ? FALSE : TRUE, 0));
     SendMessageA(self.hwnd, TB_CHECKBUTTON, command, MAKELONG((state & 0x10) ? TRUE : FALSE, 0));
   }
@@ -105,7 +111,9 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
   // Checked 0x10 and disabled 4: the toolkit changes one bit by reading the state and setting it
   // back, so a state without the disabled bit would enable a disabled button it selects.
   int32_t ItemState(int32_t index) override {
-    LRESULT s = SendMessageA(self.hwnd, TB_GETSTATE, static_cast<WPARAM>(index) + 1, 0);
+    int command = CommandOf(index);
+    if (!command) return 0;
+    LRESULT s = SendMessageA(self.hwnd, TB_GETSTATE, command, 0);
     // A missing button answers -1, which has every bit set.
     if (s == -1) return 0;
     return ((s & TBSTATE_CHECKED) ? 0x10 : 0) | ((s & TBSTATE_ENABLED) ? 0 : 4);
@@ -115,7 +123,8 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
     switch (msg) {
       case WM_COMMAND:  // the parent passed on a pressed button
         if (reinterpret_cast<HWND>(lp) == self.hwnd) {
-          Emit(GadgetAction, static_cast<int32_t>(LOWORD(wp)) - 1, 0, 0, 0);
+          // A command no button has (sent by something other than the bar) presses nothing.
+          if (int32_t index = IndexOf(LOWORD(wp)); index >= 0) Emit(GadgetAction, index, 0, 0, 0);
           return 0;
         }
         break;
@@ -129,16 +138,18 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
   }
 
  private:
-  struct Button {
+  enum class Shown { None, Separator, Button };
+  struct Item {
     std::string tip;  // empty: no tip
-    bool separator;
+    Shown shown;      // None: added before the icon strip, so not on the bar
+    int command;      // a button's command id, fixed while it stands; 0 for the others
   };
 
   // The narrow and wide requests differ only in the text buffer's character type.
   LRESULT Tip(NMTBGETINFOTIPA* request) {
-    size_t index = static_cast<size_t>(request->iItem) - 1;
-    if (index >= buttons.size() || !request->pszText || request->cchTextMax < 1) return 0;
-    const std::string& tip = buttons[index].tip;
+    int32_t index = IndexOf(request->iItem);
+    if (index < 0 || !request->pszText || request->cchTextMax < 1) return 0;
+    const std::string& tip = items[static_cast<size_t>(index)].tip;
     size_t n = std::min(tip.size(), static_cast<size_t>(request->cchTextMax) - 1);
     if (request->hdr.code == TBN_GETINFOTIPW) {
       auto* out = reinterpret_cast<wchar_t*>(request->pszText);
@@ -151,20 +162,43 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
     return 0;
   }
 
+  // Where the item at `at` is (or would go) on the bar: after the items before it that are shown.
+  size_t PlaceOnBar(size_t at) const {
+    return static_cast<size_t>(std::count_if(items.begin(), items.begin() + static_cast<std::ptrdiff_t>(at),
+                                             [](const Item& i) { return i.shown != Shown::None; }));
+  }
+
+  int CommandOf(int32_t index) const {
+    return index < 0 || static_cast<size_t>(index) >= items.size()
+               ? 0
+               : items[static_cast<size_t>(index)].command;
+  }
+
+  // The toolkit's index of the button with `command`; -1 for none.
+  int32_t IndexOf(int command) const {
+    if (command == 0) return -1;
+    auto it = std::find_if(items.begin(), items.end(), [&](const Item& i) { return i.command == command; });
+    return it == items.end() ? -1 : static_cast<int32_t>(it - items.begin());
+  }
+
+  // `wanted` when no button has it, else the next free one. A press arrives with the id in the
+  // low word of a message parameter, so ids stay within 1..65535.
+  int FreeCommand(int wanted) const {
+    int command = wanted < 1 || wanted > MaxCommand ? 1 : wanted;
+    for (int tried = 0; tried < MaxCommand && IndexOf(command) >= 0; ++tried) {
+      command = command == MaxCommand ? 1 : command + 1;
+    }
+    return command;
+  }
+
   void StoreWindowSize() {
     RECT r{};
     GetWindowRect(self.hwnd, &r);
     StoreShape(0, 0, r.right - r.left, r.bottom - r.top);
   }
 
-  void Renumber(size_t from) {
-    for (size_t i = from; i < buttons.size(); ++i) {
-      if (!buttons[i].separator) SendMessageA(self.hwnd, TB_SETCMDID, i, static_cast<LPARAM>(i) + 1);
-    }
-  }
-
   HWND tips = nullptr;
-  std::vector<Button> buttons;  // what the bar shows, in order
+  std::vector<Item> items;  // one per item of the toolkit's list, in its order
 };
 
 }  // namespace

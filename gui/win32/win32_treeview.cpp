@@ -214,7 +214,10 @@ LRESULT Win32TreeView::Notify(const NMHDR* header) {
       ScreenToClient(self.hwnd, &hit.pt);
       auto item = reinterpret_cast<HTREEITEM>(
           SendMessageA(self.hwnd, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
-      if (item && (hit.flags & TVHT_ONITEM)) {
+      // The whole row belongs to its node: its indent, its button and the space right of the label
+      // as much as the icon and the label.
+      constexpr UINT OnRow = TVHT_ONITEM | TVHT_ONITEMINDENT | TVHT_ONITEMBUTTON | TVHT_ONITEMRIGHT;
+      if (item && (hit.flags & OnRow)) {
         TVITEMA tv{};
         tv.mask = TVIF_PARAM;
         tv.hItem = item;
@@ -284,7 +287,10 @@ Ref<TGadget> TWin32Gadget::InsertNode(int32_t index, const std::u16string& text,
 
 void TWin32Gadget::ModifyNode(const std::u16string& text, int32_t icon) {
   auto* n = dynamic_cast<VellTreeViewNode*>(handle);
-  if (n && n->tree) n->tree->ModifyNode(n, text, icon);
+  if (!n || !n->tree) return;
+  n->tree->ModifyNode(n, text, icon);
+  // A node answers the text it shows.
+  name = text;
 }
 
 Ref<TGadget> TWin32Gadget::SelectedNode() {

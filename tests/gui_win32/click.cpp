@@ -44,4 +44,20 @@ void ClickAt(HWND hwnd, POINT at, int times, bool right) {
   lastTime = GetTickCount();
 }
 
+void SettlePointer(POINT screen) {
+  int steady = 0;
+  for (DWORD start = GetTickCount(); steady < 5 && GetTickCount() - start < 2000;) {
+    POINT now{};
+    GetCursorPos(&now);
+    if (now.x == screen.x && now.y == screen.y) {
+      ++steady;
+    } else {
+      steady = 0;
+      SetCursorPos(screen.x, screen.y);
+    }
+    Sleep(10);
+    Pump();
+  }
+}
+
 POINT Middle(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }

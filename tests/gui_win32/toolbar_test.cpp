@@ -1,36 +1,20 @@
 // Tool bars as native tool bar controls: buttons only with an icon strip, separators, presses
-// reporting the current index, the fixed width, button states and tips.
+// reporting the entry pressed, the fixed width, button states and the tips hovering brings up.
 #include "tests/gui_win32/support.h"
 // The control messages need the platform header, which the support header brings.
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "gui/win32/gadget_win32.h"
 #include "gui/win32/win32_iconstrip.h"
 #include "runtime/text.h"
+#include "tests/gui_win32/click.h"
+#include "tests/gui_win32/strip.h"
 
 namespace {
-
-// A strip of `count` 16 x 16 icons; the icons listed in `blank` are marked all white.
-Ref<TIconStrip> Strip(int32_t count, std::vector<int32_t> blank = {}) {
-  auto* native = new Win32IconStrip();
-  native->iconwidth = native->iconheight = 16;
-  native->count = count;
-  native->blank.assign(static_cast<size_t>(count), false);
-  for (int32_t b : blank) native->blank[static_cast<size_t>(b)] = true;
-  native->list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 1);
-  HDC screen = GetDC(nullptr);
-  HBITMAP bits = CreateCompatibleBitmap(screen, 16 * count, 16);
-  ReleaseDC(nullptr, screen);
-  ImageList_AddMasked(native->list, bits, RGB(255, 255, 255));
-  DeleteObject(bits);
-  auto strip = New<TWin32IconStrip>();
-  strip->handle = native;
-  strip->count = count;
-  return strip;
-}
 
 TBBUTTON Button(HWND bar, int index) {
   TBBUTTON b{};
@@ -44,13 +28,9 @@ void ClickButton(HWND bar, int index) {
   SendMessageA(bar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
   POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   ClientToScreen(bar, &at);
-  SetCursorPos(at.x, at.y);
   // The bar tracks the button under the pointer from its moves: let it see the pointer arrive,
   // and keep two presses apart so the second is not taken for a double click.
-  for (int i = 0; i < 5; ++i) {
-    Sleep(10);
-    Pump();
-  }
+  SettlePointer(at);
   Sleep(GetDoubleClickTime());
   INPUT in[2] = {};
   in[0].type = in[1].type = INPUT_MOUSE;
@@ -63,18 +43,53 @@ void ClickButton(HWND bar, int index) {
   }
 }
 
-// The tip the bar shows for command `id`, asked the way its tip window asks when the pointer
-// rests on the button.
-std::string TipOf(HWND bar, int id) {
-  NMTTDISPINFOW request{};
-  request.hdr.hwndFrom = reinterpret_cast<HWND>(SendMessageA(bar, TB_GETTOOLTIPS, 0, 0));
-  request.hdr.idFrom = static_cast<UINT_PTR>(id);
-  request.hdr.code = TTN_GETDISPINFOW;
-  request.lpszText = request.szText;
-  SendMessageW(bar, WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&request));
-  std::string out;
-  for (const wchar_t* c = request.lpszText; c && *c; ++c) out += static_cast<char>(*c);
-  return out;
+// Moves the pointer to a point of the screen as hardware input.
+void MovePointer(POINT screen) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  const int64_t w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  // Absolute moves are in 65536ths of the screen; rounding up lands on the pixel itself.
+  in.mi.dx = static_cast<LONG>((screen.x * 65536 + w - 1) / w);
+  in.mi.dy = static_cast<LONG>((screen.y * 65536 + h - 1) / h);
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof in);
+}
+
+// Waits, pumping, until the tip window is shown (or hidden), for at most `ms` milliseconds;
+// answers whether it got there.
+bool AwaitTip(HWND tips, bool shown, DWORD ms) {
+  const DWORD start = GetTickCount();
+  while ((IsWindowVisible(tips) != FALSE) != shown) {
+    if (GetTickCount() - start > ms) return false;
+    Sleep(10);
+    Pump();
+  }
+  return true;
+}
+
+// Rests the pointer on the centre of button `index` and answers the text of the tip window that
+// comes up there: empty when none comes up.
+std::string TipShownAt(HWND bar, int index) {
+  auto tips = reinterpret_cast<HWND>(SendMessageA(bar, TB_GETTOOLTIPS, 0, 0));
+  // Off the bar first, so that the tip of the button hovered before has gone.
+  RECT outside{};
+  GetWindowRect(bar, &outside);
+  MovePointer(POINT{outside.left + 20, outside.bottom + 80});
+  EXPECT_TRUE(AwaitTip(tips, false, 3000)) << "the tip stays up with the pointer off the bar";
+  RECT r{};
+  SendMessageA(bar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+  POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ClientToScreen(bar, &centre);
+  // Two moves, as a hand makes: the first enters the button, the second rests there.
+  MovePointer(POINT{centre.x - 1, centre.y});
+  Sleep(20);
+  Pump();
+  MovePointer(centre);
+  const auto delay = static_cast<DWORD>(SendMessageA(tips, TTM_GETDELAYTIME, TTDT_INITIAL, 0));
+  if (!AwaitTip(tips, true, 4 * delay + 500)) return "";
+  char text[256] = {};
+  GetWindowTextA(tips, text, sizeof text);
+  return text;
 }
 
 }  // namespace
@@ -96,13 +111,13 @@ class ToolBars : public DriverTest {
 TEST_F(ToolBars, EntriesBeforeAnIconStripShowNoButtons) {
   AppendGadgetEntry(bar, u"early", 0, 0);
   EXPECT_EQ(Count(), 0);
-  ChangeGadgetIconStrip(bar, Strip(2));
+  ChangeGadgetIconStrip(bar, TestStrip(2));
   AppendGadgetEntry(bar, u"late", 0, 1);
   EXPECT_EQ(Count(), 1);
 }
 
 TEST_F(ToolBars, MinusTwoAndBlankIconsBecomeSeparators) {
-  ChangeGadgetIconStrip(bar, Strip(3, {1}));
+  ChangeGadgetIconStrip(bar, TestStrip(3, {1}));
   struct Case {
     int32_t icon;
     bool separator;
@@ -113,7 +128,8 @@ TEST_F(ToolBars, MinusTwoAndBlankIconsBecomeSeparators) {
   for (int i = 0; i < 4; ++i) {
     TBBUTTON b = Button(Bar(), i);
     EXPECT_EQ((b.fsStyle & TBSTYLE_SEP) != 0, cases[i].separator) << "icon " << cases[i].icon;
-    EXPECT_EQ(b.idCommand, cases[i].separator ? 0 : i + 1);
+    // A separator cannot be pressed, so it has no command.
+    EXPECT_EQ(b.idCommand == 0, cases[i].separator) << "icon " << cases[i].icon;
     if (!cases[i].separator) {
       EXPECT_EQ(b.iBitmap, cases[i].icon);
     }
@@ -121,7 +137,7 @@ TEST_F(ToolBars, MinusTwoAndBlankIconsBecomeSeparators) {
 }
 
 TEST_F(ToolBars, PressingAButtonReportsItsCurrentIndexAndExtra) {
-  ChangeGadgetIconStrip(bar, Strip(4));
+  ChangeGadgetIconStrip(bar, TestStrip(4));
   std::vector<Ref<TObject>> extras;
   for (int i = 0; i < 4; ++i) {
     extras.push_back(MakeText(IntText(i)));
@@ -149,8 +165,54 @@ TEST_F(ToolBars, PressingAButtonReportsItsCurrentIndexAndExtra) {
   EXPECT_EQ(pressed[0].extra, extras[2]);
 }
 
+TEST_F(ToolBars, APressReportsTheItemPressedWhateverCameBeforeTheIconStrip) {
+  struct Case {
+    const char* what;
+    std::vector<const char16_t*> before;  // entries appended before the strip (not shown)
+    std::function<void()> after;          // what is done once the strip is set
+    int button;                           // the button pressed, by its place on the bar
+    int32_t item;                         // the entry it shows
+    const char16_t* name;                 // that entry's text, also its extra
+  };
+  auto add = [&](int32_t index, const char16_t* name) {
+    InsertGadgetEntry(bar, index, name, ItemFlag::ToggleIcon, 0, u"", MakeText(name));
+  };
+  const Case cases[] = {
+      {"appended after three", {u"a", u"b", u"c"}, [&] { add(3, u"d"); }, 0, 3, u"d"},
+      {"inserted between two", {u"a", u"b"}, [&] { add(1, u"x"); }, 0, 1, u"x"},
+      {"the second of two appended, after the first entry went",
+       {u"a", u"b"},
+       [&] {
+         add(2, u"c");
+         add(3, u"d");
+         DeleteGadgetEntry(bar, 0);
+       },
+       1,
+       2,
+       u"d"},
+  };
+  for (const Case& c : cases) {
+    DestroyGadget(bar);
+    bar = MakeToolBar(nullptr, 0, 0, 100, 30, win, 0);
+    for (const char16_t* name : c.before) add(CountGadgetEntries(bar), name);
+    ChangeGadgetIconStrip(bar, TestStrip(2));
+    c.after();
+    Pump();
+    TakeEvents();
+    ClickButton(Bar(), c.button);
+    auto pressed = Only(TakeEvents(), GadgetAction, bar);
+    ASSERT_EQ(pressed.size(), 1u) << c.what;
+    EXPECT_EQ(pressed[0].data, c.item) << c.what;
+    auto* extra = dynamic_cast<TText*>(pressed[0].extra.get());
+    EXPECT_TRUE(extra && extra->Value() == c.name) << c.what;
+    // The press toggled the entry pressed, and the button shows it.
+    EXPECT_EQ(GetSelectedEntry(bar), c.item) << c.what;
+    EXPECT_NE(SendMessageA(Bar(), TB_ISBUTTONCHECKED, Button(Bar(), c.button).idCommand, 0), 0) << c.what;
+  }
+}
+
 TEST_F(ToolBars, SpansItsGroupFromTheLeftWhateverTheLayout) {
-  ChangeGadgetIconStrip(bar, Strip(1));
+  ChangeGadgetIconStrip(bar, TestStrip(1));
   AppendGadgetEntry(bar, u"", 0, 0);
   auto check = [&](const char* what) {
     RECT client{}, r{};
@@ -171,7 +233,7 @@ TEST_F(ToolBars, SpansItsGroupFromTheLeftWhateverTheLayout) {
 }
 
 TEST_F(ToolBars, EntryStatesCheckAndDisableButtons) {
-  ChangeGadgetIconStrip(bar, Strip(2));
+  ChangeGadgetIconStrip(bar, TestStrip(2));
   AppendGadgetEntry(bar, u"", 0, 0);
   AppendGadgetEntry(bar, u"", 0, 1);
   auto checked = [&](int id) { return SendMessageA(Bar(), TB_ISBUTTONCHECKED, id, 0) != 0; };
@@ -195,18 +257,39 @@ TEST_F(ToolBars, EntryStatesCheckAndDisableButtons) {
   EXPECT_EQ(bar->ListItemState(9), 0);
 }
 
-TEST_F(ToolBars, TipsFollowTheirButtons) {
-  ChangeGadgetIconStrip(bar, Strip(3));
-  AppendGadgetEntry(bar, u"", 0, 0, u"open");
-  AppendGadgetEntry(bar, u"", 0, 1, u"");
-  AppendGadgetEntry(bar, u"", 0, 2, u"save");
-  EXPECT_EQ(TipOf(Bar(), 1), "open");
-  EXPECT_EQ(TipOf(Bar(), 2), "");
-  EXPECT_EQ(TipOf(Bar(), 3), "save");
-  DeleteGadgetEntry(bar, 0);
-  EXPECT_EQ(TipOf(Bar(), 1), "");
-  EXPECT_EQ(TipOf(Bar(), 2), "save");
-  EXPECT_EQ(TipOf(Bar(), 3), "");
-  ChangeGadgetEntry(bar, 0, u"", 0, 0, u"new");
-  EXPECT_EQ(TipOf(Bar(), 1), "new");
+TEST_F(ToolBars, HoveringEachButtonShowsItsOwnTipAfterInsertsRemovalsAndSets) {
+  ChangeGadgetIconStrip(bar, TestStrip(4));
+  // Tips come up sooner than a hand would want, so that the many hovers take less time; which tip
+  // comes up does not depend on it.
+  SendMessageA(reinterpret_cast<HWND>(SendMessageA(Bar(), TB_GETTOOLTIPS, 0, 0)), TTM_SETDELAYTIME,
+               TTDT_INITIAL, MAKELONG(100, 0));
+  struct Step {
+    const char* what;
+    std::function<void()> change;
+    std::vector<std::string> tips;  // per button, in order; empty: no tip comes up
+  };
+  const Step steps[] = {
+      {"appended",
+       [&] {
+         AppendGadgetEntry(bar, u"", 0, 0, u"open");
+         AppendGadgetEntry(bar, u"", 0, 1, u"");
+         AppendGadgetEntry(bar, u"", 0, 2, u"save");
+       },
+       {"open", "", "save"}},
+      {"first removed", [&] { DeleteGadgetEntry(bar, 0); }, {"", "save"}},
+      {"inserted first", [&] { InsertGadgetEntry(bar, 0, u"", 0, 3, u"new"); }, {"new", "", "save"}},
+      {"middle set", [&] { ChangeGadgetEntry(bar, 1, u"", 0, 1, u"cut"); }, {"new", "cut", "save"}},
+      {"inserted between",
+       [&] { InsertGadgetEntry(bar, 1, u"", 0, 2, u"copy"); },
+       {"new", "copy", "cut", "save"}},
+      {"first tip emptied", [&] { ChangeGadgetEntry(bar, 0, u"", 0, 3, u""); }, {"", "copy", "cut", "save"}},
+  };
+  for (const Step& step : steps) {
+    step.change();
+    Pump();
+    ASSERT_EQ(Count(), static_cast<int>(step.tips.size())) << step.what;
+    for (size_t i = 0; i < step.tips.size(); ++i) {
+      EXPECT_EQ(TipShownAt(Bar(), static_cast<int>(i)), step.tips[i]) << step.what << ", button " << i;
+    }
+  }
 }
