@@ -151,10 +151,7 @@ void TWin32Gadget::Free() {
     canvas = nullptr;
   }
   // A freed gadget's key would keep firing for it (and its event would keep it alive).
-  if (hotkey) {
-    UnregisterHotKey(hotkey);
-    hotkey = nullptr;
-  }
+  DropHotKey();
   if (auto* item = NativeAs<VellMenu>(handle)) CheckMenuRelease(item);
   ReleaseNative();
 }
@@ -230,11 +227,16 @@ void TWin32Gadget::SetSelected(int32_t flag) {
   if (auto* m = NativeAs<VellMenu>(handle)) m->checked = flag ? 1 : 0;
 }
 
+void TWin32Gadget::DropHotKey() {
+  if (!hotkey) return;
+  // A key and modifier pair has one registry entry: a gadget that bound the same pair since has
+  // taken the entry over, and the key must go on firing for that one.
+  if (hotkey->event && hotkey->event->source.get() == this) UnregisterHotKey(hotkey);
+  hotkey = nullptr;
+}
+
 void TWin32Gadget::SetHotKey(int32_t key, int32_t modifiers) {
-  if (hotkey) {
-    UnregisterHotKey(hotkey);
-    hotkey = nullptr;
-  }
+  DropHotKey();
   // Key 0 is no key: the old one is gone, nothing new is bound.
   Ref<TEvent> event = MakeEvent(GadgetAction, Ref<TObject>(this), 0, 0, 0, 0, nullptr);
   if (auto* m = NativeAs<VellMenu>(handle)) {
