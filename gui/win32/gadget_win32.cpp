@@ -35,6 +35,9 @@ int TIntWrapper::Compare(const TObject* other) const {
 
 namespace {
 
+// True while a Free runs: the gadgets freed below it were checked with it.
+bool freeing = false;
+
 template <class T>
 T* NativeAs(VellResource* g) {
   return dynamic_cast<T*>(g);
@@ -141,6 +144,17 @@ intptr_t TWin32Gadget::Query(int32_t kind) {
 
 void TWin32Gadget::Free() {
   Ref<TWin32Gadget> keep(this);  // the parent's kids list may hold the last reference
+  // A free that cannot complete must change nothing: the whole subtree is checked before the
+  // first step, so the kids freed below need no check of their own.
+  const bool outermost = !freeing;
+  if (outermost) CheckMenuFree(this);
+  freeing = true;
+  struct EndOfFree {
+    bool outermost;
+    ~EndOfFree() {
+      if (outermost) freeing = false;
+    }
+  } end{outermost};
   if (parent) _setparent(nullptr, -1);
   std::vector<Ref<TObject>> now(kids->begin(), kids->end());
   for (const Ref<TObject>& k : now) {
@@ -152,7 +166,6 @@ void TWin32Gadget::Free() {
   }
   // A freed gadget's key would keep firing for it (and its event would keep it alive).
   DropHotKey();
-  if (auto* item = NativeAs<VellMenu>(handle)) CheckMenuRelease(item);
   ReleaseNative();
 }
 

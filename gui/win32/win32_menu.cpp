@@ -2,6 +2,8 @@
 // menu operations of the driver's gadgets.
 #include "gui/win32/win32_menu.h"
 
+#include <set>
+
 #include "event/system.h"
 #include "gui/constants.h"
 #include "gui/shortcut.h"
@@ -13,10 +15,24 @@ Ref<TObject>& PopupExtra = *new Ref<TObject>();
 
 namespace {
 
-// True when an item below `node` is held by more than its place in the chain.
-bool HeldBelow(const VellMenu* node) {
+// The items of the menu gadgets among `g` and every gadget below it: what freeing `g` lets go.
+void CollectFreedItems(TGadget* g, std::set<const VellMenu*>& items) {
+  if (auto* w = dynamic_cast<TWin32Gadget*>(g)) {
+    if (auto* item = dynamic_cast<const VellMenu*>(w->handle)) items.insert(item);
+  }
+  for (const Ref<TObject>& k : *g->kids) {
+    if (auto* kid = dynamic_cast<TGadget*>(k.get())) CollectFreedItems(kid, items);
+  }
+}
+
+// True when an item below `node` is still held once the free is done: beyond its place in the
+// chain and a gadget that goes with the free. An item that is not freed itself goes with `node`,
+// so what is below it counts too.
+bool HeldBelow(const VellMenu* node, const std::set<const VellMenu*>& freed) {
   for (const VellMenu* c = node->firstchild; c; c = c->next) {
-    if (c->RefCount() > 1 || HeldBelow(c)) return true;
+    bool goes = freed.count(c) != 0;
+    if (c->RefCount() - 1 - (goes ? 1 : 0) > 0) return true;
+    if (!goes && HeldBelow(c, freed)) return true;
   }
   return false;
 }
@@ -78,9 +94,15 @@ int32_t MenuUserTag(const VellMenu* item) {
   return static_cast<int32_t>(std::stol(std::string(it->second.begin(), it->second.end())));
 }
 
-void CheckMenuRelease(const VellMenu* item) {
-  int32_t chain = item->parent ? 1 : 0;
-  if (item->RefCount() - chain <= 1 && HeldBelow(item)) RuntimeError(u"Unable to release menu child");
+void CheckMenuFree(TGadget* gadget) {
+  std::set<const VellMenu*> freed;
+  CollectFreedItems(gadget, freed);
+  for (const VellMenu* item : freed) {
+    // An item held beyond its chain and its gadget outlives the free, and so does what is below it.
+    int32_t chain = item->parent ? 1 : 0;
+    if (item->RefCount() - chain <= 1 && HeldBelow(item, freed))
+      RuntimeError(u"Unable to release menu child");
+  }
 }
 
 void DropMenuItem(VellMenu* item) {
