@@ -4,7 +4,6 @@
 
 #include <set>
 
-#include "event/system.h"
 #include "gui/constants.h"
 #include "gui/shortcut.h"
 #include "gui/win32/gadget_win32.h"
@@ -48,6 +47,25 @@ void Unlink(VellMenu* item) {
   item->parent = nullptr;
   item->Release();
 }
+
+// The window a popup menu belongs to: the gadget's own when this thread made it; otherwise (the
+// desktop's window is another thread's, a menu item has none) a hidden one of this thread, made
+// for the popup and destroyed after it.
+struct PopupOwner {
+  HWND hwnd;
+  bool made = false;
+  explicit PopupOwner(HWND own) : hwnd(own) {
+    if (hwnd && GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId()) return;
+    hwnd = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr),
+                           nullptr);
+    made = true;
+  }
+  ~PopupOwner() {
+    if (made && hwnd) DestroyWindow(hwnd);
+  }
+  PopupOwner(const PopupOwner&) = delete;
+  PopupOwner& operator=(const PopupOwner&) = delete;
+};
 
 UINT ItemState(const VellMenu* item) {
   return (item->checked ? MF_CHECKED : 0) | (item->enabled ? 0 : MF_GRAYED);
@@ -159,13 +177,17 @@ void TWin32Gadget::UpdateMenu() {
 void TWin32Gadget::PopupMenu(Ref<TGadget> menu, Ref<TObject> extra) {
   VellMenu* root = MenuParentOf(dynamic_cast<TWin32Gadget*>(menu.get()));
   if (!root) return;
-  PopupExtra = std::move(extra);
+  PopupOwner owner(reinterpret_cast<HWND>(Query(1)));
   HMENU popup = BuildNativeMenu(root, true);
   POINT at{};
   ::GetCursorPos(&at);
-  TrackPopupMenu(popup, 0, at.x, at.y, 0, reinterpret_cast<HWND>(Query(1)), nullptr);
+  PopupExtra = std::move(extra);
+  // The choice comes back from the call rather than as a posted command: a pump that is already
+  // running (a hook that opens the popup) would handle that only after the extra is gone.
+  UINT chosen = TrackPopupMenu(popup, TPM_RETURNCMD, at.x, at.y, 0, owner.hwnd, nullptr);
   DestroyMenu(popup);
-  // The choice arrives as a posted command: handled now, while it still carries the extra.
-  PumpSystem();
+  if (chosen > MenuTag::CommandOffset)
+    PostNativeGuiEvent(MenuAction, nullptr, static_cast<int32_t>(chosen - MenuTag::CommandOffset), 0, 0, 0,
+                       nullptr);
   PopupExtra = nullptr;
 }
