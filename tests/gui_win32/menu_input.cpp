@@ -10,7 +10,7 @@
 namespace {
 
 constexpr UINT TickMs = 50;
-constexpr int GiveUpTicks = 60;  // three seconds
+constexpr int GiveUpTicks = 200;  // ten seconds: input is slow to arrive on a loaded machine
 
 struct Chooser {
   UINT_PTR timer = 0;
@@ -72,6 +72,32 @@ bool MenuChooser::Opened() const { return chooser.opened; }
 
 POINT MenuChooser::OpenedAt() const { return chooser.at; }
 
+bool MenuChooser::Done() const { return chooser.timer == 0; }
+
+void PumpWhileChoosing(const MenuChooser& choose, void (*pump)()) {
+  // Input may take a while to arrive; the chooser gives up on its own, this is only a backstop.
+  const DWORD start = GetTickCount();
+  while (!choose.Done() && GetTickCount() - start < 20000) {
+    Sleep(10);
+    pump();
+  }
+  for (int i = 0; i < 10; ++i) {
+    Sleep(10);
+    pump();
+  }
+}
+
+void PointerTo(POINT screen) {
+  for (int i = 0; i < 50; ++i) {
+    SetCursorPos(screen.x, screen.y);
+    Sleep(20);
+    Pump();
+    POINT now{};
+    GetCursorPos(&now);
+    if (now.x == screen.x && now.y == screen.y) return;
+  }
+}
+
 void SendClick(POINT screen) {
   SetCursorPos(screen.x, screen.y);
   INPUT in[2] = {};
@@ -97,8 +123,9 @@ void PressChord(std::initializer_list<WORD> keys) {
     in.push_back(i);
   }
   SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-  for (int i = 0; i < 5; ++i) {
-    Sleep(10);
+  // Hardware input arrives through the server; give it time, then let the hooks see it.
+  for (int i = 0; i < 10; ++i) {
+    Sleep(20);
     Pump();
   }
 }
@@ -108,13 +135,10 @@ void ChooseFromBar(HWND window, int entry, int item) {
   RECT r{};
   GetMenuItemRect(window, GetMenu(window), static_cast<UINT>(entry), &r);
   SetForegroundWindow(window);
-  Pump();
+  PointerTo(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
   SendClick(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
   // The bar's menu loop runs inside one of these pumps until the item is clicked.
-  for (int i = 0; i < 10; ++i) {
-    Sleep(10);
-    Pump();
-  }
+  PumpWhileChoosing(choose, Pump);
 }
 
 int LiveMenuCount() {

@@ -7,7 +7,8 @@
 #include <initializer_list>
 
 // While it lives, the first menu window that opens on this thread gets a hardware click in the
-// middle of item `index`; one still open a few seconds on is closed unchosen. Only one at a time.
+// middle of item `index`; when none has opened some seconds on, it closes any menu and gives up.
+// Only one at a time.
 class MenuChooser {
  public:
   explicit MenuChooser(int index);
@@ -19,8 +20,16 @@ class MenuChooser {
   bool Opened() const;
   // The top-left corner of that menu window, in screen coordinates.
   POINT OpenedAt() const;
+  // True once it has clicked or given up.
+  bool Done() const;
 };
 
+// Runs `pump` until the chooser is done, then a little longer so that the choice lands.
+void PumpWhileChoosing(const MenuChooser& choose, void (*pump)());
+
+// Puts the pointer at a screen point and pumps until it is seen there: input of an earlier click
+// may still be on its way and move it back.
+void PointerTo(POINT screen);
 // Moves the pointer to a screen point and clicks the left button there, as hardware input; the
 // clicks wait in the thread's queue for whoever pumps next.
 void SendClick(POINT screen);

@@ -31,8 +31,8 @@ TEST_F(Popups, OnAnyGadgetOpenAtThePointerAndReportTheChoiceWithItsExtra) {
     SCOPED_TRACE(o.name);
     Ref<TObject> extra = MakeText(u"context");
     SetForegroundWindow(Hwnd(win));
-    SetCursorPos(PointerAt.x, PointerAt.y);
     TakeEvents();
+    PointerTo(PointerAt);
     {
       MenuChooser choose(1);
       ShowPopupMenu(o.gadget, popup, extra);
@@ -84,11 +84,9 @@ TEST_F(Popups, OpenedFromAHookWhileThePumpRunsReportTheChoiceWithItsExtra) {
     RECT r{};
     GetWindowRect(Hwnd(button), &r);
     SetForegroundWindow(Hwnd(win));
+    PointerTo(Middle(r));
     SendClick(Middle(r));
-    for (int i = 0; i < 10; ++i) {
-      Sleep(10);
-      PumpSystem();
-    }
+    PumpWhileChoosing(choose, PumpSystem);
     EXPECT_TRUE(choose.Opened());
   }
   UninstallHook(EventHookId, OpenPopupOnAction, opener);
