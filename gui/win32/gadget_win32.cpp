@@ -35,6 +35,9 @@ int TIntWrapper::Compare(const TObject* other) const {
 
 namespace {
 
+// True while a Free runs: the gadgets freed below it were checked with it.
+bool freeing = false;
+
 template <class T>
 T* NativeAs(VellResource* g) {
   return dynamic_cast<T*>(g);
@@ -141,6 +144,17 @@ intptr_t TWin32Gadget::Query(int32_t kind) {
 
 void TWin32Gadget::Free() {
   Ref<TWin32Gadget> keep(this);  // the parent's kids list may hold the last reference
+  // A free that cannot complete must change nothing: the whole subtree is checked before the
+  // first step, so the kids freed below need no check of their own.
+  const bool outermost = !freeing;
+  if (outermost) CheckMenuFree(this);
+  freeing = true;
+  struct EndOfFree {
+    bool outermost;
+    ~EndOfFree() {
+      if (outermost) freeing = false;
+    }
+  } end{outermost};
   if (parent) _setparent(nullptr, -1);
   std::vector<Ref<TObject>> now(kids->begin(), kids->end());
   for (const Ref<TObject>& k : now) {
@@ -151,11 +165,7 @@ void TWin32Gadget::Free() {
     canvas = nullptr;
   }
   // A freed gadget's key would keep firing for it (and its event would keep it alive).
-  if (hotkey) {
-    UnregisterHotKey(hotkey);
-    hotkey = nullptr;
-  }
-  if (auto* item = NativeAs<VellMenu>(handle)) CheckMenuRelease(item);
+  DropHotKey();
   ReleaseNative();
 }
 
@@ -230,11 +240,16 @@ void TWin32Gadget::SetSelected(int32_t flag) {
   if (auto* m = NativeAs<VellMenu>(handle)) m->checked = flag ? 1 : 0;
 }
 
+void TWin32Gadget::DropHotKey() {
+  if (!hotkey) return;
+  // A key and modifier pair has one registry entry: a gadget that bound the same pair since has
+  // taken the entry over, and the key must go on firing for that one.
+  if (hotkey->event && hotkey->event->source.get() == this) UnregisterHotKey(hotkey);
+  hotkey = nullptr;
+}
+
 void TWin32Gadget::SetHotKey(int32_t key, int32_t modifiers) {
-  if (hotkey) {
-    UnregisterHotKey(hotkey);
-    hotkey = nullptr;
-  }
+  DropHotKey();
   // Key 0 is no key: the old one is gone, nothing new is bound.
   Ref<TEvent> event = MakeEvent(GadgetAction, Ref<TObject>(this), 0, 0, 0, 0, nullptr);
   if (auto* m = NativeAs<VellMenu>(handle)) {

@@ -135,6 +135,8 @@ class TWin32Gadget : public TGadget {
  private:
   // Drops the native gadget: out of GadgetMap first, then its reference.
   void ReleaseNative();
+  // Forgets the gadget's hot key; its registry entry goes only while it still fires for this gadget.
+  void DropHotKey();
 };
 
 // An icon strip of the Win32 driver: the toolkit's record and one counted reference to the native

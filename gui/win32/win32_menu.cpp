@@ -2,7 +2,8 @@
 // menu operations of the driver's gadgets.
 #include "gui/win32/win32_menu.h"
 
-#include "event/system.h"
+#include <set>
+
 #include "gui/constants.h"
 #include "gui/shortcut.h"
 #include "gui/win32/gadget_win32.h"
@@ -13,10 +14,24 @@ Ref<TObject>& PopupExtra = *new Ref<TObject>();
 
 namespace {
 
-// True when an item below `node` is held by more than its place in the chain.
-bool HeldBelow(const VellMenu* node) {
+// The items of the menu gadgets among `g` and every gadget below it: what freeing `g` lets go.
+void CollectFreedItems(TGadget* g, std::set<const VellMenu*>& items) {
+  if (auto* w = dynamic_cast<TWin32Gadget*>(g)) {
+    if (auto* item = dynamic_cast<const VellMenu*>(w->handle)) items.insert(item);
+  }
+  for (const Ref<TObject>& k : *g->kids) {
+    if (auto* kid = dynamic_cast<TGadget*>(k.get())) CollectFreedItems(kid, items);
+  }
+}
+
+// True when an item below `node` is still held once the free is done: beyond its place in the
+// chain and a gadget that goes with the free. An item that is not freed itself goes with `node`,
+// so what is below it counts too.
+bool HeldBelow(const VellMenu* node, const std::set<const VellMenu*>& freed) {
   for (const VellMenu* c = node->firstchild; c; c = c->next) {
-    if (c->RefCount() > 1 || HeldBelow(c)) return true;
+    bool goes = freed.count(c) != 0;
+    if (c->RefCount() - 1 - (goes ? 1 : 0) > 0) return true;
+    if (!goes && HeldBelow(c, freed)) return true;
   }
   return false;
 }
@@ -32,6 +47,25 @@ void Unlink(VellMenu* item) {
   item->parent = nullptr;
   item->Release();
 }
+
+// The window a popup menu belongs to: the gadget's own when this thread made it; otherwise (the
+// desktop's window is another thread's, a menu item has none) a hidden one of this thread, made
+// for the popup and destroyed after it.
+struct PopupOwner {
+  HWND hwnd;
+  bool made = false;
+  explicit PopupOwner(HWND own) : hwnd(own) {
+    if (hwnd && GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId()) return;
+    hwnd = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr),
+                           nullptr);
+    made = true;
+  }
+  ~PopupOwner() {
+    if (made && hwnd) DestroyWindow(hwnd);
+  }
+  PopupOwner(const PopupOwner&) = delete;
+  PopupOwner& operator=(const PopupOwner&) = delete;
+};
 
 UINT ItemState(const VellMenu* item) {
   return (item->checked ? MF_CHECKED : 0) | (item->enabled ? 0 : MF_GRAYED);
@@ -78,9 +112,15 @@ int32_t MenuUserTag(const VellMenu* item) {
   return static_cast<int32_t>(std::stol(std::string(it->second.begin(), it->second.end())));
 }
 
-void CheckMenuRelease(const VellMenu* item) {
-  int32_t chain = item->parent ? 1 : 0;
-  if (item->RefCount() - chain <= 1 && HeldBelow(item)) RuntimeError(u"Unable to release menu child");
+void CheckMenuFree(TGadget* gadget) {
+  std::set<const VellMenu*> freed;
+  CollectFreedItems(gadget, freed);
+  for (const VellMenu* item : freed) {
+    // An item held beyond its chain and its gadget outlives the free, and so does what is below it.
+    int32_t chain = item->parent ? 1 : 0;
+    if (item->RefCount() - chain <= 1 && HeldBelow(item, freed))
+      RuntimeError(u"Unable to release menu child");
+  }
 }
 
 void DropMenuItem(VellMenu* item) {
@@ -137,13 +177,17 @@ void TWin32Gadget::UpdateMenu() {
 void TWin32Gadget::PopupMenu(Ref<TGadget> menu, Ref<TObject> extra) {
   VellMenu* root = MenuParentOf(dynamic_cast<TWin32Gadget*>(menu.get()));
   if (!root) return;
-  PopupExtra = std::move(extra);
+  PopupOwner owner(reinterpret_cast<HWND>(Query(1)));
   HMENU popup = BuildNativeMenu(root, true);
   POINT at{};
   ::GetCursorPos(&at);
-  TrackPopupMenu(popup, 0, at.x, at.y, 0, reinterpret_cast<HWND>(Query(1)), nullptr);
+  PopupExtra = std::move(extra);
+  // The choice comes back from the call rather than as a posted command: a pump that is already
+  // running (a hook that opens the popup) would handle that only after the extra is gone.
+  UINT chosen = TrackPopupMenu(popup, TPM_RETURNCMD, at.x, at.y, 0, owner.hwnd, nullptr);
   DestroyMenu(popup);
-  // The choice arrives as a posted command: handled now, while it still carries the extra.
-  PumpSystem();
+  if (chosen > MenuTag::CommandOffset)
+    PostNativeGuiEvent(MenuAction, nullptr, static_cast<int32_t>(chosen - MenuTag::CommandOffset), 0, 0, 0,
+                       nullptr);
   PopupExtra = nullptr;
 }

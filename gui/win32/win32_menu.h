@@ -8,6 +8,7 @@
 #include "gui/win32/vell.h"
 #include "runtime/object.h"
 
+class TGadget;
 class TWin32Gadget;
 
 // A new item (count 1, held by its creator) appended as the last child of `parent`; the parent's
@@ -18,9 +19,9 @@ VellMenu* NewMenu(const std::u16string& text, int32_t tag, VellMenu* parent);
 VellMenu* MenuParentOf(TWin32Gadget* group);
 // The user's tag of an item, as recorded when it was created (0 when unknown).
 int32_t MenuUserTag(const VellMenu* item);
-// Raises "Unable to release menu child" when dropping the gadget's reference to `item` would
-// destroy it while an item below it is still held elsewhere.
-void CheckMenuRelease(const VellMenu* item);
+// Raises "Unable to release menu child" when freeing `gadget`, with every gadget below it, would
+// destroy an item while an item below it is still held by a gadget that stays.
+void CheckMenuFree(TGadget* gadget);
 // Drops the gadget's hold on an item: its map entries, its place in the parent's chain and the
 // gadget's reference.
 void DropMenuItem(VellMenu* item);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "runtime/text.h"
+#include "tests/gui_win32/menu_input.h"
 #include "tests/gui_win32/support.h"
 
 namespace {
@@ -179,11 +180,13 @@ TEST_F(Menus, FreedItemChosenFromAStaleMenuGivesNoEvent) {
   EXPECT_EQ(actions[0].source, Ref<TObject>(kept));
 }
 
-TEST_F(Menus, ItemStillHeldBelowAFreedItemIsReported) {
+TEST_F(Menus, AFreeThatFailsLeavesTheItemWhole) {
   auto win = TestWindow(MenuStyle);
   auto file = MakeMenu(u"File", 1, win);
   auto open = MakeMenu(u"Open", 2, file);
-  // Moved in the gadget tree only: its item stays in File's submenu.
+  auto save = MakeMenu(u"Save", 3, file, 'S', ModControl);
+  // Moved in the gadget tree only: its item stays in File's submenu, so freeing File would
+  // destroy an item still in use.
   win->Insert(open, -1);
   try {
     DestroyMenuEntry(file);
@@ -191,8 +194,61 @@ TEST_F(Menus, ItemStillHeldBelowAFreedItemIsReported) {
   } catch (const TRuntimeError& e) {
     EXPECT_TRUE(e.Text() == u"Unable to release menu child");
   }
+  EXPECT_EQ(file->parent, win);
+  EXPECT_TRUE(file->kids->Count() == 1 && file->kids->At(0) == Ref<TObject>(save));
+  TakeEvents();
+  PressChord({VK_CONTROL, 'S'});
+  auto keyed = Only(TakeEvents(), MenuAction, save);
+  EXPECT_EQ(keyed.size(), 1u);
+
+  RebuildWindowMenu(win);
+  ASSERT_EQ(GetMenuItemCount(Bar(win)), 1);
+  EXPECT_EQ(ItemText(Bar(win), 0), "File");
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(Bar(win), 0)), 2);
+  ChooseFromBar(Hwnd(win), 0, 1);
+  auto chosen = Only(TakeEvents(), MenuAction);
+  ASSERT_EQ(chosen.size(), 1u);
+  EXPECT_EQ(chosen[0].source, Ref<TObject>(save));
+  EXPECT_EQ(chosen[0].data, 3);
+
   DestroyMenuEntry(open);
   DestroyMenuEntry(file);
+}
+
+TEST_F(Menus, RebuildingDestroysTheOldBarAndChoicesComeFromTheNewOne) {
+  auto win = TestWindow(MenuStyle);
+  auto file = MakeMenu(u"File", 1, win);
+  MakeMenu(u"Old", 2, file);
+  HMENU placeholder = Bar(win);
+  ASSERT_TRUE(IsMenu(placeholder));
+  RebuildWindowMenu(win);
+  EXPECT_FALSE(IsMenu(placeholder));
+  HMENU built = Bar(win);
+  HMENU builtSub = GetSubMenu(built, 0);
+  ASSERT_TRUE(IsMenu(builtSub));
+  auto fresh = MakeMenu(u"New", 3, file);
+  RebuildWindowMenu(win);
+  EXPECT_FALSE(IsMenu(built));
+  EXPECT_FALSE(IsMenu(builtSub));
+  TakeEvents();
+  ChooseFromBar(Hwnd(win), 0, 1);
+  auto chosen = Only(TakeEvents(), MenuAction);
+  ASSERT_EQ(chosen.size(), 1u);
+  EXPECT_EQ(chosen[0].source, Ref<TObject>(fresh));
+}
+
+TEST_F(Menus, AChildWindowThatRefusesABarKeepsNone) {
+  auto top = TestWindow(1, 500, 400);
+  auto child = MakeWindow(u"child", 10, 10, 300, 200, top, 1 | 4 | 0x100);
+  auto file = MakeMenu(u"File", 1, child);
+  MakeMenu(u"Open", 2, file);
+  int before = LiveMenuCount();
+  HMENU probe = CreateMenu();  // the count must see a menu that is left alive
+  ASSERT_EQ(LiveMenuCount(), before + 1);
+  DestroyMenu(probe);
+  RebuildWindowMenu(child);
+  EXPECT_EQ(LiveMenuCount(), before);
+  EXPECT_EQ(GetMenu(Hwnd(child)), nullptr);
 }
 
 }  // namespace

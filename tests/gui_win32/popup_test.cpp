@@ -1,0 +1,101 @@
+// Popup menus chosen from with the mouse: opened on any gadget, and opened from inside the pump.
+#include "event/hook.h"
+#include "event/system.h"
+#include "runtime/text.h"
+#include "tests/gui_win32/click.h"
+#include "tests/gui_win32/menu_input.h"
+#include "tests/gui_win32/support.h"
+
+namespace {
+
+class Popups : public DriverTest {};
+
+// Where the pointer rests when a popup is opened.
+constexpr POINT PointerAt{220, 240};
+
+struct Owner {
+  const char* name;
+  Ref<TGadget> gadget;
+};
+
+TEST_F(Popups, OnAnyGadgetOpenAtThePointerAndReportTheChoiceWithItsExtra) {
+  auto win = TestWindow(1 | 4);
+  auto button = MakeButton(u"Here", 10, 10, 80, 24, win, 0);
+  auto item = MakeMenu(u"File", 1, win);
+  const Owner owners[] = {
+      {"window", win}, {"button", button}, {"desktop", GetDesktop()}, {"menu item", item}};
+  auto popup = MakeMenu(u"Popup", 0, nullptr);
+  MakeMenu(u"First", 11, popup);
+  auto second = MakeMenu(u"Second", 12, popup);
+  for (const Owner& o : owners) {
+    SCOPED_TRACE(o.name);
+    Ref<TObject> extra = MakeText(u"context");
+    SetForegroundWindow(Hwnd(win));
+    TakeEvents();
+    PointerTo(PointerAt);
+    {
+      MenuChooser choose(1);
+      ShowPopupMenu(o.gadget, popup, extra);
+      EXPECT_TRUE(choose.Opened());
+      EXPECT_EQ(choose.OpenedAt().x, PointerAt.x);
+      EXPECT_EQ(choose.OpenedAt().y, PointerAt.y);
+    }
+    auto actions = Only(TakeEvents(), MenuAction);
+    EXPECT_EQ(actions.size(), 1u);
+    for (const Seen& a : actions) {
+      EXPECT_EQ(a.source, Ref<TObject>(second));
+      EXPECT_EQ(a.data, 12);
+      EXPECT_EQ(a.extra, extra);
+    }
+  }
+  DestroyGadget(popup);
+}
+
+// Opens the popup when the trigger acts: from inside the emission, so inside the running pump.
+class PopupOnAction : public TObject {
+ public:
+  Ref<TGadget> trigger, owner, menu;
+  Ref<TObject> extra;
+};
+
+Ref<TObject> OpenPopupOnAction(int32_t, const Ref<TObject>& data, const Ref<TObject>& context) {
+  auto e = Cast<TEvent>(data);
+  auto c = Cast<PopupOnAction>(context);
+  if (e && c && e->id == GadgetAction && e->source == Ref<TObject>(c->trigger))
+    ShowPopupMenu(c->owner, c->menu, c->extra);
+  return data;
+}
+
+TEST_F(Popups, OpenedFromAHookWhileThePumpRunsReportTheChoiceWithItsExtra) {
+  auto win = TestWindow(1);
+  auto button = MakeButton(u"Menu", 10, 10, 80, 24, win, 0);
+  auto popup = MakeMenu(u"Popup", 0, nullptr);
+  auto first = MakeMenu(u"First", 21, popup);
+  auto opener = New<PopupOnAction>();
+  opener->trigger = button;
+  opener->owner = win;
+  opener->menu = popup;
+  opener->extra = MakeText(u"from a hook");
+  // Above the queue's own hook, so that the popup opens while the button's action is emitted.
+  InstallHook(EventHookId, OpenPopupOnAction, opener, 100);
+  TakeEvents();
+  {
+    MenuChooser choose(0);
+    RECT r{};
+    GetWindowRect(Hwnd(button), &r);
+    SetForegroundWindow(Hwnd(win));
+    PointerTo(Middle(r));
+    SendClick(Middle(r));
+    PumpWhileChoosing(choose, PumpSystem);
+    EXPECT_TRUE(choose.Opened());
+  }
+  UninstallHook(EventHookId, OpenPopupOnAction, opener);
+  auto actions = Only(TakeEvents(), MenuAction);
+  ASSERT_EQ(actions.size(), 1u);
+  EXPECT_EQ(actions[0].source, Ref<TObject>(first));
+  EXPECT_EQ(actions[0].data, 21);
+  EXPECT_EQ(actions[0].extra, opener->extra);
+  DestroyGadget(popup);
+}
+
+}  // namespace
