@@ -8,6 +8,7 @@
 #include "event/hook.h"
 #include "event/system.h"
 #include "runtime/module.h"
+#include "runtime/object.h"
 #include "runtime/text.h"
 
 Ref<TEvent> EmptyEvent;
@@ -20,6 +21,7 @@ namespace {
 std::array<Ref<TEvent>, EventQueueSlots> ring;
 uint32_t put = 0;
 uint32_t get = 0;
+bool queueStarted = false;
 
 Ref<TEvent>& Slot(uint32_t counter) { return ring[counter & (EventQueueSlots - 1)]; }
 
@@ -67,6 +69,23 @@ TEvent* AsEvent(TObject* object) {
   return dynamic_cast<TEvent*>(object);
 }
 
+// Without the queue's hook nothing emitted is ever kept, so a wait would never end.
+void RequireStartedQueue(const char16_t* function) {
+  if (queueStarted) return;
+  RuntimeError(std::u16string(function) +
+               u": the event queue is not started (call Win32GuiModuleStart, or QueueModuleStart, first)");
+}
+
+// Inside a pump the driver cannot pump again: no new event can arrive there, and a loop taking
+// events would spin for ever once the waiting ones are gone.
+void RequireOutsidePump(const char16_t* function) {
+  if (!SystemPumpBusy()) return;
+  RuntimeError(
+      std::u16string(function) +
+      u": called inside the message pump (from a hook, an event filter or a window procedure), where "
+      u"no new event can arrive; take events only in the program's own loop");
+}
+
 }  // namespace
 
 void QueueEvent(const Ref<TEvent>& event, int32_t merge) {
@@ -85,6 +104,8 @@ Ref<TObject> QueueHook(int32_t, const Ref<TObject>& data, const Ref<TObject>&) {
 }
 
 int32_t PollNextEvent() {
+  RequireStartedQueue(u"PollNextEvent");
+  RequireOutsidePump(u"PollNextEvent");
   if (QueueEmpty()) PumpSystem();
   if (QueueEmpty()) {
     ActiveEvent = EmptyEvent;
@@ -94,11 +115,14 @@ int32_t PollNextEvent() {
 }
 
 int32_t WaitNextEvent() {
+  RequireStartedQueue(u"WaitNextEvent");
+  RequireOutsidePump(u"WaitNextEvent");
   while (QueueEmpty()) AwaitSystem();
   return TakeEvent();
 }
 
 Ref<TEvent> PeekNextEvent() {
+  RequireStartedQueue(u"PeekNextEvent");
   if (QueueEmpty()) PumpSystem();
   if (QueueEmpty()) return nullptr;
   return Slot(get);
@@ -127,8 +151,7 @@ void ResetEventQueue(uint32_t counter) {
 }
 
 void QueueModuleStart() {
-  static bool started;
-  if (!EnterModule(started)) return;
+  if (!EnterModule(queueStarted)) return;
   RuntimeModuleStart();
   EventModuleStart();
   SystemModuleStart();

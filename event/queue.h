@@ -23,12 +23,16 @@ void QueueEvent(const Ref<TEvent>& event, int32_t merge);
 Ref<TObject> QueueHook(int32_t id, const Ref<TObject>& data, const Ref<TObject>& context);
 
 // Takes the oldest event without blocking (pumping once if none waits) and returns its id; with
-// nothing to take the active event becomes EmptyEvent and the result is 0.
+// nothing to take the active event becomes EmptyEvent and the result is 0. Refuses, with a
+// TRuntimeError naming the mistake, to run before the queue is started or inside the message pump
+// (from a hook, an event filter or a window procedure), where it could never see a new event.
 int32_t PollNextEvent();
 // Takes the oldest event, sleeping in the system driver until there is one; returns its id.
-// Called only outside a pump: inside one the driver cannot wait and this would never return.
+// Refuses like PollNextEvent: before the queue is started, or inside the message pump, the wait
+// could never end.
 int32_t WaitNextEvent();
-// The oldest waiting event (pumping once if none waits), left in the queue; Null if none.
+// The oldest waiting event (pumping once if none waits), left in the queue; Null if none. Refuses,
+// with a TRuntimeError, to run before the queue is started.
 Ref<TEvent> PeekNextEvent();
 
 int32_t ActiveEventId();
@@ -50,4 +54,5 @@ uint32_t QueuedEventCount();
 void ResetEventQueue(uint32_t counter);
 
 // Starts the event and system modules, installs the queue's hook and makes EmptyEvent active.
+// Win32GuiModuleStart calls it; a program without the toolkit calls it itself.
 void QueueModuleStart();

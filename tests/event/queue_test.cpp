@@ -1,8 +1,12 @@
 // The event queue: order, merging, the full ring, counter wrap, taking, peeking and the accessors.
 #include "event/queue.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "event/handle.h"
@@ -38,6 +42,32 @@ class Queue : public ::testing::Test {
 };
 
 using Ids = std::vector<int32_t>;
+
+// A way of taking an event, with the name its errors carry.
+struct Taker {
+  const char* name;
+  void (*take)();
+};
+const Taker takers[] = {
+    {"WaitNextEvent", [] { WaitNextEvent(); }},
+    {"PollNextEvent", [] { PollNextEvent(); }},
+};
+
+// What a taker raised, or "no error".
+std::string ErrorOf(const Taker& taker) {
+  try {
+    taker.take();
+  } catch (const TRuntimeError& e) {
+    return Narrow(e.Text());
+  }
+  return "no error";
+}
+
+std::string InsidePumpError(const std::string& name) {
+  return name +
+         ": called inside the message pump (from a hook, an event filter or a window procedure), where no "
+         "new event can arrive; take events only in the program's own loop";
+}
 
 TEST_F(Queue, EventsComeOutInEmissionOrderEachOnce) {
   Emit(KeyDown);
@@ -248,6 +278,19 @@ TEST_F(Queue, WaitDoesNotSleepWhileAnEventWaits) {
   EXPECT_EQ(driver->waits, 0);
 }
 
+TEST_F(Queue, TakingAnEventInsideAPumpRaisesAndLeavesTheWaitingEvents) {
+  for (const Taker& taker : takers) {
+    SCOPED_TRACE(taker.name);
+    // Even with an event waiting: a loop of these inside a hook would drain it and then spin.
+    Emit(KeyDown);
+    std::string seen = "never ran";
+    driver->Script([&] { seen = ErrorOf(taker); });
+    PumpSystem();
+    EXPECT_EQ(seen, InsidePumpError(taker.name));
+    EXPECT_EQ(TakeAll(), (Ids{KeyDown}));
+  }
+}
+
 TEST_F(Queue, TakingReleasesTheSlotAndThePreviousActiveEvent) {
   Ref<TEvent> e = MakeEvent(KeyDown, nullptr, 0, 0, 0, 0, nullptr);
   e->Emit();
@@ -318,6 +361,24 @@ TEST_F(Queue, QueueHookRunsAtItsOwnPriorityOnTheEventList) {
       EXPECT_EQ(h->priority, -10000);
     }
   EXPECT_EQ(found, 1);
+}
+
+// Every other test here starts the queue, so the child is a fresh run of this test alone.
+TEST(QueueNotStarted, TakingOrPeekingRaisesAndNamesTheStartToCall) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const Taker calls[] = {takers[0], takers[1], {"PeekNextEvent", [] { PeekNextEvent(); }}};
+  std::string expected;
+  for (const Taker& c : calls)
+    expected += std::string(c.name) + ": the event queue is not started (call Win32GuiModuleStart, or " +
+                "QueueModuleStart, first)\n";
+  EXPECT_EXIT(
+      {
+        std::string seen;
+        for (const Taker& c : calls) seen += ErrorOf(c) + "\n";
+        std::fputs(seen.c_str(), stderr);
+        std::_Exit(0);
+      },
+      testing::ExitedWithCode(0), testing::HasSubstr(expected));
 }
 
 }  // namespace

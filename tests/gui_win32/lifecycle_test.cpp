@@ -1,8 +1,17 @@
-// Gadget life: the gadget and HWND maps, freeing a tree, the duplicate-handle guard, moving a
-// gadget into another group, and panels.
+// Gadget life: the toolkit's one start, the gadget and HWND maps, freeing a tree, the
+// duplicate-handle guard, moving a gadget into another group, and panels.
+#include <gmock/gmock.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "event/queue.h"
+#include "gui/constants.h"
 #include "gui/win32/gadget_win32.h"
+#include "gui/win32/module_win32.h"
 #include "gui/win32/vell.h"
 #include "gui/win32/win32_hwnd.h"
+#include "tests/gui_win32/click.h"
 #include "tests/gui_win32/support.h"
 
 namespace {
@@ -11,9 +20,36 @@ bool InGadgetMap(VellGadget* native) {
   return GadgetMap.count(TIntWrapper::Create(reinterpret_cast<intptr_t>(native))) > 0;
 }
 
+// A wait that never ends shows as exit status 3 instead of hanging the run.
+DWORD WINAPI EndAStuckRun(LPVOID) {
+  Sleep(20000);
+  ExitProcess(3);
+}
+
 }  // namespace
 
 class Lifecycle : public DriverTest {};
+
+// Every other test here starts the queue itself, so the child is a fresh run of this test alone:
+// what a program gets that calls the toolkit's start and nothing else.
+TEST(ToolkitStart, StartingTheToolkitAloneLetsTheLoopTakeAButtonPress) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        CloseHandle(CreateThread(nullptr, 0, EndAStuckRun, nullptr, 0, nullptr));
+        Win32GuiModuleStart();
+        Ref<TGadget> window = TestWindow(WindowStyle::TitleBar | WindowStyle::ClientCoords, 200, 100);
+        Ref<TGadget> button = MakeButton(u"Press", 50, 30, 100, 30, window, ButtonStyle::Push);
+        RECT r;
+        GetClientRect(Hwnd(button), &r);
+        ClickAt(Hwnd(button), Middle(r));
+        while (WaitNextEvent() != GadgetAction) {
+        }
+        std::fputs(ActiveEventSource() == button ? "pressed" : "another gadget acted", stderr);
+        std::_Exit(0);
+      },
+      testing::ExitedWithCode(0), testing::HasSubstr("pressed"));
+}
 
 TEST_F(Lifecycle, FreeRemovesGadgetsAndHwndsAndDestroysTheWindows) {
   auto win = MakeWindow(u"free", 0, 0, 300, 200, nullptr, 1 | 8);
