@@ -6,6 +6,7 @@
 
 #include "gui/win32/vell.h"
 #include "gui/win32/win32_button.h"
+#include "gui/win32/win32_hwnd.h"
 #include "gui/win32/win32_menu.h"
 #include "runtime/text.h"
 
@@ -41,6 +42,18 @@ bool freeing = false;
 template <class T>
 T* NativeAs(VellResource* g) {
   return dynamic_cast<T*>(g);
+}
+
+// The window that holds all of a native gadget's windows: its main HWND may lie inside another
+// of its own (a tabber's page inside its tab control).
+HWND OutermostHwnd(VellGadget* native) {
+  HWND h = reinterpret_cast<HWND>(native->Query(1));
+  while (h && (GetWindowLongPtrA(h, GWL_STYLE) & WS_CHILD)) {
+    Win32Hwnd* up = FindHwnd(GetParent(h));
+    if (!up || up->gadget != native) break;
+    h = up->hwnd;
+  }
+  return h;
 }
 
 }  // namespace
@@ -129,8 +142,9 @@ void TWin32Gadget::Insert(Ref<TGadget> gadget, int32_t index) {
   VellGadget* moved = kid ? kid->native() : nullptr;
   if (moved && group) {
     moved->MoveToGroup(group);
-    // A child control must also move into the new container's window to be shown there.
-    HWND h = reinterpret_cast<HWND>(moved->Query(1));
+    // A child control must also move into the new container's window to be shown there, with
+    // every window of its own that it lies in.
+    HWND h = OutermostHwnd(moved);
     HWND into = reinterpret_cast<HWND>(group->Query(2));
     if (h && into && (GetWindowLongPtrA(h, GWL_STYLE) & WS_CHILD)) SetParent(h, into);
   }

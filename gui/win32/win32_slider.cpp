@@ -69,12 +69,12 @@ void Win32Slider::SetRange(int32_t a, int32_t b) {
     }
     case 1:
       if (a > b) std::swap(a, b);
-      if (a >= 0 && b <= 0x7FFF) {
-        SendMessageA(self.hwnd, TBM_SETRANGE, TRUE, MAKELPARAM(a, b));
-      } else {
-        SendMessageA(self.hwnd, TBM_SETRANGEMIN, FALSE, a);
-        SendMessageA(self.hwnd, TBM_SETRANGEMAX, TRUE, b);
-      }
+      // The control works out max - min, and one more than that, in 32 bits (the full range
+      // divides by zero there): a wider span is halved until both fit.
+      shift = 0;
+      while ((int64_t(b) >> shift) - (int64_t(a) >> shift) >= INT32_MAX) ++shift;
+      SetTrackRange(a >> shift, b >> shift);
+      exact = a;
       break;
     case 2:
       if (Fits16(a) && Fits16(b)) {
@@ -88,8 +88,44 @@ void Win32Slider::SetRange(int32_t a, int32_t b) {
   range1 = b;
 }
 
-int32_t Win32Slider::Mirrored(int32_t value) const {
-  return horizontal ? value : Clamp32(int64_t(range0) + range1 - value);
+void Win32Slider::SetTrackRange(int32_t min, int32_t max) {
+  // Automatic marks come one per unit: over a wide range that is millions of marks kept and
+  // drawn at every paint (and past 2^30 more than the control can hold), and the control takes no
+  // step between marks wider than 16 bits. A wide range is marked by hand instead, in about a
+  // hundred steps; the style changes before the range does, so that no range is ever marked
+  // unit by unit when it should not be.
+  const bool wide = min < 0 || max > 0x7FFF;
+  const LONG_PTR style = GetWindowLongPtrA(self.hwnd, GWL_STYLE);
+  SetWindowLongPtrA(self.hwnd, GWL_STYLE, wide ? style & ~LONG_PTR(TBS_AUTOTICKS) : style | TBS_AUTOTICKS);
+  SendMessageA(self.hwnd, TBM_CLEARTICS, FALSE, 0);
+  if (!wide) {
+    SendMessageA(self.hwnd, TBM_SETRANGE, TRUE, MAKELPARAM(min, max));
+    return;
+  }
+  SendMessageA(self.hwnd, TBM_SETRANGEMIN, FALSE, min);
+  SendMessageA(self.hwnd, TBM_SETRANGEMAX, FALSE, max);
+  const int64_t step = (int64_t(max) - min + 99) / 100;
+  for (int64_t at = int64_t(min) + step; at < max; at += step) {
+    SendMessageA(self.hwnd, TBM_SETTIC, 0, static_cast<LONG>(at));
+  }
+  InvalidateRect(self.hwnd, nullptr, TRUE);
+}
+
+int32_t Win32Slider::TrackPlace(int32_t value) const {
+  const int64_t place = std::clamp(value, range0, range1) >> shift;
+  return static_cast<int32_t>(horizontal ? place : (int64_t(range0 >> shift) + (range1 >> shift) - place));
+}
+
+int32_t Win32Slider::TrackValue(int32_t place) const {
+  const int64_t lo = range0 >> shift, hi = range1 >> shift;
+  const int64_t p = std::clamp<int64_t>(horizontal ? place : lo + hi - place, lo, hi);
+  if (shift == 0) return static_cast<int32_t>(p);
+  // A halved range tells its places apart only so finely: the place last set stands for the
+  // position set there, and the ends for the ends.
+  if (p == (int64_t(exact) >> shift)) return exact;
+  if (p == lo) return range0;
+  if (p == hi) return range1;
+  return Clamp32(p << shift);
 }
 
 void Win32Slider::SetProp(int32_t value) {
@@ -103,7 +139,8 @@ void Win32Slider::SetProp(int32_t value) {
       break;
     }
     case 1:
-      SendMessageA(self.hwnd, TBM_SETPOS, TRUE, Mirrored(value));
+      exact = std::clamp(value, range0, range1);
+      SendMessageA(self.hwnd, TBM_SETPOS, TRUE, TrackPlace(value));
       break;
     case 2:
       if (Fits16(range0) && Fits16(range1)) {
@@ -122,7 +159,7 @@ int32_t Win32Slider::GetProp() {
     case 0:
       return GetScrollPos(self.hwnd, SB_CTL);
     case 1:
-      return Mirrored(static_cast<int32_t>(SendMessageA(self.hwnd, TBM_GETPOS, 0, 0)));
+      return TrackValue(static_cast<int32_t>(SendMessageA(self.hwnd, TBM_GETPOS, 0, 0)));
     case 2:
       if (Fits16(range0) && Fits16(range1)) {
         return static_cast<int16_t>(LOWORD(SendMessageA(self.hwnd, UDM_GETPOS, 0, 0)));

@@ -47,17 +47,15 @@ class Win32Tabber : public VellTabber, public Win32WndProc {
   void InsertPlaceholder();
   TCITEMA Tab(std::string& text, int32_t icon) const;
   TTTOOLINFOA Tool(UINT_PTR id) const;
-  void AddTip(int32_t index, const std::u16string& tip);
-  void DropTip(int32_t index);
-  // Puts every tab's tooltip over the tab's current rectangle.
-  void MoveTips() const;
+  // Lays a tooltip tool over every tab that has a tip, at the tab's current rectangle.
+  void LayTips();
 
   Win32Gadget tabs_;
   Win32Gadget page_;
   int32_t count_ = 0;  // real tabs, not the placeholder
   HWND tips_ = nullptr;
-  std::vector<UINT_PTR> tipids_;  // per real tab: its tooltip's id, 0 for none
-  UINT_PTR nexttip_ = 1;
+  std::vector<std::string> tiptexts_;  // per real tab: its tip, empty for none
+  std::vector<UINT_PTR> tools_;        // the ids of the tools laid now
 };
 
 Win32Tabber::Win32Tabber(VellGroup* g, int32_t s) : VellTabber(g, s) {
@@ -75,8 +73,8 @@ Win32Tabber::Win32Tabber(VellGroup* g, int32_t s) : VellTabber(g, s) {
 }
 
 Win32Tabber::~Win32Tabber() {
-  // The page goes with the tab control; the tooltip hooks into the tab control and lets go first.
-  AttachHwnd(page_, nullptr, this, nullptr);
+  // The tooltip hooks into the tab control and lets go first; then the page goes, then the tab
+  // control (each with its record).
   if (tips_) DestroyWindow(tips_);
 }
 
@@ -151,31 +149,22 @@ TTTOOLINFOA Win32Tabber::Tool(UINT_PTR id) const {
   return t;
 }
 
-void Win32Tabber::AddTip(int32_t index, const std::u16string& tip) {
-  if (tip.empty()) return;
-  std::string narrow = Narrow(tip);
-  TTTOOLINFOA t = Tool(nexttip_);
-  t.uFlags = TTF_SUBCLASS;
-  SendMessageA(tabs_.hwnd, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&t.rect));
-  t.lpszText = narrow.data();
-  SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&t));
-  tipids_[static_cast<size_t>(index)] = nexttip_++;
-}
-
-void Win32Tabber::DropTip(int32_t index) {
-  UINT_PTR& id = tipids_[static_cast<size_t>(index)];
-  if (!id) return;
-  TTTOOLINFOA t = Tool(id);
-  SendMessageA(tips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&t));
-  id = 0;
-}
-
-void Win32Tabber::MoveTips() const {
-  for (size_t i = 0; i < tipids_.size(); ++i) {
-    if (!tipids_[i]) continue;
-    TTTOOLINFOA t = Tool(tipids_[i]);
+void Win32Tabber::LayTips() {
+  // Taking one tool away from the tooltip stops it watching the tab control for the tools that
+  // stay, and tabs move whenever one comes, goes or changes its text: every change lays all the
+  // tools anew.
+  for (UINT_PTR id : tools_) {
+    TTTOOLINFOA t = Tool(id);
+    SendMessageA(tips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&t));
+  }
+  tools_.clear();
+  for (size_t i = 0; i < tiptexts_.size(); ++i) {
+    if (tiptexts_[i].empty()) continue;
+    TTTOOLINFOA t = Tool(i + 1);
+    t.uFlags = TTF_SUBCLASS;
     SendMessageA(tabs_.hwnd, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&t.rect));
-    SendMessageA(tips_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&t));
+    t.lpszText = tiptexts_[i].data();
+    if (SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&t))) tools_.push_back(t.uId);
   }
 }
 
@@ -195,9 +184,8 @@ void Win32Tabber::InsertItem(int32_t index, const std::u16string& text, const st
     return;
   }
   ++count_;
-  tipids_.insert(tipids_.begin() + index, 0);
-  MoveTips();
-  AddTip(index, tip);
+  tiptexts_.insert(tiptexts_.begin() + index, Narrow(tip));
+  LayTips();
 }
 
 void Win32Tabber::SetItem(int32_t index, const std::u16string& text, const std::u16string& tip,
@@ -206,19 +194,16 @@ void Win32Tabber::SetItem(int32_t index, const std::u16string& text, const std::
   std::string narrow = Narrow(text);
   TCITEMA tab = Tab(narrow, icon);
   SendMessageA(tabs_.hwnd, TCM_SETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tab));
-  // A new text changes the widths of the tabs from here on.
-  DropTip(index);
-  MoveTips();
-  AddTip(index, tip);
+  tiptexts_[static_cast<size_t>(index)] = Narrow(tip);
+  LayTips();
 }
 
 void Win32Tabber::RemoveItem(int32_t index) {
   if (index < 0 || index >= count_) return;
-  DropTip(index);
-  tipids_.erase(tipids_.begin() + index);
+  tiptexts_.erase(tiptexts_.begin() + index);
   SendMessageA(tabs_.hwnd, TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
   if (--count_ == 0) InsertPlaceholder();
-  MoveTips();
+  LayTips();
 }
 
 void Win32Tabber::SetItemState(int32_t index, int32_t state) {

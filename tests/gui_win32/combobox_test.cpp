@@ -1,5 +1,5 @@
-// Combo boxes: typing and choosing become actions, the text read back, the drop-down height, and
-// item extras and icons.
+// Combo boxes: typing and choosing become actions, the program's selections stay silent and clear
+// only their own item, the text read back, the drop-down height, and item extras and icons.
 #include <windows.h>
 // The control declarations need the base platform header first.
 #include <commctrl.h>
@@ -70,6 +70,43 @@ TEST_F(ComboBoxes, ChoosingAnItemEmitsItsIndexWithItsExtra) {
   EXPECT_EQ(events[0].extra, extra);
   EXPECT_EQ(GetSelectedEntry(c), 1);
   EXPECT_TRUE(GetGadgetText(c) == u"green");
+}
+
+TEST_F(ComboBoxes, SelectingFromTheProgramEmitsNothing) {
+  for (int32_t style : {0, ComboBoxStyle::Editable}) {
+    auto c = Combo(style);
+    SelectGadgetEntry(c, 2);
+    EXPECT_EQ(GetSelectedEntry(c), 2) << "style " << style;
+    EXPECT_TRUE(GetGadgetText(c) == u"blue") << "style " << style;
+    SelectGadgetEntry(c, 0);
+    ChangeGadgetEntry(c, 1, u"GREEN", ItemFlag::SelectOnSet);
+    EXPECT_EQ(GetSelectedEntry(c), 1) << "style " << style;
+    DeselectGadgetEntry(c, 1);
+    EXPECT_EQ(GetSelectedEntry(c), -1) << "style " << style;
+    EXPECT_TRUE(Actions(c).empty()) << "style " << style;
+    DestroyGadget(c);
+  }
+}
+
+// The user's choice survives the program deselecting other items; only its own item clears it.
+TEST_F(ComboBoxes, DeselectingAnotherItemKeepsTheSelection) {
+  for (int32_t style : {0, ComboBoxStyle::Editable}) {
+    auto c = Combo(style);
+    SelectGadgetEntry(c, 0);
+    SetFocus(style ? reinterpret_cast<HWND>(SendMessageA(Hwnd(c), CBEM_GETEDITCONTROL, 0, 0)) : Inner(c));
+    PressKeys({VK_DOWN});
+    ASSERT_EQ(Actions(c), Ints{1}) << "style " << style;
+    DeselectGadgetEntry(c, 0);
+    DeselectGadgetEntry(c, 2);
+    EXPECT_EQ(GetSelectedEntry(c), 1) << "style " << style;
+    EXPECT_EQ(SendMessageA(Hwnd(c), CB_GETCURSEL, 0, 0), 1) << "style " << style;
+    EXPECT_TRUE(GetGadgetText(c) == u"green") << "style " << style;
+    DeselectGadgetEntry(c, 1);
+    EXPECT_EQ(GetSelectedEntry(c), -1) << "style " << style;
+    EXPECT_EQ(SendMessageA(Hwnd(c), CB_GETCURSEL, 0, 0), CB_ERR) << "style " << style;
+    EXPECT_TRUE(Actions(c).empty()) << "style " << style;
+    DestroyGadget(c);
+  }
 }
 
 TEST_F(ComboBoxes, TheDropDownListKeepsItsHeightWhateverTheLayoutGives) {

@@ -175,6 +175,51 @@ TEST_F(ListBoxes, EventsCarryTheItemExtraAndToggleItemsToggle) {
   EXPECT_EQ(GetSelectedEntry(list), -1);
 }
 
+// A toggle item with an icon is replaced (to show its other icon) from inside the list view's own
+// report of the click: each click is reported once, with the item's extra, and leaves the item
+// whole, its tooltip over it.
+TEST_F(ListBoxes, ClickingAToggleItemWithAnIconReportsOnceAndKeepsTheItemWhole) {
+  auto strip = New<TWin32IconStrip>();
+  auto* native = new Win32IconStrip();
+  native->list = ImageList_Create(16, 16, ILC_COLOR32, 4, 0);
+  strip->handle = native;
+  ChangeGadgetIconStrip(list, strip);
+  auto plain = MakeText(u"plain"), toggle = MakeText(u"toggle");
+  AppendGadgetEntry(list, u"plain", 0, 0, u"", plain);
+  AppendGadgetEntry(list, u"toggle", ItemFlag::ToggleIcon, 2, u"toggle tip", toggle);
+  AppendGadgetEntry(list, u"last", 0, 0);
+  auto image = [&](int index) {
+    LVITEMA item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = index;
+    SendMessageA(List(), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    return item.iImage;
+  };
+  struct Step {
+    int click;
+    Ref<TObject> extra;
+    int32_t selected;  // afterwards
+  } steps[] = {{1, toggle, -1}, {1, toggle, -1}, {0, plain, 0}, {1, toggle, -1}};
+  for (const Step& step : steps) {
+    ClickItem(step.click);
+    auto events = Only(TakeEvents(), GadgetSelect, list);
+    ASSERT_EQ(events.size(), 1u) << "click on " << step.click;
+    EXPECT_EQ(events[0].data, step.click);
+    EXPECT_EQ(events[0].extra, step.extra);
+    EXPECT_EQ(GetSelectedEntry(list), step.selected) << "click on " << step.click;
+    // The report turned the toggle off again: it shows its own icon, not the next one.
+    EXPECT_EQ(image(1), 2);
+    EXPECT_EQ(SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_EQ(NativeText(0), "plain");
+    EXPECT_EQ(NativeText(1), "toggle");
+    EXPECT_EQ(NativeText(2), "last");
+    auto tools = Tools();
+    ASSERT_EQ(tools.size(), 1u);
+    EXPECT_EQ(tools[0].rect.top, Bounds(1).top);
+    EXPECT_EQ(tools[0].rect.bottom, Bounds(1).bottom);
+  }
+}
+
 TEST_F(ListBoxes, TooltipsFollowTheirItems) {
   AppendGadgetEntry(list, u"a", 0, -1, u"tip a");
   AppendGadgetEntry(list, u"b");

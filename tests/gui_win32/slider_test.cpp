@@ -1,19 +1,54 @@
 // Sliders and progress bars: kinds by style, ranges and positions per kind, the scroll bar's
-// requests, the user's moves reported, and out-of-range input.
+// requests, the user's moves reported, out-of-range input, and track bars over wide ranges.
 #include <windows.h>
 // The common controls header needs the platform types first.
 #include <commctrl.h>
 
+#include <atomic>
 #include <cctype>
+#include <chrono>
+#include <climits>
 #include <cmath>
 #include <limits>
+#include <set>
 #include <string>
+#include <thread>
 
+#include "event/hook.h"
 #include "gui/constants.h"
 #include "gui/win32/win32_progbar.h"
 #include "tests/gui_win32/support.h"
 
 namespace {
+
+// Every action emitted during a drag, with where the dragged scroll bar's thumb was then: the queue
+// merges waiting actions of one gadget, so the moves are seen as they are emitted.
+struct Reported {
+  int32_t data, track;
+};
+std::vector<Reported> emitted;
+HWND dragged;
+
+Ref<TObject> RecordAction(int32_t, const Ref<TObject>& data, const Ref<TObject>&) {
+  if (auto* e = dynamic_cast<TEvent*>(data.get()); e && e->id == GadgetAction) {
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_TRACKPOS;
+    GetScrollInfo(dragged, SB_CTL, &si);
+    emitted.push_back(Reported{e->data, si.nTrackPos});
+  }
+  return data;
+}
+
+// One mouse input at a screen point, in the absolute form hardware input takes.
+INPUT MouseAt(POINT screen, DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = static_cast<LONG>((screen.x * 65536LL + 65535) / GetSystemMetrics(SM_CXSCREEN));
+  in.mi.dy = static_cast<LONG>((screen.y * 65536LL + 65535) / GetSystemMetrics(SM_CYSCREEN));
+  in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  return in;
+}
 
 class Sliders : public DriverTest {
  protected:
@@ -122,6 +157,75 @@ TEST_F(Sliders, ScrollBarFollowsEveryRequestCode) {
   }
 }
 
+// While the thumb is dragged the control keeps its old position and tells where the thumb is only
+// as the track position; each move is reported where the thumb is, and the drop where it stays.
+TEST_F(Sliders, DraggingTheScrollBarThumbReportsEachPlaceOnTheWay) {
+  for (int32_t style : {ScrollBar | Horizontal, ScrollBar | Vertical}) {
+    const bool horizontal = style & Horizontal;
+    auto s = horizontal ? MakeSlider(10, 10, 300, 20, win, style) : MakeSlider(10, 10, 20, 250, win, style);
+    HWND h = Hwnd(s);
+    ChangeSliderRange(s, 10, 100);  // positions 0 .. 90
+    ChangeSliderPosition(s, 0);
+    TakeEvents();
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    ASSERT_TRUE(GetScrollBarInfo(h, OBJID_CLIENT, &bar));
+    const int thumb = (bar.xyThumbTop + bar.xyThumbBottom) / 2;
+    POINT grab = horizontal
+                     ? POINT{bar.rcScrollBar.left + thumb, (bar.rcScrollBar.top + bar.rcScrollBar.bottom) / 2}
+                     : POINT{(bar.rcScrollBar.left + bar.rcScrollBar.right) / 2, bar.rcScrollBar.top + thumb};
+    auto along = [&](int by) { return horizontal ? POINT{grab.x + by, grab.y} : POINT{grab.x, grab.y + by}; };
+    // Just past the far end: taken much further, the control would put the thumb back.
+    const int past = (horizontal ? bar.rcScrollBar.right - grab.x : bar.rcScrollBar.bottom - grab.y) + 10;
+    // Pressed, moved three times and taken past the far end, then dropped. The control follows
+    // the drag inside a message loop of its own, so the hand moving the mouse is another thread.
+    std::vector<INPUT> drag = {MouseAt(grab, 0),
+                               MouseAt(grab, MOUSEEVENTF_LEFTDOWN),
+                               MouseAt(along(30), 0),
+                               MouseAt(along(60), 0),
+                               MouseAt(along(90), 0),
+                               MouseAt(along(past), 0),
+                               MouseAt(along(past), MOUSEEVENTF_LEFTUP)};
+    emitted.clear();
+    dragged = h;
+    InstallHook(EventHookId, RecordAction, nullptr, 1000000);
+    SetForegroundWindow(Hwnd(win));
+    Pump();
+    std::atomic<bool> done = false;
+    std::thread hand([&drag, &done] {
+      for (INPUT& in : drag) {
+        SendInput(1, &in, sizeof in);
+        Sleep(250);
+      }
+      done = true;
+    });
+    while (!done) {
+      Sleep(10);
+      Pump();
+    }
+    hand.join();
+    for (int i = 0; i < 5; ++i) {
+      Sleep(20);
+      Pump();
+    }
+    UninstallHook(EventHookId, RecordAction, nullptr);
+    ASSERT_FALSE(emitted.empty()) << "style " << style;
+    // Places between the ends on the way (moves the control had no time to follow merge, and
+    // the pointer may be seen again where it was a moment before), then the end, where the thumb
+    // was dropped.
+    std::set<int32_t> between;
+    for (const Reported& r : emitted) {
+      EXPECT_EQ(r.data, r.track) << "style " << style;
+      if (r.data > 0 && r.data < 90) between.insert(r.data);
+    }
+    EXPECT_FALSE(between.empty()) << "style " << style;
+    EXPECT_EQ(emitted.back().data, 90) << "style " << style;
+    EXPECT_EQ(GetSliderPosition(s), 90) << "style " << style;
+    EXPECT_EQ(GetScrollPos(h, SB_CTL), 90) << "style " << style;
+    DestroyGadget(s);
+  }
+}
+
 TEST_F(Sliders, UpDownReportsItsPositionWhenClicked) {
   auto s = Make(UpDown | Vertical);
   HWND h = Hwnd(s);
@@ -164,6 +268,56 @@ TEST_F(Sliders, OddRangesGiveDefinedPositions) {
     ChangeSliderPosition(s, c.set);
     EXPECT_EQ(GetSliderPosition(s), c.expect) << "style " << c.style << " range " << c.a << "," << c.b;
     DestroyGadget(s);
+  }
+}
+
+// A track bar marks every unit of an ordinary range; over a wide one that would be millions of
+// marks kept and drawn at every paint, so it marks about a hundred steps instead.
+TEST_F(Sliders, WideTrackBarRangesKeepFewTicksAndStayResponsive) {
+  struct Case {
+    int32_t style, a, b;
+    LRESULT ticks, maxticks;  // marks the control keeps, its two ends included
+  } cases[] = {
+      {TrackBar | Horizontal, 0, 100, 101, 101},
+      {TrackBar | Horizontal, 0, 10000000, 2, 102},
+      {TrackBar | Horizontal, INT_MIN, INT_MAX, 2, 102},
+      {TrackBar | Horizontal, 0, 50, 51, 51},  // ordinary again after a wide range
+      {TrackBar | Vertical, 0, 10000000, 2, 102},
+      {TrackBar | Vertical, INT_MIN, INT_MAX, 2, 102},
+      {TrackBar | Vertical, -20, 20, 41, 41},
+  };
+  auto s = Make(TrackBar | Horizontal);
+  for (const Case& c : cases) {
+    const bool vertical = (GetWindowLongPtrA(Hwnd(s), GWL_STYLE) & TBS_VERT) != 0;
+    if (vertical == ((c.style & Horizontal) != 0)) {
+      DestroyGadget(s);
+      s = Make(c.style);
+    }
+    HWND h = Hwnd(s);
+    ChangeSliderRange(s, c.a, c.b);
+    const LRESULT ticks = SendMessageA(h, TBM_GETNUMTICS, 0, 0);
+    ASSERT_GE(ticks, c.ticks) << "range " << c.a << ".." << c.b;
+    ASSERT_LE(ticks, c.maxticks) << "range " << c.a << ".." << c.b;
+    const auto start = std::chrono::steady_clock::now();
+    RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took, std::chrono::milliseconds(500)) << "range " << c.a << ".." << c.b;
+    const int64_t mid = (int64_t(c.a) + c.b) / 2;
+    for (int64_t at : {int64_t(c.a), mid, int64_t(c.b)}) {
+      ChangeSliderPosition(s, static_cast<int32_t>(at));
+      EXPECT_EQ(GetSliderPosition(s), at) << "range " << c.a << ".." << c.b;
+    }
+    // The user takes the thumb to each end with the keyboard.
+    TakeEvents();
+    SetFocus(h);
+    for (WORD key : {VK_END, VK_HOME}) {
+      PressKeys({key});
+      auto moved = Only(TakeEvents(), GadgetAction, s);
+      ASSERT_FALSE(moved.empty()) << "range " << c.a << ".." << c.b;
+      // End goes to the control's maximum, which a vertical bar shows at the bottom: its minimum.
+      const bool maximum = (key == VK_END) == ((c.style & Horizontal) != 0);
+      EXPECT_EQ(moved.back().data, maximum ? c.b : c.a) << "range " << c.a << ".." << c.b;
+    }
   }
 }
 

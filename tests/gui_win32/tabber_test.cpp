@@ -1,5 +1,5 @@
-// Tabbers: the blank tab of an empty tabber, choosing tabs, the page area and its geometry, and
-// tooltips over the tabs.
+// Tabbers: the blank tab of an empty tabber, choosing tabs, the page area and its geometry,
+// tooltips over the tabs, and moving and freeing a tabber with all its windows.
 #include <windows.h>
 // The control declarations need the base platform header first.
 #include <commctrl.h>
@@ -8,6 +8,7 @@
 #undef GetProp
 
 #include <string>
+#include <vector>
 
 #include "gui/win32/gadget_win32.h"
 #include "runtime/text.h"
@@ -15,6 +16,38 @@
 #include "tests/gui_win32/support.h"
 
 namespace {
+
+// Moves the pointer to `at` (client coordinates of `hwnd`) as hardware input.
+void HoverAt(HWND hwnd, POINT at) {
+  ClientToScreen(hwnd, &at);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = static_cast<LONG>((at.x * 65536LL + 65535) / GetSystemMetrics(SM_CXSCREEN));
+  in.mi.dy = static_cast<LONG>((at.y * 65536LL + 65535) / GetSystemMetrics(SM_CYSCREEN));
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof in);
+  for (int i = 0; i < 3; ++i) {
+    Sleep(10);
+    Pump();
+  }
+}
+
+// The text of the tip `tips` shows for the tool under the pointer, or "" when it shows none within
+// a while (longer when one is `expected`, as a busy machine may be slow to show it).
+std::string ShownTip(HWND tips, bool expected) {
+  const DWORD wait = expected ? 4000 : 1500;
+  for (DWORD start = GetTickCount(); GetTickCount() - start < wait;) {
+    Sleep(20);
+    Pump();
+    if (!IsWindowVisible(tips)) continue;
+    char text[80] = {};
+    TTTOOLINFOA t{};
+    t.cbSize = sizeof t;
+    t.lpszText = text;
+    if (SendMessageA(tips, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&t))) return text;
+  }
+  return "";
+}
 
 class Tabbers : public DriverTest {
  protected:
@@ -143,6 +176,86 @@ TEST_F(Tabbers, TabsWithTipsGetTooltips) {
   EXPECT_EQ(ToolCount(), 2);
   ClearGadgetEntries(tabber);
   EXPECT_EQ(ToolCount(), 0);
+}
+
+// Each tab shows its own tip when hovered, however tabs came and went before it and widened the
+// tabs around it.
+TEST_F(Tabbers, HoveringEachTabShowsItsTipAfterInsertsRemovalsAndSets) {
+  HWND tips = reinterpret_cast<HWND>(SendMessageA(Tabs(), TCM_GETTOOLTIPS, 0, 0));
+  struct Step {
+    const char* what;
+    void (*change)(const Ref<TGadget>&);
+    std::vector<std::string> shown;  // per tab
+  } steps[] = {
+      {"two appended, one inserted at 0",
+       [](const Ref<TGadget>& t) {
+         AppendGadgetEntry(t, u"one", 0, -1, u"tip one");
+         AppendGadgetEntry(t, u"two");
+         InsertGadgetEntry(t, 0, u"zero", 0, -1, u"tip zero");
+       },
+       {"tip zero", "tip one", ""}},
+      {"the middle one removed", [](const Ref<TGadget>& t) { DeleteGadgetEntry(t, 1); }, {"tip zero", ""}},
+      {"both set, the first much wider",
+       [](const Ref<TGadget>& t) {
+         ChangeGadgetEntry(t, 0, u"a much wider first tab", 0, -1, u"tip wide");
+         ChangeGadgetEntry(t, 1, u"two", 0, -1, u"tip two");
+       },
+       {"tip wide", "tip two"}},
+      {"a tab inserted before both without a tip",
+       [](const Ref<TGadget>& t) { InsertGadgetEntry(t, 0, u"new"); },
+       {"", "tip wide", "tip two"}},
+  };
+  for (const Step& step : steps) {
+    step.change(tabber);
+    ASSERT_EQ(TabCount(), static_cast<int>(step.shown.size())) << step.what;
+    for (size_t i = 0; i < step.shown.size(); ++i) {
+      // Away from the tabs first, until the tip of the tab before is gone.
+      RECT client{};
+      GetClientRect(Hwnd(win), &client);
+      HoverAt(Hwnd(win), POINT{client.right - 5, client.bottom - 5});
+      for (DWORD start = GetTickCount(); IsWindowVisible(tips) && GetTickCount() - start < 1500;) {
+        Sleep(20);
+        Pump();
+      }
+      HoverAt(Tabs(), Middle(TabRect(static_cast<int>(i))));
+      EXPECT_EQ(ShownTip(tips, !step.shown[i].empty()), step.shown[i]) << step.what << ", tab " << i;
+    }
+  }
+}
+
+// A tabber moved into another group takes its tab strip along: the page stays inside it, hiding
+// the tabber hides the page, and freeing it leaves none of its windows behind.
+TEST_F(Tabbers, MovingATabberMovesAllItsWindowsAndFreeingDestroysThem) {
+  auto panel = MakePanel(10, 220, 200, 60, win, 0, u"");
+  auto other = TestWindow(1, 300, 200);
+  AppendGadgetEntry(tabber, u"one", 0, -1, u"tip");
+  auto kid = MakeButton(u"kid", 0, 0, 50, 20, tabber, 0);
+  struct Case {
+    const char* into;
+    Ref<TGadget> group;
+  } cases[] = {{"a panel", panel}, {"another window", other}, {"its first window", win}};
+  HWND page = Page(), tabs = Tabs();
+  HWND tips = reinterpret_cast<HWND>(SendMessageA(tabs, TCM_GETTOOLTIPS, 0, 0));
+  ASSERT_TRUE(IsWindow(tips));
+  for (const Case& c : cases) {
+    c.group->Insert(tabber, -1);
+    EXPECT_EQ(GetGadgetParent(tabber), c.group) << c.into;
+    EXPECT_EQ(Page(), page) << c.into;
+    EXPECT_EQ(GetParent(page), tabs) << c.into;
+    EXPECT_EQ(GetParent(tabs), reinterpret_cast<HWND>(QueryGadgetHandle(c.group, 2))) << c.into;
+    EXPECT_EQ(GetParent(Hwnd(kid)), page) << c.into;
+    EXPECT_TRUE(IsWindowVisible(page)) << c.into;
+    ConcealGadget(tabber);
+    EXPECT_FALSE(IsWindowVisible(tabs)) << c.into;
+    EXPECT_FALSE(IsWindowVisible(page)) << c.into;
+    EXPECT_FALSE(IsWindowVisible(Hwnd(kid))) << c.into;
+    RevealGadget(tabber);
+    EXPECT_TRUE(IsWindowVisible(page)) << c.into;
+  }
+  DestroyGadget(tabber);
+  EXPECT_FALSE(IsWindow(page));
+  EXPECT_FALSE(IsWindow(tabs));
+  EXPECT_FALSE(IsWindow(tips));
 }
 
 }  // namespace
