@@ -26,8 +26,8 @@ void ClickAt(HWND hwnd, POINT at, int times, bool right) {
   ClientToScreen(hwnd, &at);
   AwaitFreshClick(at);
   SetForegroundWindow(GetAncestor(hwnd, GA_ROOT));
-  SetCursorPos(at.x, at.y);
-  Pump();
+  // A motion still on its way from the display could carry the pointer back to the last point.
+  SettlePointer(at);
   for (int i = 0; i < times; ++i) {
     INPUT in[2] = {};
     in[0].type = in[1].type = INPUT_MOUSE;
