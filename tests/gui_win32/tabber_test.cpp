@@ -7,6 +7,7 @@
 #undef SetProp
 #undef GetProp
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -32,21 +33,29 @@ void HoverAt(HWND hwnd, POINT at) {
   }
 }
 
+// Pumps until `done` or until `wait` has passed (a clock of its own: the 32-bit build's tick count
+// may stand still under emulation).
+template <class Done>
+void PumpUntil(Done done, std::chrono::milliseconds wait) {
+  for (auto end = std::chrono::steady_clock::now() + wait;
+       !done() && std::chrono::steady_clock::now() < end;) {
+    Sleep(20);
+    Pump();
+  }
+}
+
 // The text of the tip `tips` shows for the tool under the pointer, or "" when it shows none within
 // a while (longer when one is `expected`, as a busy machine may be slow to show it).
 std::string ShownTip(HWND tips, bool expected) {
-  const DWORD wait = expected ? 4000 : 1500;
-  for (DWORD start = GetTickCount(); GetTickCount() - start < wait;) {
-    Sleep(20);
-    Pump();
-    if (!IsWindowVisible(tips)) continue;
-    char text[80] = {};
-    TTTOOLINFOA t{};
-    t.cbSize = sizeof t;
-    t.lpszText = text;
-    if (SendMessageA(tips, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&t))) return text;
-  }
-  return "";
+  PumpUntil([tips] { return IsWindowVisible(tips) != FALSE; },
+            std::chrono::milliseconds(expected ? 4000 : 1500));
+  if (!IsWindowVisible(tips)) return "";
+  char text[80] = {};
+  TTTOOLINFOA t{};
+  t.cbSize = sizeof t;
+  t.lpszText = text;
+  SendMessageA(tips, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&t));
+  return text;
 }
 
 class Tabbers : public DriverTest {
@@ -213,10 +222,7 @@ TEST_F(Tabbers, HoveringEachTabShowsItsTipAfterInsertsRemovalsAndSets) {
       RECT client{};
       GetClientRect(Hwnd(win), &client);
       HoverAt(Hwnd(win), POINT{client.right - 5, client.bottom - 5});
-      for (DWORD start = GetTickCount(); IsWindowVisible(tips) && GetTickCount() - start < 1500;) {
-        Sleep(20);
-        Pump();
-      }
+      PumpUntil([tips] { return !IsWindowVisible(tips); }, std::chrono::milliseconds(1500));
       HoverAt(Tabs(), Middle(TabRect(static_cast<int>(i))));
       EXPECT_EQ(ShownTip(tips, !step.shown[i].empty()), step.shown[i]) << step.what << ", tab " << i;
     }
