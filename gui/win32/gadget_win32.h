@@ -84,6 +84,9 @@ class TWin32Gadget : public TGadget {
 
   // Menus (win32_menu.cpp).
   Ref<TGadget> GetMenu() override;
+  // Shows the items below `menu` as a popup menu at the pointer, on a gadget of any kind; a
+  // choice posts the item's menu action (0x8001) carrying `extra`. Refuses (shows nothing for) a
+  // `menu` that is neither a window nor a menu item.
   void PopupMenu(Ref<TGadget> menu, Ref<TObject> extra) override;
   void UpdateMenu() override;
 
