@@ -6,9 +6,20 @@ include(GNUInstallDirs)
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 include(CMakePackageConfigHelpers)
 
+# A windowed program of someone else's in one line, target_link_libraries(app PRIVATE
+# Varnoc::windowed_app): the toolkit with its Win32 driver, the windows subsystem (no console opens
+# beside the program), everything linked in (no runtime DLLs to ship) and, in Release and
+# MinSizeRel, no symbols, so the program stays small.
+if(TARGET varnoc_gui_win32)
+  add_library(varnoc_windowed_app INTERFACE)
+  target_link_libraries(varnoc_windowed_app INTERFACE varnoc_gui_win32)
+  target_link_options(varnoc_windowed_app INTERFACE -mwindows -static -Wl,--gc-sections
+                      $<$<CONFIG:Release,MinSizeRel>:-s>)
+endif()
+
 # Component name -> library target; a component whose library this build does not make is absent.
 set(varnoc_libraries runtime varnoc_runtime event varnoc_event event_win32 varnoc_event_win32
-                     gui varnoc_gui gui_win32 varnoc_gui_win32)
+                     gui varnoc_gui gui_win32 varnoc_gui_win32 windowed_app varnoc_windowed_app)
 set(exported "")
 while(varnoc_libraries)
   list(POP_FRONT varnoc_libraries name target)

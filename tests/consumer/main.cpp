@@ -2,21 +2,21 @@
 // With --press the program presses its own button once it is up, as a user would.
 #include <windows.h>
 
-#include <cstring>
-
 #include "event/queue.h"
 #include "gui/constants.h"
 #include "gui/toolkit.h"
 #include "gui/win32/module_win32.h"
+#include "runtime/startup.h"
 
-int main(int argc, char** argv) {
-  // The event queue, then the toolkit with its Win32 driver.
-  QueueModuleStart();
+namespace {
+
+void QuitButton() {
+  // The one start: the toolkit, its Win32 driver and the event queue.
   Win32GuiModuleStart();
   const Ref<TGadget> window = MakeWindow(u"Quit button", 100, 100, 240, 120, nullptr,
                                          WindowStyle::TitleBar | WindowStyle::ClientCoords);
   const Ref<TGadget> quit = MakeButton(u"Quit", 70, 40, 100, 30, window, 0);
-  if (argc > 1 && std::strcmp(argv[1], "--press") == 0) {
+  if (AppInfo.args.size() > 1 && AppInfo.args[1] == u"--press") {
     PostMessageA(reinterpret_cast<HWND>(QueryGadgetHandle(quit, 1)), BM_CLICK, 0, 0);
   }
   for (;;) {
@@ -24,7 +24,12 @@ int main(int argc, char** argv) {
     if ((id == GadgetAction && ActiveEventSource() == quit) ||
         (id == WindowClose && ActiveEventSource() == window)) {
       DestroyGadget(window);
-      return 0;
+      return;
     }
   }
 }
+
+}  // namespace
+
+// RuntimeMain ends an uncaught runtime error in order: its text on standard error, status 1.
+int main(int argc, char** argv) { return RuntimeMain(argc, argv, QuitButton); }
