@@ -6,7 +6,7 @@
 #include "event/queue.h"
 #include "event/win32/system_win32.h"
 #include "gui/gadget.h"
-#include "gui/win32/gadget_win32.h"
+#include "gui/win32/managed/gadget.h"
 #include "runtime/module.h"
 #include "runtime/startup.h"
 

@@ -15,7 +15,7 @@
 #include "event/timer.h"
 #include "event/win32/system_win32.h"
 #include "gallery/gallery.h"
-#include "gui/win32/gadget_win32.h"
+#include "gui/win32/managed/gadget.h"
 #include "gui/win32/module_win32.h"
 #include "runtime/module.h"
 #include "runtime/startup.h"

@@ -7,8 +7,8 @@
 #undef SetProp
 #undef GetProp
 
-#include "gui/win32/gadget_win32.h"
-#include "gui/win32/win32_iconstrip.h"
+#include "gui/win32/managed/gadget.h"
+#include "gui/win32/native/icon_strip.h"
 #include "runtime/text.h"
 #include "tests/gui_win32/support.h"
 

@@ -1,6 +1,6 @@
 // The driver's thread hooks with real keyboard input: hot keys, Enter in edit controls, the
 // pointer shape over gadgets, and the application's activation.
-#include "gui/win32/gadget_win32.h"
+#include "gui/win32/managed/gadget.h"
 #include "tests/gui_win32/support.h"
 
 class Hooks : public DriverTest {};

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "gui/win32/gadget_win32.h"
-#include "gui/win32/win32_htmlsite.h"
-#include "gui/win32/win32_htmlview.h"
+#include "gui/win32/kinds/html_site.h"
+#include "gui/win32/kinds/html_view.h"
+#include "gui/win32/managed/gadget.h"
 #include "runtime/text.h"
 #include "tests/gui_win32/support.h"
 

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
-#include "gui/win32/gadget_win32.h"
-#include "gui/win32/win32_iconstrip.h"
+#include "gui/win32/managed/gadget.h"
+#include "gui/win32/native/icon_strip.h"
 #include "runtime/text.h"
 #include "tests/gui/image_bytes.h"
 

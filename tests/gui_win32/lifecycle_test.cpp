@@ -7,10 +7,10 @@
 
 #include "event/queue.h"
 #include "gui/constants.h"
-#include "gui/win32/gadget_win32.h"
+#include "gui/win32/managed/gadget.h"
 #include "gui/win32/module_win32.h"
-#include "gui/win32/vell.h"
-#include "gui/win32/win32_hwnd.h"
+#include "gui/win32/native/hwnd.h"
+#include "gui/win32/native/vell.h"
 #include "tests/gui_win32/click.h"
 #include "tests/gui_win32/support.h"
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "gui/win32/gadget_win32.h"
-#include "gui/win32/vell.h"
-#include "gui/win32/win32_textarea.h"
+#include "gui/win32/kinds/text_area.h"
+#include "gui/win32/managed/gadget.h"
+#include "gui/win32/native/vell.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Panel painting read back from the screen: where each picture mode puts the picture and the
 // colour, alpha, clearing, canvases, group boxes, and the drawing objects panels let go of.
 #include "gui/constants.h"
-#include "gui/win32/gadget_win32.h"
-#include "gui/win32/win32_panel.h"
+#include "gui/win32/kinds/panel.h"
+#include "gui/win32/managed/gadget.h"
 #include "tests/gui_win32/support.h"
 
 namespace {

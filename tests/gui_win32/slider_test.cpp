@@ -16,7 +16,7 @@
 
 #include "event/hook.h"
 #include "gui/constants.h"
-#include "gui/win32/win32_progbar.h"
+#include "gui/win32/kinds/progress_bar.h"
 #include "tests/gui_win32/support.h"
 
 namespace {

@@ -5,8 +5,8 @@
 // The image list functions need the base platform header first.
 #include <commctrl.h>
 
-#include "gui/win32/gadget_win32.h"
-#include "gui/win32/win32_iconstrip.h"
+#include "gui/win32/managed/gadget.h"
+#include "gui/win32/native/icon_strip.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "gui/win32/gadget_win32.h"
-#include "gui/win32/win32_iconstrip.h"
+#include "gui/win32/managed/gadget.h"
+#include "gui/win32/native/icon_strip.h"
 #include "tests/gui_win32/strip.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include "event/queue.h"
 #include "event/system.h"
-#include "gui/win32/gadget_win32.h"
+#include "gui/win32/managed/gadget.h"
 
 void DriverTest::SetUpTestSuite() {
   QueueModuleStart();

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/win32/gadget_win32.h"
+#include "gui/win32/managed/gadget.h"
 #include "runtime/text.h"
 #include "tests/gui_win32/click.h"
 #include "tests/gui_win32/support.h"

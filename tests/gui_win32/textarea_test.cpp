@@ -1,7 +1,7 @@
 // Text areas: appending and replacing, reading back, positions and lines, locking, notifications,
 // the key filter, the right click and the clipboard fix-up.
-#include "gui/win32/gadget_win32.h"
-#include "gui/win32/win32_textarea.h"
+#include "gui/win32/kinds/text_area.h"
+#include "gui/win32/managed/gadget.h"
 #include "tests/gui_win32/support.h"
 
 namespace {

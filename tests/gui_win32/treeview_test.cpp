@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "gui/win32/gadget_win32.h"
-#include "gui/win32/win32_treeview.h"
+#include "gui/win32/kinds/tree_view.h"
+#include "gui/win32/managed/gadget.h"
 #include "runtime/text.h"
 #include "tests/gui_win32/click.h"
 

@@ -1,6 +1,6 @@
 // Windows: close requests, moves, sizes, client coordinates, status bars, child layout and the
 // window style bits.
-#include "gui/win32/gadget_win32.h"
+#include "gui/win32/managed/gadget.h"
 #include "runtime/text.h"
 #include "tests/gui_win32/support.h"
 

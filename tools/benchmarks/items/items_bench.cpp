@@ -15,7 +15,7 @@
 
 #include "event/queue.h"
 #include "gui/toolkit.h"
-#include "gui/win32/gadget_win32.h"
+#include "gui/win32/managed/gadget.h"
 #include "gui/win32/module_win32.h"
 #include "runtime/containers.h"
 #include "tools/benchmarks/bench_win32.h"

@@ -12,7 +12,7 @@
 #include "event/queue.h"
 #include "gui/toolkit.h"
 #include "gui/win32/module_win32.h"
-#include "gui/win32/win32_font.h"
+#include "gui/win32/native/font.h"
 #include "tools/benchmarks/bench_win32.h"
 
 namespace {

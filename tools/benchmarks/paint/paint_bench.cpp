@@ -15,9 +15,9 @@
 #include "event/queue.h"
 #include "gui/constants.h"
 #include "gui/toolkit.h"
-#include "gui/win32/gadget_win32.h"
+#include "gui/win32/kinds/panel.h"
+#include "gui/win32/managed/gadget.h"
 #include "gui/win32/module_win32.h"
-#include "gui/win32/win32_panel.h"
 #include "runtime/text.h"
 #include "tools/benchmarks/bench_win32.h"
 

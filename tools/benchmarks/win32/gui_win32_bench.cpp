@@ -12,9 +12,9 @@
 
 #include "event/queue.h"
 #include "gui/toolkit.h"
-#include "gui/win32/gadget_win32.h"
+#include "gui/win32/managed/gadget.h"
 #include "gui/win32/module_win32.h"
-#include "gui/win32/win32_font.h"
+#include "gui/win32/native/font.h"
 #include "tools/benchmarks/bench_win32.h"
 
 namespace {

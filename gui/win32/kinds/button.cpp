@@ -1,0 +1,49 @@
+// Buttons: kind, command identifier and default bit from the style; clicks become actions.
+#include "gui/win32/kinds/button.h"
+
+#include "event/event.h"
+
+DWORD ButtonWindowStyle(int32_t style) {
+  DWORD s = WS_CHILD | WS_TABSTOP;
+  switch (style & 7) {
+    case 2:
+      s |= BS_AUTOCHECKBOX;
+      break;
+    case 3:
+      s |= BS_AUTORADIOBUTTON;
+      break;
+  }
+  if (style & 8) s |= BS_DEFPUSHBUTTON;
+  return s;
+}
+
+int ButtonControlId(int32_t style) {
+  switch (style & 7) {
+    case 4:
+      return IDOK;
+    case 5:
+      return IDCANCEL;
+  }
+  return 0;
+}
+
+Win32Button::Win32Button(VellGroup* g, int32_t s) : Win32Simple<VellButton>(g, s) {
+  HWND h = CreateNativeWindow(0, "BUTTON", "", ButtonWindowStyle(s), g,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(ButtonControlId(s))));
+  AttachHwnd(self, h, this, this);
+}
+
+void Win32Button::SetSelected(int32_t flag) {
+  SendMessageA(self.hwnd, BM_SETCHECK, flag ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+int32_t Win32Button::Checked() { return SendMessageA(self.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0; }
+
+LRESULT Win32Button::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) {
+  switch (msg) {
+    case WM_COMMAND:  // the parent passed on the button's own notification
+      if (HIWORD(wp) == BN_CLICKED) Emit(GadgetAction, Checked(), 0, 0, 0);
+      return 0;
+  }
+  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+}

@@ -1,0 +1,197 @@
+// Combo boxes: an extended combo box, a drop-down list or an editable one; choosing an item and
+// typing become actions, what the program does to the control does not.
+#include <windows.h>
+// The combo box declarations need the base platform header first.
+#include <commctrl.h>
+
+#include <optional>
+#include <string>
+
+#include "event/event.h"
+#include "gui/constants.h"
+#include "gui/win32/native/common.h"
+#include "gui/win32/native/factory.h"
+#include "gui/win32/native/icon_strip.h"
+#include "runtime/text.h"
+
+namespace {
+
+// The drop-down list's height. The control keeps the height it is created with for its list, so
+// it has this height from the start, whatever height the layout gives it later.
+constexpr int DropDownHeight = 128;
+
+DWORD ComboWindowStyle(int32_t style) {
+  DWORD s = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL;
+  if (!(style & ComboBoxStyle::Editable)) s |= CBS_DROPDOWNLIST;
+  return s;
+}
+
+void AddTabStop(HWND h) {
+  if (h) SetWindowLongPtrA(h, GWL_STYLE, GetWindowLongPtrA(h, GWL_STYLE) | WS_TABSTOP);
+}
+
+// Raises a flag for as long as it lives (nesting keeps it raised).
+class Raised {
+ public:
+  explicit Raised(bool& flag) : flag_(flag), was_(flag) { flag = true; }
+  ~Raised() { flag_ = was_; }
+  Raised(const Raised&) = delete;
+  Raised& operator=(const Raised&) = delete;
+
+ private:
+  bool& flag_;
+  bool was_;
+};
+
+class Win32ComboBox : public Win32Simple<VellComboBox> {
+ public:
+  Win32ComboBox(VellGroup* group, int32_t style);
+
+  void SetShape(int32_t x, int32_t y, int32_t w, int32_t h) override;
+  void SetIconStrip(VellIconStrip* strip) override;
+  void ClearItems() override;
+  void InsertItem(int32_t index, const std::u16string& text, const std::u16string& tip,
+                  int32_t icon) override;
+  void SetItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon) override;
+  void RemoveItem(int32_t index) override;
+  void SetItemState(int32_t index, int32_t state) override;
+  int32_t ItemState(int32_t index) override;
+  std::u16string CurrentText() override;
+  LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) override;
+
+ private:
+  COMBOBOXEXITEMA Item(int32_t index, std::string& text, int32_t icon) const;
+  int32_t Current() const { return static_cast<int32_t>(SendMessageA(self.hwnd, CB_GETCURSEL, 0, 0)); }
+  // The text of an item as the control holds it; none when the control cannot tell.
+  std::optional<std::u16string> ItemText(int32_t index) const;
+  // What the edit field shows: what was typed into an editable combo box.
+  std::u16string EditText() const;
+
+  // The program is changing the control: an editable box reports the new text in its edit field
+  // as if it had been typed.
+  bool programmatic_ = false;
+};
+
+Win32ComboBox::Win32ComboBox(VellGroup* g, int32_t s) : Win32Simple<VellComboBox>(g, s) {
+  HWND h = CreateWindowExA(0, WC_COMBOBOXEXA, "", ComboWindowStyle(s), 0, 0, 0, DropDownHeight,
+                           ClientHwndOf(g), nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (!h) RuntimeError(u"Unable to create combobox");
+  AttachHwnd(self, h, this, this);
+  AddTabStop(reinterpret_cast<HWND>(SendMessageA(h, CBEM_GETCOMBOCONTROL, 0, 0)));
+  AddTabStop(reinterpret_cast<HWND>(SendMessageA(h, CBEM_GETEDITCONTROL, 0, 0)));
+}
+
+void Win32ComboBox::SetShape(int32_t nx, int32_t ny, int32_t w, int32_t h) {
+  MoveWindow(self.hwnd, nx, ny, w, DropDownHeight, TRUE);
+  VellGadget::SetShape(nx, ny, w, h);
+}
+
+void Win32ComboBox::SetIconStrip(VellIconStrip* strip) {
+  VellGadget::SetIconStrip(strip);
+  SendMessageA(self.hwnd, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip)));
+}
+
+COMBOBOXEXITEMA Win32ComboBox::Item(int32_t index, std::string& text, int32_t icon) const {
+  COMBOBOXEXITEMA item{};
+  item.mask = CBEIF_TEXT;
+  item.iItem = index;
+  item.pszText = text.data();
+  if (iconstrip && icon >= 0) {
+    item.mask |= CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
+    item.iImage = item.iSelectedImage = icon;
+  }
+  return item;
+}
+
+void Win32ComboBox::ClearItems() {
+  Raised quiet(programmatic_);
+  SendMessageA(self.hwnd, CB_RESETCONTENT, 0, 0);
+}
+
+void Win32ComboBox::InsertItem(int32_t index, const std::u16string& text, const std::u16string&,
+                               int32_t icon) {
+  Raised quiet(programmatic_);
+  std::string narrow = Narrow(text);
+  COMBOBOXEXITEMA item = Item(index, narrow, icon);
+  SendMessageA(self.hwnd, CBEM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void Win32ComboBox::SetItem(int32_t index, const std::u16string& text, const std::u16string&, int32_t icon) {
+  Raised quiet(programmatic_);
+  std::string narrow = Narrow(text);
+  COMBOBOXEXITEMA item = Item(index, narrow, icon);
+  SendMessageA(self.hwnd, CBEM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void Win32ComboBox::RemoveItem(int32_t index) {
+  Raised quiet(programmatic_);
+  SendMessageA(self.hwnd, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+
+void Win32ComboBox::SetItemState(int32_t index, int32_t state) {
+  const bool selected = state & GadgetState::Selected;
+  // Deselecting an item that is not the chosen one leaves the choice alone.
+  if (!selected && index != Current()) return;
+  Raised quiet(programmatic_);
+  SendMessageA(self.hwnd, CB_SETCURSEL, selected ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
+}
+
+int32_t Win32ComboBox::ItemState(int32_t index) { return index == Current() ? GadgetState::Selected : 0; }
+
+std::optional<std::u16string> Win32ComboBox::ItemText(int32_t index) const {
+  // The item's text length is not known up front: the buffer grows until the text fits.
+  for (size_t size = 256;; size *= 2) {
+    std::string buffer(size, '\0');
+    COMBOBOXEXITEMA item{};
+    item.mask = CBEIF_TEXT;
+    item.iItem = index;
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(size);
+    if (!SendMessageA(self.hwnd, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return std::nullopt;
+    size_t n = buffer.find('\0');
+    if (n == std::string::npos) n = size;
+    if (n + 1 < size || size >= (1u << 20)) return Widen(std::string_view(buffer.data(), n));
+  }
+}
+
+std::u16string Win32ComboBox::EditText() const {
+  std::string typed(static_cast<size_t>(GetWindowTextLengthA(self.hwnd)) + 1, '\0');
+  int n = GetWindowTextA(self.hwnd, typed.data(), static_cast<int>(typed.size()));
+  return Widen(std::string_view(typed.data(), static_cast<size_t>(n > 0 ? n : 0)));
+}
+
+std::u16string Win32ComboBox::CurrentText() {
+  const int32_t current = Current();
+  if (current >= 0) {
+    if (std::optional<std::u16string> text = ItemText(current)) return *text;
+  }
+  return EditText();
+}
+
+LRESULT Win32ComboBox::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) {
+  switch (msg) {
+    case WM_COMMAND:  // the parent passed on the control's own notification
+      if (programmatic_) return 0;
+      switch (HIWORD(wp)) {
+        case CBN_SELCHANGE:  // an item was chosen
+          Emit(GadgetAction, Current(), 0, 0, 0);
+          break;
+        case CBN_EDITCHANGE: {  // the typed text changed
+          // A key that chooses an item of an editable box is reported only as an edit change that
+          // puts the item's text in the edit field: that is the choice of the item, not typing.
+          const int32_t current = Current();
+          const bool chosen = current >= 0 && ItemText(current) == EditText();
+          Emit(GadgetAction, chosen ? current : -1, 0, 0, 0);
+          break;
+        }
+      }
+      return 0;
+  }
+  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+VellComboBox* Win32GuiDriver::NewComboBox(VellGroup* g, int32_t s) {
+  return WithDefaultFont(new Win32ComboBox(g, s));
+}

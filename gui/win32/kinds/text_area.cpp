@@ -1,0 +1,425 @@
+// Text areas: a rich edit control whose programmatic edits are locked (no redraw, no
+// notifications, the user's selection and focus kept), streamed text, and filtered keys.
+#include "gui/win32/kinds/text_area.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "event/event.h"
+#include "gui/win32/native/font.h"
+#include "gui/win32/native/hooks.h"
+#include "runtime/text.h"
+
+namespace {
+
+constexpr LPARAM NotifyMask = ENM_CHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS | ENM_SELCHANGE;
+
+static_assert(NotifyMask == 0xB0001);
+static_assert(sizeof(CHARFORMATA) == 60);
+static_assert(sizeof(PARAFORMAT) == 156);
+
+bool WideVariantWanted() {
+  OSVERSIONINFOA v{};
+  v.dwOSVersionInfoSize = sizeof v;
+  if (!GetVersionExA(&v)) return false;
+  return v.dwPlatformId == VER_PLATFORM_WIN32_NT || (v.dwPlatformId == 1 && v.dwMajorVersion > 4);
+}
+
+// The stream cursors hand the text over in blocks; each stops at the terminating zero.
+struct WideCursor {
+  const char16_t* p;
+};
+struct NarrowCursor {
+  const char* p;
+};
+
+DWORD CALLBACK WideIn(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* done) {
+  auto* c = reinterpret_cast<WideCursor*>(cookie);
+  LONG n = 0, room = cb / 2;
+  while (n < room && c->p[n]) ++n;
+  std::memcpy(buf, c->p, static_cast<size_t>(n) * 2);
+  c->p += n;
+  *done = n * 2;
+  return 0;
+}
+
+DWORD CALLBACK NarrowIn(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* done) {
+  auto* c = reinterpret_cast<NarrowCursor*>(cookie);
+  LONG n = 0;
+  while (n < cb && c->p[n]) ++n;
+  std::memcpy(buf, c->p, static_cast<size_t>(n));
+  c->p += n;
+  *done = n;
+  return 0;
+}
+
+DWORD CALLBACK FileOut(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* done) {
+  *done = static_cast<LONG>(std::fwrite(buf, 1, static_cast<size_t>(cb), reinterpret_cast<FILE*>(cookie)));
+  return *done == cb ? 0 : 1;
+}
+
+COLORREF Rgb(int32_t r, int32_t g, int32_t b) { return static_cast<COLORREF>(r + g * 256 + b * 65536); }
+
+// Makes the last character of a zero-terminated clipboard text a carriage return when it is a
+// line feed, in a copy of the block that then replaces the clipboard's contents.
+template <class Char>
+HGLOBAL FixedCopy(HGLOBAL h) {
+  SIZE_T size = GlobalSize(h);
+  const void* src = GlobalLock(h);
+  if (!src) return nullptr;
+  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
+  void* dst = copy ? GlobalLock(copy) : nullptr;
+  if (dst) {
+    std::memcpy(dst, src, size);
+    auto* text = static_cast<Char*>(dst);
+    SIZE_T n = size / sizeof(Char), end = 0;
+    while (end < n && text[end]) ++end;
+    if (end < n && end > 0 && text[end - 1] == 10) text[end - 1] = 13;
+    GlobalUnlock(copy);
+  } else if (copy) {
+    GlobalFree(copy);
+    copy = nullptr;
+  }
+  GlobalUnlock(h);
+  return copy;
+}
+
+}  // namespace
+
+std::string PrintJobPath() {
+  const char* const name = "\\printjob.txt";
+  char dir[MAX_PATH] = {};
+  DWORD n = GetEnvironmentVariableA("TMP", dir, sizeof dir);
+  // An unset or overlong TMP gives way to the system's temporary folder, then the current one.
+  if (n == 0 || n >= sizeof dir || n + std::strlen(name) >= sizeof dir) {
+    n = GetTempPathA(sizeof dir, dir);
+    if (n == 0 || n >= sizeof dir || n + std::strlen(name) >= sizeof dir) {
+      std::strcpy(dir, ".");
+      n = 1;
+    }
+    while (n > 0 && (dir[n - 1] == '\\' || dir[n - 1] == '/')) dir[--n] = 0;
+  }
+  char path[MAX_PATH] = {};
+  std::snprintf(path, sizeof path, "%s%s", dir, name);
+  return path;
+}
+
+Win32TextArea::Win32TextArea(VellGroup* g, int32_t s) : Win32Simple<VellTextArea>(g, s) {
+  LoadLibraryA("RICHED20.DLL");
+  wide = WideVariantWanted() ? 1 : 0;
+  DWORD ws = (s & 1) ? 0x4620010C : 0x4630018C;
+  if (s & 2) ws |= ES_READONLY;
+  HWND h = CreateNativeWindow(WS_EX_CLIENTEDGE, wide ? "RichEdit20W" : "RichEdit20A", "", ws, g);
+  SendMessageA(h, EM_LIMITTEXT, 0x400000, 0);
+  SendMessageA(h, EM_SETEVENTMASK, 0, NotifyMask);
+  SendMessageA(h, EM_SETUNDOLIMIT, 0, 0);
+  CHARFORMATA cf{};
+  cf.cbSize = sizeof cf;
+  cf.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT;
+  cf.dwEffects = 0;
+  SendMessageA(h, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+  AttachHwnd(self, h, this, this);
+}
+
+int32_t Win32TextArea::AreaLen(int32_t units) {
+  if (units == 2) return static_cast<int32_t>(SendMessageA(self.hwnd, EM_GETLINECOUNT, 0, 0));
+  GETTEXTLENGTHEX gl{GTL_DEFAULT, 0};
+  return static_cast<int32_t>(SendMessageA(self.hwnd, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0));
+}
+
+int32_t Win32TextArea::CharAt(int32_t line) {
+  if (line < 0) return 0;
+  if (line < AreaLen(2)) return static_cast<int32_t>(SendMessageA(self.hwnd, EM_LINEINDEX, line, 0));
+  return AreaLen(1);
+}
+
+int32_t Win32TextArea::LineAt(int32_t pos) {
+  if (pos < 0) return 0;
+  if (pos <= AreaLen(1)) return static_cast<int32_t>(SendMessageA(self.hwnd, EM_EXLINEFROMCHAR, 0, pos));
+  return AreaLen(2);
+}
+
+int32_t Win32TextArea::GetCursorPos(int32_t units) {
+  CHARRANGE cr{};
+  SendMessageA(self.hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  return units == 2 ? LineAt(cr.cpMin) : cr.cpMin;
+}
+
+int32_t Win32TextArea::GetSelectionLength(int32_t units) {
+  CHARRANGE cr{};
+  SendMessageA(self.hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  int32_t last = std::min<int32_t>(cr.cpMax, AreaLen(1));
+  if (units == 2) return LineAt(last - 1) - LineAt(cr.cpMin) + 1;
+  return last - cr.cpMin;
+}
+
+int32_t Win32TextArea::Normalise(int32_t& pos, int32_t length, int32_t units) {
+  int32_t total = AreaLen(units);
+  pos = std::clamp(pos, 0, total);
+  if (length < 0 || int64_t(pos) + length > total) length = total - pos;
+  if (units == 2) {
+    int32_t line = pos;
+    pos = CharAt(line);
+    if (length != 0) length = std::max(0, CharAt(line + length) - pos);
+  }
+  return length;
+}
+
+void Win32TextArea::LockText() {
+  if (lockdepth++ != 0) return;
+  SendMessageA(self.hwnd, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(self.hwnd, EM_SETEVENTMASK, 0, 0);
+  SendMessageA(self.hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&saved));
+  SendMessageA(self.hwnd, EM_HIDESELECTION, TRUE, 0);
+  hadfocus = GetFocus() == self.hwnd ? 1 : 0;
+  if (hadfocus) SetFocus(nullptr);
+}
+
+void Win32TextArea::UnlockText() {
+  if (lockdepth <= 0 || --lockdepth != 0) return;
+  SendMessageA(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&saved));
+  if (hadfocus) SetFocus(self.hwnd);
+  hadfocus = 0;
+  SendMessageA(self.hwnd, EM_HIDESELECTION, FALSE, 0);
+  SendMessageA(self.hwnd, EM_SETEVENTMASK, 0, NotifyMask);
+  SendMessageA(self.hwnd, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(self.hwnd, nullptr, FALSE);
+}
+
+void Win32TextArea::SelectForEdit(int32_t pos, int32_t length) {
+  LockText();
+  CHARRANGE cr{pos, pos + length};
+  SendMessageA(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+}
+
+void Win32TextArea::StreamIn(const std::u16string& text) {
+  EDITSTREAM es{};
+  if (wide) {
+    std::u16string copy = text;  // zero-terminated by the string itself
+    WideCursor c{copy.c_str()};
+    es.dwCookie = reinterpret_cast<DWORD_PTR>(&c);
+    es.pfnCallback = WideIn;
+    SendMessageA(self.hwnd, EM_STREAMIN, SF_TEXT | SF_UNICODE | SFF_SELECTION, reinterpret_cast<LPARAM>(&es));
+  } else {
+    std::string copy = Narrow(text);
+    NarrowCursor c{copy.c_str()};
+    es.dwCookie = reinterpret_cast<DWORD_PTR>(&c);
+    es.pfnCallback = NarrowIn;
+    SendMessageA(self.hwnd, EM_STREAMIN, SF_TEXT | SFF_SELECTION, reinterpret_cast<LPARAM>(&es));
+  }
+}
+
+void Win32TextArea::AddText(const std::u16string& text) {
+  SelectForEdit(AreaLen(1), 0);
+  StreamIn(text);
+  UnlockText();
+  if (lockdepth != 0) return;  // an outer lock puts the user's selection back anyway
+  // The caret follows the appended text, without telling the program it moved.
+  SendMessageA(self.hwnd, EM_SETEVENTMASK, 0, 0);
+  int32_t end = AreaLen(1);
+  CHARRANGE cr{end, end};
+  SendMessageA(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  SendMessageA(self.hwnd, EM_SETEVENTMASK, 0, NotifyMask);
+}
+
+void Win32TextArea::ReplaceText(int32_t pos, int32_t length, const std::u16string& text, int32_t units) {
+  length = Normalise(pos, length, units);
+  SelectForEdit(pos, length);
+  StreamIn(text);
+  UnlockText();
+}
+
+std::u16string Win32TextArea::AreaText(int32_t pos, int32_t length, int32_t units) {
+  length = Normalise(pos, length, units);
+  if (length == 0) return u"";
+  std::u16string out;
+  if (wide) {
+    std::vector<wchar_t> buf(static_cast<size_t>(length) + 1);
+    TEXTRANGEW tr{{pos, pos + length}, buf.data()};
+    SendMessageW(self.hwnd, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&tr));
+    out.assign(buf.begin(), buf.begin() + length);
+  } else {
+    std::vector<char> buf(static_cast<size_t>(length) + 1);
+    TEXTRANGEA tr{{pos, pos + length}, buf.data()};
+    SendMessageA(self.hwnd, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&tr));
+    out = Widen(std::string_view(buf.data(), static_cast<size_t>(length)));
+  }
+  std::replace(out.begin(), out.end(), u'\r', u'\n');
+  return out;
+}
+
+void Win32TextArea::SetStyle(int32_t r, int32_t g, int32_t b, int32_t flags, int32_t pos, int32_t length,
+                             int32_t units) {
+  length = Normalise(pos, length, units);
+  if (length == 0) return;
+  CHARFORMATA cf{};
+  cf.cbSize = sizeof cf;
+  cf.dwMask = CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT;
+  cf.crTextColor = Rgb(r, g, b);
+  cf.dwEffects = ((flags & 1) ? CFE_BOLD : 0) | ((flags & 2) ? CFE_ITALIC : 0) |
+                 ((flags & 4) ? CFE_UNDERLINE : 0) | ((flags & 8) ? CFE_STRIKEOUT : 0);
+  SelectForEdit(pos, length);
+  SendMessageA(self.hwnd, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+  UnlockText();
+}
+
+void Win32TextArea::SetSelection(int32_t pos, int32_t length, int32_t units) {
+  length = Normalise(pos, length, units);
+  CHARRANGE cr{pos, pos + length};
+  SendMessageA(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+}
+
+void Win32TextArea::SetTabs(int32_t width) {
+  HDC dc = GetDC(nullptr);
+  int dpi = GetDeviceCaps(dc, LOGPIXELSX);
+  ReleaseDC(nullptr, dc);
+  int32_t step = (11520 / (dpi > 0 ? dpi : 96)) * width;
+  PARAFORMAT pf{};
+  pf.cbSize = sizeof pf;
+  pf.dwMask = PFM_TABSTOPS;
+  pf.cTabCount = 32;
+  for (int i = 0; i < 32; ++i) pf.rgxTabs[i] = i * step;
+  LockText();
+  SendMessageA(self.hwnd, EM_SETSEL, 0, -1);
+  SendMessageA(self.hwnd, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
+  UnlockText();
+}
+
+void Win32TextArea::SetFont(VellFont* f) {
+  VellGadget::SetFont(f);
+  if (!f) return;
+  CHARFORMATA cf{};
+  cf.cbSize = sizeof cf;
+  cf.dwMask = CFM_SIZE | CFM_FACE;
+  cf.yHeight = f->size * 20;  // twips: the control measures character heights in 1/20 points
+  std::string face = NarrowCut(f->name, LF_FACESIZE - 1);
+  std::memcpy(cf.szFaceName, face.c_str(), face.size() + 1);
+  LockText();
+  SendMessageA(self.hwnd, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+  SendMessageA(self.hwnd, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+  UnlockText();
+}
+
+void Win32TextArea::SetTextColor(int32_t r, int32_t g, int32_t b) {
+  CHARFORMATA cf{};
+  cf.cbSize = sizeof cf;
+  cf.dwMask = CFM_COLOR;
+  cf.crTextColor = Rgb(r, g, b);
+  LockText();
+  SendMessageA(self.hwnd, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+  SendMessageA(self.hwnd, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+  UnlockText();
+}
+
+void Win32TextArea::SetColor(int32_t r, int32_t g, int32_t b) {
+  SendMessageA(self.hwnd, EM_SETBKGNDCOLOR, 0, Rgb(r, g, b));
+}
+
+void Win32TextArea::ClipboardFixUp() {
+  if (!OpenClipboard(self.hwnd)) return;
+  if (IsClipboardFormatAvailable(CF_UNICODETEXT)) {
+    HGLOBAL h = GetClipboardData(CF_UNICODETEXT);
+    HGLOBAL copy = h ? FixedCopy<wchar_t>(h) : nullptr;
+    if (copy) {
+      EmptyClipboard();
+      if (!SetClipboardData(CF_UNICODETEXT, copy)) GlobalFree(copy);
+    }
+  } else if (IsClipboardFormatAvailable(CF_OEMTEXT)) {
+    HGLOBAL h = GetClipboardData(CF_OEMTEXT);
+    HGLOBAL copy = h ? FixedCopy<char>(h) : nullptr;
+    if (copy) {
+      EmptyClipboard();
+      if (!SetClipboardData(CF_OEMTEXT, copy)) GlobalFree(copy);
+    }
+  }
+  CloseClipboard();
+}
+
+bool Win32TextArea::WritePlainText(const std::string& path) {
+  FILE* f = std::fopen(path.c_str(), "w");
+  if (!f) return false;
+  EDITSTREAM es{};
+  es.dwCookie = reinterpret_cast<DWORD_PTR>(f);
+  es.pfnCallback = FileOut;
+  SendMessageA(self.hwnd, EM_STREAMOUT, SF_TEXT, reinterpret_cast<LPARAM>(&es));
+  std::fclose(f);
+  return true;
+}
+
+void Win32TextArea::Print() {
+  std::string path = PrintJobPath();
+  if (!WritePlainText(path)) return;
+  SHELLEXECUTEINFOA sei{};
+  sei.cbSize = sizeof sei;
+  sei.lpVerb = "print";
+  sei.lpFile = path.c_str();
+  sei.nShow = 3;
+  ShellExecuteExA(&sei);
+}
+
+int32_t Win32TextArea::Activate(int32_t command) {
+  switch (command) {
+    case 1:
+      SendMessageA(self.hwnd, WM_CUT, 0, 0);
+      return 0;
+    case 2:
+      SendMessageA(self.hwnd, WM_COPY, 0, 0);
+      SetFocus(self.hwnd);
+      return 0;
+    case 3:
+      ClipboardFixUp();
+      SendMessageA(self.hwnd, WM_PASTE, 0, 0);
+      SetFocus(self.hwnd);
+      return 0;
+    case 12:
+      Print();
+      return 0;
+  }
+  return ActivateNative(self.hwnd, command);
+}
+
+LRESULT Win32TextArea::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) {
+  switch (msg) {
+    case WM_KILLFOCUS:  // reported unless a locked edit took the focus away for a moment
+      if (lockdepth == 0) Emit(GadgetLostFocus, 0, 0, 0, 0);
+      break;
+    case WM_COMMAND:  // the user changed the text
+      if (HIWORD(wp) == EN_CHANGE) Emit(GadgetAction, 0, 0, 0, 0);
+      return 0;
+    case WM_NOTIFY: {  // selection changes and the control's key and mouse filter
+      auto* hdr = reinterpret_cast<NMHDR*>(lp);
+      if (hdr->code == EN_SELCHANGE) {
+        Emit(GadgetSelect, 0, 0, 0, 0);
+        return 0;
+      }
+      if (hdr->code != EN_MSGFILTER) return 0;
+      auto* mf = reinterpret_cast<MSGFILTER*>(lp);
+      switch (mf->msg) {
+        case WM_KEYDOWN:
+          return PassesKeyFilter(this, KeyDown, static_cast<int32_t>(mf->wParam), CurrentModifiers()) ? 0 : 1;
+        case WM_CHAR:
+          return PassesKeyFilter(this, KeyChar, static_cast<int32_t>(mf->wParam), CurrentModifiers()) ? 0 : 1;
+        case WM_RBUTTONDOWN:
+          // Without a selection the caret moves to the click, so the menu acts where it opens.
+          if (GetSelectionLength(1) == 0) {
+            mf->msg = WM_LBUTTONDOWN;
+            POINTL at{static_cast<short>(LOWORD(mf->lParam)), static_cast<short>(HIWORD(mf->lParam))};
+            LRESULT pos = SendMessageA(self.hwnd, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&at));
+            CHARRANGE cr{static_cast<LONG>(pos), static_cast<LONG>(pos)};
+            SendMessageA(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+          }
+          return 0;
+        case WM_RBUTTONUP:
+          Emit(GadgetMenu, 0, 0, static_cast<short>(LOWORD(mf->lParam)),
+               static_cast<short>(HIWORD(mf->lParam)));
+          return 0;
+      }
+      return 0;
+    }
+  }
+  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+}

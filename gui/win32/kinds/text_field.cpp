@@ -1,0 +1,82 @@
+// Text fields: the program's texts go in silently with the selection kept; the user's edits,
+// lost focus and filtered keys become events.
+#include "gui/win32/kinds/text_field.h"
+
+#include <vector>
+
+#include "event/event.h"
+#include "gui/win32/native/factory.h"
+#include "gui/win32/native/hooks.h"
+#include "runtime/text.h"
+
+int32_t TextFieldSettingText = 0;
+
+DWORD TextFieldWindowStyle(int32_t style) {
+  DWORD s = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | ES_AUTOHSCROLL;
+  if (style & 1) s |= ES_PASSWORD;
+  return s;
+}
+
+Win32TextField::Win32TextField(VellGroup* g, int32_t s) : Win32Simple<VellTextField>(g, s) {
+  HWND h = CreateNativeWindow(WS_EX_CLIENTEDGE, "EDIT", "", TextFieldWindowStyle(s), g);
+  AttachHwnd(self, h, this, this);
+}
+
+void Win32TextField::SetText(const std::u16string& t) {
+  // Restored rather than cleared: a field set while another one is being set stays silent too.
+  const int32_t outer = TextFieldSettingText;
+  TextFieldSettingText = 1;
+  DWORD start = 0, end = 0;
+  SendMessageA(self.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SetNativeText(self.hwnd, t);
+  SendMessageA(self.hwnd, EM_SETSEL, start, end);
+  VellGadget::SetText(t);
+  TextFieldSettingText = outer;
+}
+
+std::u16string Win32TextField::CurrentText() {
+  auto n = static_cast<size_t>(SendMessageA(self.hwnd, WM_GETTEXTLENGTH, 0, 0));
+  std::vector<char> buf(n + 1);
+  auto got = static_cast<size_t>(
+      SendMessageA(self.hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data())));
+  return Widen(std::string_view(buf.data(), got < n ? got : n));
+}
+
+void Win32TextField::GetSelection(int32_t& start, int32_t& end) {
+  DWORD s = 0, e = 0;
+  SendMessageA(self.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+  start = static_cast<int32_t>(s);
+  end = static_cast<int32_t>(e);
+}
+
+void Win32TextField::Select(int32_t start, int32_t end) { SendMessageA(self.hwnd, EM_SETSEL, start, end); }
+
+int32_t Win32TextField::Activate(int32_t command) {
+  if (command == 0) SendMessageA(self.hwnd, EM_SETSEL, 0, -1);
+  return ActivateNative(self.hwnd, command);
+}
+
+LRESULT Win32TextField::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) {
+  switch (msg) {
+    case WM_KEYDOWN:  // the gadget's filter may swallow the key before the control sees it
+      if (!PassesKeyFilter(this, KeyDown, static_cast<int32_t>(wp), CurrentModifiers())) return 1;
+      break;
+    case WM_CHAR:  // the same for the typed character
+      if (!PassesKeyFilter(this, KeyChar, static_cast<int32_t>(wp), CurrentModifiers())) return 1;
+      break;
+    case WM_COMMAND:  // the parent passed on the control's notification
+      if (TextFieldSettingText) break;
+      if (HIWORD(wp) == EN_UPDATE) Emit(GadgetAction, 0, 0, 0, 0);
+      // A field left behind shows no stale selection.
+      if (HIWORD(wp) == EN_KILLFOCUS) SendMessageA(self.hwnd, EM_SETSEL, 0, 0);
+      break;
+    case WM_KILLFOCUS:  // the user moved on: the program may now check the text
+      Emit(GadgetLostFocus, 0, 0, 0, 0);
+      break;
+  }
+  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+}
+
+VellTextField* Win32GuiDriver::NewTextField(VellGroup* g, int32_t s) {
+  return WithDefaultFont(new Win32TextField(g, s));
+}

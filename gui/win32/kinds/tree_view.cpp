@@ -1,0 +1,308 @@
+// Tree views and their nodes: insertion, selection, expansion, freeing and the control's
+// notifications, and the gadget operations of tree views and nodes.
+#include "gui/win32/kinds/tree_view.h"
+
+#include <algorithm>
+#include <climits>
+#include <unordered_map>
+
+#include "event/event.h"
+#include "gui/win32/managed/gadget.h"
+#include "gui/win32/native/factory.h"
+#include "gui/win32/native/icon_strip.h"
+#include "runtime/text.h"
+
+namespace {
+
+// Live nodes by id. Ids are not reused while the counter has fresh ones, so an event that names
+// a node already freed finds nothing instead of a newer node.
+std::unordered_map<int32_t, Win32TreeViewNode*>& liveNodes =
+    *new std::unordered_map<int32_t, Win32TreeViewNode*>();
+int32_t lastId = 0;
+
+int32_t NewNodeId(Win32TreeViewNode* node) {
+  do {
+    lastId = lastId == INT32_MAX ? 1 : lastId + 1;
+  } while (liveNodes.count(lastId));
+  liveNodes[lastId] = node;
+  return lastId;
+}
+
+// Items below a deleted item go with it; nodes still standing for them must not touch them.
+void ForgetItems(VellTreeViewNode* node) {
+  for (VellTreeViewNode* k : node->kids) {
+    static_cast<Win32TreeViewNode*>(k)->item = nullptr;
+    ForgetItems(k);
+  }
+}
+
+// The tree control is going: every node left loses its view and item.
+void Orphan(VellTreeViewNode* node) {
+  node->tree = nullptr;
+  static_cast<Win32TreeViewNode*>(node)->item = nullptr;
+  for (VellTreeViewNode* k : node->kids) Orphan(k);
+}
+
+constexpr DWORD TreeStyle =
+    WS_CHILD | WS_CLIPSIBLINGS | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+
+}  // namespace
+
+Win32TreeViewNode* TreeNodeFromId(int32_t id) {
+  auto it = liveNodes.find(id);
+  return it == liveNodes.end() ? nullptr : it->second;
+}
+
+Win32TreeViewNode::Win32TreeViewNode(Win32TreeView* view, HTREEITEM i, VellTreeViewNode* p, size_t position)
+    : item(i), id(NewNodeId(this)) {
+  tree = view;
+  parent = p;
+  if (p)
+    p->kids.insert(p->kids.begin() + static_cast<std::ptrdiff_t>(std::min(position, p->kids.size())), this);
+}
+
+Win32TreeViewNode::~Win32TreeViewNode() {
+  if (tree) tree->RemoveNode(this);
+  if (parent) {
+    auto& siblings = parent->kids;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+  }
+  for (VellTreeViewNode* k : kids) k->parent = nullptr;
+  liveNodes.erase(id);
+}
+
+Win32TreeView::Win32TreeView(VellGroup* g, int32_t s) : Win32Simple<VellTreeView>(g, s) {
+  HWND h = CreateNativeWindow(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "", TreeStyle, g);
+  AttachHwnd(self, h, this, this);
+  root = new Win32TreeViewNode(this, TVI_ROOT, nullptr, 0);
+}
+
+Win32TreeView::~Win32TreeView() {
+  Orphan(root);
+  for (VellTreeViewNode* k : root->kids) k->parent = nullptr;
+  root->kids.clear();
+  root->Release();
+}
+
+void Win32TreeView::SetTextColor(int32_t r, int32_t g, int32_t b) {
+  SendMessageA(self.hwnd, TVM_SETTEXTCOLOR, 0, RGB(r, g, b));
+}
+
+void Win32TreeView::SetColor(int32_t r, int32_t g, int32_t b) {
+  SendMessageA(self.hwnd, TVM_SETBKCOLOR, 0, RGB(r, g, b));
+}
+
+void Win32TreeView::SetIconStrip(VellIconStrip* strip) {
+  // The control lets go of the old list before the old strip (and its list) may be destroyed.
+  SendMessageA(self.hwnd, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(ImageListOf(strip)));
+  VellTreeView::SetIconStrip(strip);
+}
+
+VellTreeViewNode* Win32TreeView::InsertNode(VellTreeViewNode* parent, int32_t index,
+                                            const std::u16string& text, int32_t icon) {
+  auto* p = static_cast<Win32TreeViewNode*>(parent);
+  if (!p || p->tree != this || !p->item) return nullptr;
+  // The children list keeps the control's order, so the item to insert after is at hand without
+  // walking the control's siblings.
+  size_t count = p->kids.size();
+  HTREEITEM after = TVI_LAST;
+  size_t position = count;
+  if (index == 0) {
+    after = TVI_FIRST;
+    position = 0;
+  } else if (index > 0 && static_cast<size_t>(index) < count) {
+    after = static_cast<Win32TreeViewNode*>(p->kids[static_cast<size_t>(index) - 1])->item;
+    position = static_cast<size_t>(index);
+  }
+  std::string narrow = Narrow(text);
+  TVINSERTSTRUCTA ins{};
+  ins.hParent = p->item;
+  ins.hInsertAfter = after;
+  ins.item.mask = TVIF_TEXT;
+  ins.item.pszText = narrow.data();
+  auto item = reinterpret_cast<HTREEITEM>(
+      SendMessageA(self.hwnd, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&ins)));
+  if (!item) return nullptr;
+  auto* node = new Win32TreeViewNode(this, item, p, position);
+  TVITEMA tv{};
+  tv.mask = TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+  tv.hItem = item;
+  tv.lParam = node->id;
+  tv.iImage = tv.iSelectedImage = icon & 0x7FFF;
+  SendMessageA(self.hwnd, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+  return node;
+}
+
+void Win32TreeView::ModifyNode(VellTreeViewNode* node, const std::u16string& text, int32_t icon) {
+  auto* n = static_cast<Win32TreeViewNode*>(node);
+  if (!n || n->tree != this || !n->item || n == root) return;
+  std::string narrow = Narrow(text);
+  TVITEMA tv{};
+  tv.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+  tv.hItem = n->item;
+  tv.pszText = narrow.data();
+  tv.iImage = tv.iSelectedImage = icon & 0x7FFF;
+  SendMessageA(self.hwnd, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+}
+
+void Win32TreeView::ActivateNode(VellTreeViewNode* node, int32_t command) {
+  auto* n = static_cast<Win32TreeViewNode*>(node);
+  if (!n || n->tree != this || !n->item || n == root) return;
+  auto item = reinterpret_cast<LPARAM>(n->item);
+  switch (command) {
+    case ActivateCommand::Select:
+      SendMessageA(self.hwnd, TVM_SELECTITEM, TVGN_CARET, item);
+      break;
+    case ActivateCommand::Expand:
+      SendMessageA(self.hwnd, TVM_EXPAND, TVE_EXPAND, item);
+      break;
+    case ActivateCommand::Collapse:
+      SendMessageA(self.hwnd, TVM_EXPAND, TVE_COLLAPSE, item);
+      break;
+  }
+}
+
+void Win32TreeView::RemoveNode(VellTreeViewNode* node) {
+  auto* n = static_cast<Win32TreeViewNode*>(node);
+  if (!n || n->tree != this || n == root) return;
+  // Deleting the selected item would make the control select a neighbour and report it as the
+  // user's choice; with no selection nothing is reported.
+  SendMessageA(self.hwnd, TVM_SELECTITEM, TVGN_CARET, 0);
+  selected = nullptr;
+  // No item must never reach the control: deleting "no item" deletes every item.
+  if (n->item) {
+    ForgetItems(n);
+    SendMessageA(self.hwnd, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(n->item));
+    n->item = nullptr;
+  }
+  n->tree = nullptr;
+}
+
+Win32TreeViewNode* Win32TreeView::NodeOf(HTREEITEM item, LPARAM param) {
+  if (item == TVI_ROOT) return root;
+  if (!item) return nullptr;
+  Win32TreeViewNode* n = TreeNodeFromId(static_cast<int32_t>(param));
+  return n && n->tree == this && n->item == item ? n : nullptr;
+}
+
+LRESULT Win32TreeView::Notify(const NMHDR* header) {
+  // The parent window is narrow, but the control may still speak wide to a wide parent.
+  switch (header->code) {
+    case TVN_SELCHANGEDA:
+    case TVN_SELCHANGEDW: {  // the user (or the program) moved the selection
+      auto* nm = reinterpret_cast<const NMTREEVIEWA*>(header);
+      selected = NodeOf(nm->itemNew.hItem, nm->itemNew.lParam);
+      if (selected) Emit(GadgetSelect, selected->id, 0, 0, 0);
+      return 0;
+    }
+    case TVN_ITEMEXPANDEDA:
+    case TVN_ITEMEXPANDEDW: {  // the user opened or closed a node
+      auto* nm = reinterpret_cast<const NMTREEVIEWA*>(header);
+      Win32TreeViewNode* n = NodeOf(nm->itemNew.hItem, nm->itemNew.lParam);
+      Emit(nm->itemNew.state & TVIS_EXPANDED ? GadgetOpen : GadgetClose, n ? n->id : 0, 0, 0, 0);
+      return 0;
+    }
+    case NM_DBLCLK:
+    case NM_RETURN:  // the selected node was chosen
+      Emit(GadgetAction, selected ? selected->id : 0, 0, 0, 0);
+      return 1;
+    case NM_RCLICK: {  // a context menu for the node under the pointer
+      POINT screen{};
+      GetCursorPos(&screen);
+      TVHITTESTINFO hit{};
+      hit.pt = screen;
+      ScreenToClient(self.hwnd, &hit.pt);
+      auto item = reinterpret_cast<HTREEITEM>(
+          SendMessageA(self.hwnd, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+      // The whole row belongs to its node: its indent, its button and the space right of the label
+      // as much as the icon and the label.
+      constexpr UINT OnRow = TVHT_ONITEM | TVHT_ONITEMINDENT | TVHT_ONITEMBUTTON | TVHT_ONITEMRIGHT;
+      if (item && (hit.flags & OnRow)) {
+        TVITEMA tv{};
+        tv.mask = TVIF_PARAM;
+        tv.hItem = item;
+        SendMessageA(self.hwnd, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+        if (Win32TreeViewNode* n = NodeOf(item, tv.lParam)) Emit(GadgetMenu, n->id, 0, screen.x, screen.y);
+      }
+      return 1;
+    }
+  }
+  return 0;
+}
+
+LRESULT Win32TreeView::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) {
+  switch (msg) {
+    case WM_NOTIFY:  // the parent passed on the control's own notification
+      if (reinterpret_cast<const NMHDR*>(lp)->hwndFrom == self.hwnd)
+        return Notify(reinterpret_cast<const NMHDR*>(lp));
+      break;
+  }
+  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+}
+
+VellTreeView* Win32GuiDriver::NewTreeView(VellGroup* g, int32_t s) {
+  return WithDefaultFont(new Win32TreeView(g, s));
+}
+
+// --- the gadget operations of tree views and nodes ---
+
+namespace {
+
+// The tree view and the node that an operation on gadget `handle` works below: the root for a
+// tree view, the node itself for a node.
+bool TreeAndNode(VellResource* handle, VellTreeView*& tree, VellTreeViewNode*& node) {
+  if (auto* t = dynamic_cast<VellTreeView*>(handle)) {
+    tree = t;
+    node = t->RootNode();
+  } else if (auto* n = dynamic_cast<VellTreeViewNode*>(handle)) {
+    tree = n->tree;
+    node = n;
+  } else {
+    return false;
+  }
+  return tree && node;
+}
+
+}  // namespace
+
+Ref<TGadget> TWin32Gadget::RootNode() {
+  if (dynamic_cast<VellTreeView*>(handle)) return Ref<TGadget>(this);
+  if (auto* n = dynamic_cast<VellTreeViewNode*>(handle)) return TWin32GUIDriver::GadgetFromHandle(n->tree);
+  return nullptr;
+}
+
+Ref<TGadget> TWin32Gadget::InsertNode(int32_t index, const std::u16string& text, int32_t icon) {
+  VellTreeView* tree = nullptr;
+  VellTreeViewNode* below = nullptr;
+  if (!TreeAndNode(handle, tree, below)) return nullptr;
+  VellTreeViewNode* node = tree->InsertNode(below, index, text, icon);
+  if (!node) return nullptr;
+  Ref<TWin32Gadget> g = TWin32Gadget::Create(GadgetClass::Node, node, Ref<TGadget>(this));
+  // The node gadgets keep the control's order among this gadget's kids too.
+  if (index >= 0 && static_cast<size_t>(index) + 1 < below->kids.size())
+    g->_setparent(Ref<TGadget>(this), index);
+  g->name = text;
+  return g;
+}
+
+void TWin32Gadget::ModifyNode(const std::u16string& text, int32_t icon) {
+  auto* n = dynamic_cast<VellTreeViewNode*>(handle);
+  if (!n || !n->tree) return;
+  n->tree->ModifyNode(n, text, icon);
+  // A node answers the text it shows.
+  name = text;
+}
+
+Ref<TGadget> TWin32Gadget::SelectedNode() {
+  VellTreeView* tree = nullptr;
+  VellTreeViewNode* below = nullptr;
+  if (!TreeAndNode(handle, tree, below)) return nullptr;
+  return TWin32GUIDriver::GadgetFromHandle(tree->SelectedNode());
+}
+
+int32_t TWin32Gadget::CountKids() {
+  VellTreeView* tree = nullptr;
+  VellTreeViewNode* below = nullptr;
+  if (!TreeAndNode(handle, tree, below)) return 0;
+  return static_cast<int32_t>(below->kids.size());
+}

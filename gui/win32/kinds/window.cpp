@@ -1,0 +1,257 @@
+// Windows: creation from the style bits, client-area geometry, and the window's own messages.
+#include "gui/win32/kinds/window.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "event/event.h"
+#include "gui/win32/kinds/menu.h"
+#include "runtime/text.h"
+
+namespace {
+
+DWORD WindowStyleBits(int32_t style) {
+  DWORD s;
+  if (!(style & 1)) {
+    s = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+  } else if (!(style & 2)) {
+    s = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU;
+  } else {
+    s = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+  }
+  if (style & 2) s |= WS_THICKFRAME;
+  if (style & 0x100) s = (s & ~WS_POPUP) | WS_CHILD;
+  return s;
+}
+
+// Stops the walk at the first descendant that is a tab stop.
+BOOL CALLBACK FirstTabStop(HWND h, LPARAM lp) {
+  WINDOWINFO wi{};
+  wi.cbSize = sizeof wi;
+  if (GetWindowInfo(h, &wi) && (wi.dwStyle & WS_TABSTOP)) {
+    *reinterpret_cast<HWND*>(lp) = h;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+Win32Window::Win32Window(VellGroup* g, int32_t s) : VellWindow(g, s) {
+  rootmenu = NewMenu(u"", 0, nullptr);
+  DWORD ex = (s & 0x10) ? (WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW) : WS_EX_CONTROLPARENT;
+  DWORD ws = WindowStyleBits(s);
+  // The bar holds a placeholder until the menu tree is built into it.
+  if ((s & 4) && !(ws & WS_CHILD)) {
+    menubar = CreateMenu();
+    AppendMenuA(menubar, MF_STRING, 0, "");
+  }
+  HWND h = CreateNativeWindow(ex, RegisterWindowClass(), "", ws, g, menubar);
+  AttachHwnd(outer, h, this, this);
+  if (s & 8) {
+    statusbar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, h, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    HWND c = CreateWindowExA(0, RegisterWindowClass(), "",
+                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0, 0, h,
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
+    AttachHwnd(client, c, this, this);
+  }
+  if (s & 0x80) DragAcceptFiles(h, TRUE);
+  UpdateClientSize();
+}
+
+Win32Window::~Win32Window() {
+  // Items still held by their gadgets outlive the root, without a parent.
+  if (rootmenu) rootmenu->Release();
+}
+
+intptr_t Win32Window::Query(int32_t kind) {
+  if (kind == 1) return reinterpret_cast<intptr_t>(outer.hwnd);
+  if (kind == 2) return reinterpret_cast<intptr_t>(client.hwnd ? client.hwnd : outer.hwnd);
+  return 0;
+}
+
+void Win32Window::SetFont(VellFont* f) {
+  VellGadget::SetFont(f);
+  SetNativeFont(outer.hwnd, f);
+}
+
+void Win32Window::SetText(const std::u16string& t) {
+  VellGadget::SetText(t);
+  SetNativeText(outer.hwnd, t);
+}
+
+int32_t Win32Window::StatusHeight() const {
+  if (!statusbar) return 0;
+  RECT r{};
+  GetWindowRect(statusbar, &r);
+  return r.bottom - r.top;
+}
+
+RECT Win32Window::OuterFromClient(int32_t nx, int32_t ny, int32_t w, int32_t h) const {
+  RECT r{nx, ny, nx + w, ny + h + StatusHeight()};
+  // The extended style matters: a tool window's small caption is thinner than a normal one.
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(outer.hwnd, GWL_STYLE)), menubar != nullptr,
+                     static_cast<DWORD>(GetWindowLongPtrA(outer.hwnd, GWL_EXSTYLE)));
+  return r;
+}
+
+RECT Win32Window::CurrentShape() const {
+  if (!(style & 0x20)) return WindowRectInParent(outer.hwnd);
+  RECT c{};
+  GetClientRect(outer.hwnd, &c);
+  POINT o{0, 0};
+  ClientToScreen(outer.hwnd, &o);
+  if (GetWindowLongPtrA(outer.hwnd, GWL_STYLE) & WS_CHILD)
+    MapWindowPoints(nullptr, GetParent(outer.hwnd), &o, 1);
+  return RECT{o.x, o.y, o.x + c.right, o.y + c.bottom - StatusHeight()};
+}
+
+void Win32Window::SetShape(int32_t nx, int32_t ny, int32_t w, int32_t h) {
+  RECT r = (style & 0x20) ? OuterFromClient(nx, ny, w, h) : RECT{nx, ny, nx + w, ny + h};
+  MoveWindow(outer.hwnd, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+  if (minimized_) {
+    StoreShape(nx, ny, w, h);
+    return;
+  }
+  RECT now = CurrentShape();
+  StoreShape(now.left, now.top, now.right - now.left, now.bottom - now.top);
+}
+
+void Win32Window::UpdateClientSize() {
+  RECT c{};
+  GetClientRect(client.hwnd ? client.hwnd : outer.hwnd, &c);
+  clientwidth = c.right;
+  clientheight = c.bottom;
+}
+
+void Win32Window::SetShow(int32_t flag) { visible = ShowNative(outer.hwnd, flag); }
+
+void Win32Window::SetEnabled(int32_t flag) { enabled = EnableNative(outer.hwnd, flag); }
+
+int32_t Win32Window::Activate(int32_t command) {
+  switch (command) {
+    case 0:
+      FocusFirstChild();
+      return 0;
+    case 4:
+      Minimize();
+      return 0;
+    case 5:
+      Maximize();
+      return 0;
+    case 6:
+      Restore();
+      return 0;
+  }
+  return ActivateNative(outer.hwnd, command);
+}
+
+void Win32Window::FocusFirstChild() {
+  HWND found = nullptr;
+  EnumChildWindows(outer.hwnd, FirstTabStop, reinterpret_cast<LPARAM>(&found));
+  SetFocus(found ? found : outer.hwnd);
+}
+
+void Win32Window::SetMinimumSize(int32_t w, int32_t h) {
+  if (style & 0x20) {
+    RECT r = OuterFromClient(0, 0, w, h);
+    w = r.right - r.left;
+    h = r.bottom - r.top;
+  }
+  minimum_ = POINT{w, h};
+}
+
+void Win32Window::SetStatusText(const std::u16string& t) {
+  if (statusbar)
+    SendMessageA(statusbar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(NarrowCut(t, MaxWindowText).c_str()));
+}
+
+void Win32Window::Minimize() { ShowWindow(outer.hwnd, SW_MINIMIZE); }
+void Win32Window::Maximize() { ShowWindow(outer.hwnd, SW_MAXIMIZE); }
+void Win32Window::Restore() { ShowWindow(outer.hwnd, SW_RESTORE); }
+
+int32_t Win32Window::SizeState() { return (minimized_ ? 1 : 0) | (maximized_ ? 2 : 0); }
+
+void Win32Window::OnSize(HWND hwnd, WPARAM wp) {
+  if (statusbar) SendMessageA(statusbar, WM_SIZE, 0, 0);  // the bar docks itself to the bottom
+  if (hwnd != outer.hwnd) return;
+  if (wp == SIZE_MINIMIZED) {
+    minimized_ = true;
+    maximized_ = false;
+  } else if (wp == SIZE_MAXIMIZED) {
+    maximized_ = true;
+    minimized_ = false;
+  } else if (wp == SIZE_RESTORED) {
+    minimized_ = maximized_ = false;
+  }
+  if (!minimized_) {
+    if (client.hwnd) {
+      RECT c{};
+      GetClientRect(outer.hwnd, &c);
+      MoveWindow(client.hwnd, 0, 0, c.right, c.bottom - StatusHeight(), TRUE);
+    }
+    RECT now = CurrentShape();
+    StoreShape(now.left, now.top, now.right - now.left, now.bottom - now.top);
+  }
+  Emit(WindowSize, 0, 0, width, height);
+}
+
+bool Win32Window::OnActivate(WPARAM wp) {
+  if (LOWORD(wp) == WA_INACTIVE) {
+    // Sent before the focus leaves, so it still names the gadget the user was in.
+    HWND focus = GetFocus();
+    focus_ = focus && IsChild(outer.hwnd, focus) ? focus : nullptr;
+    return false;
+  }
+  Emit(WindowActivate, 0, 0, 0, 0);
+  // A minimised window takes no focus; a remembered gadget may have gone since.
+  if (HIWORD(wp) || !focus_ || !IsWindow(focus_) || !IsChild(outer.hwnd, focus_)) return false;
+  SetFocus(focus_);
+  return true;
+}
+
+LRESULT Win32Window::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) {
+  switch (msg) {
+    case WM_CLOSE:  // the program decides whether a window closes
+      if (hwnd == outer.hwnd) Emit(WindowClose, 0, 0, 0, 0);
+      return 0;
+    case WM_MOVE:  // a maximised window only moves as a side effect of its size
+      if (hwnd == outer.hwnd && !IsZoomed(hwnd)) {
+        RECT now = CurrentShape();
+        x = now.left;
+        y = now.top;
+        Emit(WindowMove, 0, 0, x, y);
+      }
+      return 0;
+    case WM_SIZE:  // the children follow the new client size
+      if (hwnd == client.hwnd) {
+        if (statusbar) SendMessageA(statusbar, WM_SIZE, 0, 0);
+        return 0;
+      }
+      OnSize(hwnd, wp);
+      return 0;
+    case WM_ACTIVATE:  // reported; the focus returns to the gadget that had it when the window was left
+      if (hwnd == outer.hwnd && OnActivate(wp)) return 0;
+      // Nothing to give it back to: the default handling puts the focus on the window itself.
+      CallWindowProcA(previous, hwnd, msg, wp, lp);
+      return 0;
+    case WM_GETMINMAXINFO:  // the program's minimum size limits dragging the frame
+      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = minimum_;
+      return 0;
+    case WM_DROPFILES: {  // one event per dropped file, each carrying its path
+      auto drop = reinterpret_cast<HDROP>(wp);
+      POINT at{};
+      DragQueryPoint(drop, &at);
+      UINT n = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+      for (UINT i = 0; i < n; ++i) {
+        char path[260] = {};
+        DragQueryFileA(drop, i, path, sizeof path);
+        Emit(WindowAccept, 0, 0, at.x, at.y, MakeText(Widen(path)));
+      }
+      DragFinish(drop);
+      return CallWindowProcA(previous, hwnd, msg, wp, lp);
+    }
+  }
+  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+}

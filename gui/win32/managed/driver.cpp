@@ -1,0 +1,243 @@
+// The Win32 gadget driver: gadget creation per class, fonts, colour and font choosers, pointer
+// shapes and icon preparation.
+#include <windows.h>
+// The dialogs' declarations need the base platform header first.
+#include <commdlg.h>
+
+#include <cstring>
+
+#include "event/event.h"
+#include "gui/win32/kinds/menu.h"
+#include "gui/win32/managed/gadget.h"
+#include "gui/win32/native/factory.h"
+#include "gui/win32/native/hwnd.h"
+#include "gui/win32/native/vell.h"
+#include "runtime/text.h"
+
+#ifdef SendMessage
+#undef SendMessage
+#endif
+#ifdef CreateFont
+#undef CreateFont
+#endif
+
+namespace {
+
+// A gadget font that holds one reference to its native font.
+class TNativeGuiFont : public TGuiFont {
+ public:
+  ~TNativeGuiFont() override {
+    if (handle) reinterpret_cast<VellFont*>(handle)->Release();
+  }
+};
+
+constexpr int32_t CursorIds[15] = {0x7F00, 0x7F00, 0x7F01, 0x7F02, 0x7F03, 0x7F04, 0x7F82, 0x7F83,
+                                   0x7F84, 0x7F85, 0x7F86, 0x7F88, 0x7F89, 0x7F8A, 0x7F8B};
+
+// The native creation of a class that has a native kind in this driver; none for the others.
+VellGadget* NewNative(int32_t cls, VellGroup* group, int32_t style) {
+  switch (cls) {
+    case GadgetClass::Window:
+      return NativeGuiDriver->NewWindow(group, style);
+    case GadgetClass::Button:
+      return NativeGuiDriver->NewButton(group, style);
+    case GadgetClass::Label:
+      return NativeGuiDriver->NewLabel(group, style);
+    case GadgetClass::Panel:
+      return NativeGuiDriver->NewPanel(group, style);
+    case GadgetClass::Canvas:
+      return NativeGuiDriver->NewPanel(group, style | 4);
+    case GadgetClass::TextArea:
+      return NativeGuiDriver->NewTextArea(group, style);
+    case GadgetClass::TextField:
+      return NativeGuiDriver->NewTextField(group, style);
+    case GadgetClass::Slider:
+      return NativeGuiDriver->NewSlider(group, style);
+    case GadgetClass::ProgBar:
+      return NativeGuiDriver->NewProgBar(group, style);
+    case GadgetClass::ComboBox:
+      return NativeGuiDriver->NewComboBox(group, style);
+    case GadgetClass::ListBox:
+      return NativeGuiDriver->NewListBox(group, style);
+    case GadgetClass::TreeView:
+      return NativeGuiDriver->NewTreeView(group, style);
+    case GadgetClass::ToolBar:
+      return NativeGuiDriver->NewToolBar(group, style);
+    case GadgetClass::HtmlView:
+      return NativeGuiDriver->NewHtmlView(group, style);
+    case GadgetClass::Tabber:
+      return NativeGuiDriver->NewTabber(group, style);
+  }
+  return nullptr;
+}
+
+// A menu item below the group's menu (a window's bar, an item's submenu, or none: a popup's
+// root); `style` carries the user's tag, reported as the data of the item's actions.
+Ref<TGadget> CreateMenuItem(const std::u16string& text, TWin32Gadget* owner, const Ref<TGadget>& group,
+                            int32_t style) {
+  int32_t tag = NextMenuTag++;
+  VellMenu* item = NewMenu(text, tag, MenuParentOf(owner));
+  Ref<TWin32Gadget> gadget;
+  try {
+    gadget = TWin32Gadget::Create(GadgetClass::Menu, item, group);
+  } catch (...) {
+    DropMenuItem(item);
+    throw;
+  }
+  gadget->name = text;
+  MenuTagMap[IntText(tag)] = IntText(style);
+  MenuGadgetMap[IntText(tag)] = gadget.get();
+  return gadget;
+}
+
+}  // namespace
+
+int32_t PointerCursorId(int32_t shape) { return CursorIds[shape >= 0 && shape < 15 ? shape : 0]; }
+
+TWin32GUIDriver::TWin32GUIDriver() {
+  StartNativeLayer();
+  // The native layer and its desktop exist once per process, so a later driver shares the gadget.
+  if (!DesktopGadget) DesktopGadget = TWin32Gadget::Create(GadgetClass::Desktop, NativeDesktop, nullptr);
+}
+
+Ref<TObject> TWin32GUIDriver::SendMessage(const Ref<TObject>& message, const Ref<TObject>& target) {
+  if (auto e = Cast<TEvent>(message)) {
+    PostGadgetEvent(e->id, Cast<TGadget>(target), e->data, e->mods, e->x, e->y, e->extra);
+  }
+  return nullptr;
+}
+
+Ref<TGuiFont> TWin32GUIDriver::LoadFont(const std::u16string& name, int32_t size, int32_t style) {
+  VellFont* f = NativeFontDriver->LoadFont(name, size, style & 7);
+  if (!f) return nullptr;
+  Ref<TGuiFont> font = CreateFont(f);
+  f->Release();  // the font record holds its own reference now
+  return font;
+}
+
+Ref<TGuiFont> TWin32GUIDriver::CreateFont(VellFont* native) {
+  auto font = New<TNativeGuiFont>();
+  font->name = native->name;
+  font->size = native->size;
+  font->style = native->style;
+  native->Retain();
+  font->handle = reinterpret_cast<intptr_t>(native);
+  return font;
+}
+
+Ref<TGadget> TWin32GUIDriver::CreateGadget(int32_t cls, const std::u16string& text, int32_t x, int32_t y,
+                                           int32_t w, int32_t h, Ref<TGadget> group, int32_t style) {
+  if (cls == GadgetClass::Desktop) return DesktopGadget;
+  if (cls == GadgetClass::Node) RuntimeError(u"chunks");
+  if (!group) group = DesktopGadget;
+  auto* owner = dynamic_cast<TWin32Gadget*>(group.get());
+  if (cls == GadgetClass::Menu) return CreateMenuItem(text, owner, group, style);
+  auto* parent = owner ? dynamic_cast<VellGroup*>(owner->handle) : nullptr;
+  VellGadget* native = NewNative(cls, parent, style);
+  if (native) {
+    native->SetShape(x, y, w, h);
+    switch (cls) {
+      case GadgetClass::Window:
+        native->SetText(text);
+        if (!(style & 0x40)) native->SetShow(1);
+        break;
+      case GadgetClass::Button:
+      case GadgetClass::Label:
+        native->SetText(text);
+        native->SetShow(1);
+        break;
+      case GadgetClass::Panel:
+        native->SetShow(1);
+        if (!text.empty()) native->SetText(text);
+        break;
+      default:
+        native->SetShow(1);
+    }
+    native->LockLayout();
+  }
+  Ref<TWin32Gadget> gadget;
+  try {
+    gadget = TWin32Gadget::Create(cls, native, group);
+  } catch (...) {
+    if (native) native->Release();
+    throw;
+  }
+  gadget->name = text;
+  return gadget;
+}
+
+Ref<TGadget> TWin32GUIDriver::ActiveGadget() {
+  Win32Hwnd* record = FindHwnd(GetFocus());
+  return record ? Ref<TGadget>(GadgetFromHandle(record->gadget)) : nullptr;
+}
+
+int32_t TWin32GUIDriver::RequestColor(int32_t r, int32_t g, int32_t b) {
+  static COLORREF custom[16] = {};
+  CHOOSECOLORA cc{};
+  cc.lStructSize = sizeof cc;
+  cc.hwndOwner = GetActiveWindow();
+  cc.rgbResult = RGB(r & 255, g & 255, b & 255);
+  cc.lpCustColors = custom;
+  cc.Flags = CC_RGBINIT | CC_FULLOPEN;
+  if (!ChooseColorA(&cc)) return 0;
+  COLORREF c = cc.rgbResult;
+  return static_cast<int32_t>(0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
+}
+
+Ref<TGuiFont> TWin32GUIDriver::RequestFont(Ref<TGuiFont> font) {
+  LOGFONTA lf{};
+  HDC dc = GetDC(nullptr);
+  int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(nullptr, dc);
+  if (font) {
+    lf.lfHeight = -MulDiv(font->size, dpi, 72);
+    lf.lfWeight = (font->style & 1) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = (font->style & 2) ? 1 : 0;
+    lf.lfUnderline = (font->style & 4) ? 1 : 0;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    std::string face = NarrowCut(font->name, LF_FACESIZE - 1);
+    std::memcpy(lf.lfFaceName, face.c_str(), face.size() + 1);
+  }
+  CHOOSEFONTA cf{};
+  cf.lStructSize = sizeof cf;
+  cf.hwndOwner = GetActiveWindow();
+  cf.lpLogFont = &lf;
+  cf.Flags = CF_SCREENFONTS | CF_EFFECTS | (font ? CF_INITTOLOGFONTSTRUCT : 0);
+  if (!ChooseFontA(&cf)) return nullptr;
+  std::u16string name = Widen(lf.lfFaceName);
+  int32_t size = cf.iPointSize / 10;
+  int32_t style = (lf.lfWeight >= FW_BOLD ? 1 : 0) | (lf.lfItalic ? 2 : 0) | (lf.lfUnderline ? 4 : 0);
+  if (font && font->name == name && font->size == size && font->style == style) return font;
+  return LoadFont(name, size, style);
+}
+
+void TWin32GUIDriver::SetPointer(int32_t shape) {
+  HCURSOR c = LoadCursorA(nullptr, MAKEINTRESOURCEA(PointerCursorId(shape)));
+  SetGadgetPointer(c);
+  SetCursor(c);
+}
+
+Ref<TWin32Gadget> TWin32GUIDriver::GadgetFromHandle(const VellResource* native) {
+  if (!native) return nullptr;
+  auto it = GadgetMap.find(TIntWrapper::Create(reinterpret_cast<intptr_t>(native)));
+  return it == GadgetMap.end() ? nullptr : Ref<TWin32Gadget>(it->second);
+}
+
+int32_t TWin32GUIDriver::SetGroup(const Ref<TGadget>&, const Ref<TGadget>&) { return 0; }
+
+int32_t TWin32GUIDriver::ProcessIconPix(const Ref<TPixmap>& pixmap) {
+  if (!pixmap || !PixmapFormatHasAlpha(pixmap->format)) return 0;
+  for (int32_t y = 0; y < pixmap->height; ++y) {
+    for (int32_t x = 0; x < pixmap->width; ++x) {
+      uint32_t p = pixmap->ReadPixel(x, y);
+      // Mostly transparent pixels (dithered at the edge) become the mask colour white, so real
+      // white is moved off it.
+      if ((p >> 30) + ((x + y) & 1) <= 2) {
+        pixmap->WritePixel(x, y, 0xFFFFFFFFu);
+      } else if ((p & 0xFFFFFF) == 0xFFFFFF) {
+        pixmap->WritePixel(x, y, (p & 0xFF000000u) | 0xFEFEFE);
+      }
+    }
+  }
+  return 0;
+}

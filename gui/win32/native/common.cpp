@@ -1,0 +1,60 @@
+// Window creation, text, font, focus and geometry helpers shared by the Win32 kinds.
+#include "gui/win32/native/common.h"
+
+#include "gui/win32/native/font.h"
+#include "runtime/text.h"
+
+HWND ClientHwndOf(VellGroup* group) {
+  // Top-level windows have no parent; the desktop's own handle would make them its children.
+  if (!group || dynamic_cast<VellDesktop*>(group)) return nullptr;
+  return reinterpret_cast<HWND>(group->Query(2));
+}
+
+HWND CreateNativeWindow(DWORD exStyle, const char* cls, const char* text, DWORD style, VellGroup* group,
+                        HMENU menuOrId) {
+  return CreateWindowExA(exStyle, cls, text, style, 0, 0, 0, 0, ClientHwndOf(group), menuOrId,
+                         GetModuleHandleA(nullptr), nullptr);
+}
+
+void SetNativeText(HWND hwnd, const std::u16string& text) {
+  SetWindowTextA(hwnd, NarrowCut(text, MaxWindowText).c_str());
+}
+
+void SetNativeFont(HWND hwnd, VellFont* font) {
+  if (auto* f = dynamic_cast<Win32Font*>(font)) {
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f->handle), TRUE);
+  }
+}
+
+int32_t ActivateNative(HWND hwnd, int32_t command) {
+  switch (command) {
+    case 0: {
+      LONG_PTR s = GetWindowLongPtrA(hwnd, GWL_STYLE);
+      // A tab stop inside a dialog-like container moves the focus the way the Tab key would, so
+      // that the container's default button and focus memory stay right.
+      if ((s & (WS_CHILD | WS_TABSTOP)) == (WS_CHILD | WS_TABSTOP)) {
+        DefDlgProcA(GetParent(hwnd), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hwnd), TRUE);
+      } else {
+        SetFocus(hwnd);
+      }
+      break;
+    }
+    case 10:
+    case 11:
+      SendMessageA(GetParent(hwnd), WM_NEXTDLGCTL, command == 10 ? 1 : 0, FALSE);
+      break;
+    case 13:
+      InvalidateRect(hwnd, nullptr, FALSE);
+      break;
+  }
+  return 0;
+}
+
+RECT WindowRectInParent(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  if (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD) {
+    MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+  }
+  return r;
+}

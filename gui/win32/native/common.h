@@ -1,0 +1,61 @@
+// Operations shared by the Win32 kinds, and the base of every kind that owns one main HWND.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "gui/win32/native/hwnd.h"
+#include "gui/win32/native/vell.h"
+
+// The HWND of a group's client area that children are created in (none for no group).
+HWND ClientHwndOf(VellGroup* group);
+// Creates a hidden child of the group's client area (or a top-level window for no group).
+HWND CreateNativeWindow(DWORD exStyle, const char* cls, const char* text, DWORD style, VellGroup* group,
+                        HMENU menuOrId = nullptr);
+// SetWindowTextA with the text narrowed and cut to MaxWindowText characters.
+void SetNativeText(HWND hwnd, const std::u16string& text);
+void SetNativeFont(HWND hwnd, VellFont* font);
+int32_t ActivateNative(HWND hwnd, int32_t command);
+// Shows or hides (enables or disables) the HWND; answers the byte the gadget stores for it.
+inline uint8_t ShowNative(HWND hwnd, int32_t flag) {
+  ShowWindow(hwnd, flag ? SW_SHOW : SW_HIDE);
+  return flag ? 1 : 0;
+}
+inline uint8_t EnableNative(HWND hwnd, int32_t flag) {
+  EnableWindow(hwnd, flag ? TRUE : FALSE);
+  return flag ? 1 : 0;
+}
+// The window's rectangle in its parent's client coordinates (the screen for top-level windows).
+RECT WindowRectInParent(HWND hwnd);
+
+// A kind whose element is one main HWND (`self`); the common operations act on it.
+template <class Base>
+class Win32Simple : public Base, public Win32WndProc {
+ public:
+  Win32Simple(VellGroup* group, int32_t style) : Base(group, style) {}
+
+  intptr_t Query(int32_t kind) override {
+    return kind == 1 || kind == 2 ? reinterpret_cast<intptr_t>(self.hwnd) : 0;
+  }
+  void SetFont(VellFont* f) override {
+    Base::SetFont(f);
+    SetNativeFont(self.hwnd, f);
+  }
+  void SetText(const std::u16string& t) override {
+    Base::SetText(t);
+    SetNativeText(self.hwnd, t);
+  }
+  void SetShape(int32_t x, int32_t y, int32_t w, int32_t h) override {
+    MoveWindow(self.hwnd, x, y, w, h, TRUE);
+    Base::SetShape(x, y, w, h);
+  }
+  void SetShow(int32_t flag) override { this->visible = ShowNative(self.hwnd, flag); }
+  void SetEnabled(int32_t flag) override { this->enabled = EnableNative(self.hwnd, flag); }
+  int32_t Activate(int32_t command) override { return ActivateNative(self.hwnd, command); }
+  LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) override {
+    return CallWindowProcA(previous, hwnd, msg, wp, lp);
+  }
+
+  Win32Gadget self;
+};

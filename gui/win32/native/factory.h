@@ -1,0 +1,43 @@
+// The native factory of the Win32 gadget kinds and the start of the native layer.
+#pragma once
+
+#include "gui/win32/native/font.h"
+#include "gui/win32/native/vell.h"
+
+// Each kind's creation is defined in the kind's own file.
+class Win32GuiDriver : public VellGuiDriver {
+ public:
+  // Initialises OLE and the common controls, loads the rich edit library and builds DefaultFont.
+  Win32GuiDriver();
+  VellLabel* NewLabel(VellGroup* group, int32_t style) override;
+  VellButton* NewButton(VellGroup* group, int32_t style) override;
+  VellTextField* NewTextField(VellGroup* group, int32_t style) override;
+  VellSlider* NewSlider(VellGroup* group, int32_t style) override;
+  VellProgBar* NewProgBar(VellGroup* group, int32_t style) override;
+  VellComboBox* NewComboBox(VellGroup* group, int32_t style) override;
+  VellListBox* NewListBox(VellGroup* group, int32_t style) override;
+  VellTreeView* NewTreeView(VellGroup* group, int32_t style) override;
+  VellTextArea* NewTextArea(VellGroup* group, int32_t style) override;
+  VellToolBar* NewToolBar(VellGroup* group, int32_t style) override;
+  VellHtmlView* NewHtmlView(VellGroup* group, int32_t style) override;
+  VellWindow* NewWindow(VellGroup* group, int32_t style) override;
+  VellTabber* NewTabber(VellGroup* group, int32_t style) override;
+  VellPanel* NewPanel(VellGroup* group, int32_t style) override;
+  VellDesktop* NewDesktop() override;
+  Win32Font* FontFromHandle(HFONT h);
+};
+
+// Every new native gadget starts with the default font.
+template <class T>
+T* WithDefaultFont(T* g) {
+  g->SetFont(DefaultFont);
+  return g;
+}
+
+// The current native driver and the native desktop; both made by StartNativeLayer.
+extern Win32GuiDriver* NativeGuiDriver;
+extern VellDesktop* NativeDesktop;
+
+// Starts the font driver, then the GUI driver, once per process; an exit handler gives back OLE
+// and the screen device context.
+void StartNativeLayer();

@@ -1,0 +1,80 @@
+// Icon strips: a pixmap of square icons made into an image list, white being transparent.
+#include "gui/win32/native/icon_strip.h"
+
+#include <memory>
+
+#include "gui/win32/managed/gadget.h"
+
+HBITMAP MakeScreenBitmap(const TPixmap& rgb) {
+  const int32_t w = rgb.width, h = rgb.height;
+  // The platform takes 32-bit pixels in blue, green, red order without any row padding.
+  std::unique_ptr<uint32_t[]> bits(new uint32_t[static_cast<size_t>(w) * static_cast<size_t>(h)]);
+  uint32_t* out = bits.get();
+  for (int32_t y = 0; y < h; ++y) {
+    const uint8_t* p = rgb.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(rgb.pitch);
+    for (int32_t x = 0; x < w; ++x, p += 3) *out++ = uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2];
+  }
+  HDC screen = GetDC(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+  if (bitmap) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBits(screen, bitmap, 0, static_cast<UINT>(h), bits.get(), &info, DIB_RGB_COLORS);
+  }
+  ReleaseDC(nullptr, screen);
+  if (!bitmap) RuntimeError(u"CreateCompatibleBitmap failed");
+  return bitmap;
+}
+
+Win32IconStrip* Win32IconStrip::FromPixmap(const TPixmap& rgb) {
+  const int32_t size = rgb.height;
+  if (size <= 0 || rgb.width < size) return nullptr;
+  const int32_t count = rgb.width / size;
+  HBITMAP bitmap = MakeScreenBitmap(rgb);
+  auto strip = std::make_unique<Win32IconStrip>();
+  strip->iconwidth = strip->iconheight = size;
+  strip->count = count;
+  // Icons left all white (the mask colour) are blank: a tool bar shows them as separators.
+  strip->blank.assign(static_cast<size_t>(count), true);
+  for (int32_t y = 0; y < size; ++y) {
+    const uint8_t* row = rgb.pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(rgb.pitch);
+    for (int32_t i = 0; i < count; ++i) {
+      if (!strip->blank[static_cast<size_t>(i)]) continue;
+      const uint8_t* p = row + static_cast<size_t>(i) * static_cast<size_t>(size) * 3;
+      for (int32_t x = 0; x < size * 3; ++x) {
+        if (p[x] != 0xFF) {
+          strip->blank[static_cast<size_t>(i)] = false;
+          break;
+        }
+      }
+    }
+  }
+  strip->list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 0, 1);
+  const bool added = strip->list && ImageList_AddMasked(strip->list, bitmap, RGB(0xFF, 0xFF, 0xFF)) >= 0;
+  DeleteObject(bitmap);
+  return added ? strip.release() : nullptr;
+}
+
+Ref<TIconStrip> TWin32GUIDriver::LoadIconStrip(Ref<TObject> source) {
+  Ref<TPixmap> pixmap;
+  if (auto given = Cast<TPixmap>(source)) {
+    pixmap = given->Copy();  // the caller's pixmap stays as it was
+  } else {
+    pixmap = LoadPixmap(source);
+  }
+  if (!pixmap) return nullptr;
+  ProcessIconPix(pixmap);
+  if (pixmap->format != PixmapFormat::RGB888) pixmap = pixmap->Convert(PixmapFormat::RGB888);
+  Win32IconStrip* native = Win32IconStrip::FromPixmap(*pixmap);
+  if (!native) return nullptr;
+  auto strip = New<TWin32IconStrip>();
+  strip->pixmap = pixmap;
+  strip->count = native->count;
+  strip->handle = native;
+  return strip;
+}

@@ -1,0 +1,100 @@
+// The driver's window class and the one window procedure every attached HWND runs through.
+#include "event/event.h"
+#include "event/win32/system_win32.h"
+#include "gui/win32/managed/gadget.h"
+#include "gui/win32/native/hooks.h"
+#include "gui/win32/native/hwnd.h"
+#include "gui/win32/native/vell.h"
+
+namespace {
+
+HCURSOR gadgetPointer = nullptr;
+
+// The managed gadget to report raw input of a native gadget as.
+Ref<TObject> SourceOf(VellGadget* native) { return Ref<TObject>(TWin32GUIDriver::GadgetFromHandle(native)); }
+
+// The record a message is handled by: the notifying or commanding child for notifications.
+Win32Hwnd* TargetOf(Win32Hwnd* record, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_NOTIFY:  // controls notify their parent; each kind handles its own notifications
+      return FindHwnd(reinterpret_cast<NMHDR*>(lp)->hwndFrom);
+    case WM_COMMAND:  // the same for commands of child controls
+    case WM_HSCROLL:  // and for scroll bars and sliders
+    case WM_VSCROLL:
+      return FindHwnd(reinterpret_cast<HWND>(lp));
+    case WM_ACTIVATEAPP:  // the whole program was activated or left
+      PostNativeGuiEvent(wp ? AppResume : AppSuspend, nullptr, 0, 0, 0, 0, nullptr);
+      return record;
+    default:  // gadgets that ask for raw input get it as events first
+      if (record->SensitivityFlags & (SensitiveInput | SensitiveWheel)) {
+        TranslateSystemMessage(hwnd, msg, wp, lp, SourceOf(record->gadget));
+      }
+      return record;
+  }
+}
+
+}  // namespace
+
+void SetGadgetPointer(HCURSOR cursor) { gadgetPointer = cursor; }
+
+LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  Win32Hwnd* record = FindHwnd(hwnd);
+  if (!record) return DefWindowProcA(hwnd, msg, wp, lp);
+  WNDPROC previous = record->previous;
+  switch (msg) {
+    case WM_NOTIFY:  // a notification without a header cannot name its sender
+      if (!lp) return CallWindowProcA(previous, hwnd, msg, wp, lp);
+      break;
+    case WM_COMMAND:  // menu items and accelerators carry their native tag above 100
+      if (!lp) {
+        if (wp > MenuTag::CommandOffset)
+          PostNativeGuiEvent(MenuAction, nullptr, static_cast<int32_t>(wp - MenuTag::CommandOffset), 0, 0, 0,
+                             nullptr);
+        return 0;
+      }
+      break;
+    case WM_SETCURSOR:  // the program's chosen pointer shows over every client area
+      if (gadgetPointer && LOWORD(lp) == HTCLIENT) {
+        SetCursor(gadgetPointer);
+        return 1;
+      }
+      break;
+    case WM_NCDESTROY: {  // destroyed with its parent: the record must not keep a dead HWND
+      LRESULT r = record->handler ? record->handler->WndProc(hwnd, msg, wp, lp, previous)
+                                  : CallWindowProcA(previous, hwnd, msg, wp, lp);
+      if (FindHwnd(hwnd) == record) {
+        HwndMap.erase(hwnd);
+        record->hwnd = nullptr;
+        record->previous = nullptr;
+      }
+      return r;
+    }
+  }
+  Win32Hwnd* target = msg == WM_SETCURSOR ? record : TargetOf(record, hwnd, msg, wp, lp);
+  if (target && target->handler) return target->handler->WndProc(hwnd, msg, wp, lp, previous);
+  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+}
+
+const char* RegisterWindowClass() {
+  static const char* const name = "TAMBERLO_WINDOW_CLASS";
+  static bool registered = false;
+  if (registered) return name;
+  registered = true;
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(101));
+  if (!icon) icon = LoadIconA(nullptr, MAKEINTRESOURCEA(0x7F00));
+  WNDCLASSA wc{};
+  wc.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC;
+  wc.lpfnWndProc = MainWindowProc;
+  wc.cbClsExtra = 0;
+  wc.cbWndExtra = 30;
+  wc.hInstance = instance;
+  wc.hIcon = icon;
+  wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(0x7F00));
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+  wc.lpszMenuName = nullptr;
+  wc.lpszClassName = name;
+  RegisterClassA(&wc);
+  InstallDriverHooks();
+  return name;
+}
