@@ -1,4 +1,6 @@
 // Combo boxes: an extended combo box, a drop-down list or an editable one; choosing an item and
+#include "gui/win32/kinds/combo_box.h"
+
 // typing become actions, what the program does to the control does not.
 #include <windows.h>
 // The combo box declarations need the base platform header first.
@@ -10,7 +12,6 @@
 #include "event/event.h"
 #include "gui/constants.h"
 #include "gui/win32/native/common.h"
-#include "gui/win32/native/factory.h"
 #include "gui/win32/native/icon_strip.h"
 #include "runtime/text.h"
 
@@ -192,6 +193,4 @@ LRESULT Win32ComboBox::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
 
 }  // namespace
 
-VellComboBox* Win32GuiDriver::NewComboBox(VellGroup* g, int32_t s) {
-  return WithDefaultFont(new Win32ComboBox(g, s));
-}
+VellComboBox* NewWin32ComboBox(VellGroup* group, int32_t style) { return new Win32ComboBox(group, style); }

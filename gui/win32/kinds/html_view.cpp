@@ -6,8 +6,6 @@
 
 #include "gui/constants.h"
 #include "gui/win32/kinds/html_site.h"
-#include "gui/win32/managed/gadget.h"
-#include "gui/win32/native/factory.h"
 
 // The system web browser control.
 CLSID HtmlBrowserClass = {0x8856F961, 0x340A, 0x11D0, {0xA9, 0x6B, 0x00, 0xC0, 0x4F, 0xD7, 0x05, 0xA2}};
@@ -187,13 +185,4 @@ LRESULT Win32HtmlView::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
       return 1;
   }
   return CallWindowProcA(previous, hwnd, msg, wp, lp);
-}
-
-VellHtmlView* Win32GuiDriver::NewHtmlView(VellGroup* g, int32_t s) {
-  return WithDefaultFont(new Win32HtmlView(g, s));
-}
-
-std::u16string TWin32Gadget::Run(const std::u16string& script) {
-  auto* view = dynamic_cast<VellHtmlView*>(handle);
-  return view ? view->Run(script) : u"";
 }

@@ -1,4 +1,6 @@
 // List boxes: a one-column report list view with a tooltip per item that has a tip; selections,
+#include "gui/win32/kinds/list_box.h"
+
 // double clicks and right clicks become events.
 #include <windows.h>
 // The list view and tooltip declarations need the base platform header first.
@@ -9,7 +11,6 @@
 #include "event/event.h"
 #include "gui/constants.h"
 #include "gui/win32/native/common.h"
-#include "gui/win32/native/factory.h"
 #include "gui/win32/native/icon_strip.h"
 #include "runtime/text.h"
 
@@ -268,6 +269,4 @@ LRESULT Win32ListBox::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC
 
 }  // namespace
 
-VellListBox* Win32GuiDriver::NewListBox(VellGroup* g, int32_t s) {
-  return WithDefaultFont(new Win32ListBox(g, s));
-}
+VellListBox* NewWin32ListBox(VellGroup* group, int32_t style) { return new Win32ListBox(group, style); }

@@ -7,7 +7,6 @@
 
 #include "event/event.h"
 #include "gui/constants.h"
-#include "gui/win32/managed/gadget.h"
 #include "gui/win32/native/icon_strip.h"
 
 Win32Panel::Win32Panel(VellGroup* g, int32_t s) : VellPanel(g, s) {
@@ -83,13 +82,22 @@ void Win32Panel::SetColor(int32_t r, int32_t g, int32_t b) {
   Repaint();
 }
 
-void Win32Panel::SetPicture(HBITMAP picture, int32_t w, int32_t h, int32_t m) {
+void Win32Panel::TakeBitmap(HBITMAP picture, int32_t w, int32_t h, int32_t m) {
   if (bitmap) DeleteObject(bitmap);
   bitmap = picture;
   bitmapwidth = w;
   bitmapheight = h;
   mode = m;
   Repaint();
+}
+
+void Win32Panel::SetPicture(const TPixmap* rgb, int32_t m) {
+  // An empty pixmap has nothing to show and would tile forever: it clears the picture like none.
+  if (!rgb || rgb->width <= 0 || rgb->height <= 0) {
+    TakeBitmap(nullptr, 0, 0, 0);
+    return;
+  }
+  TakeBitmap(MakeScreenBitmap(*rgb), rgb->width, rgb->height, m);
 }
 
 void Win32Panel::SetAlpha(float a) {
@@ -192,21 +200,4 @@ LRESULT Win32Panel::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC p
       return 0;
   }
   return CallWindowProcA(previous, hwnd, msg, wp, lp);
-}
-
-// The picture is kept converted, so that it is ready for another bitmap.
-void TWin32Gadget::SetPixmap(Ref<TPixmap> pixmap, int32_t flags) {
-  auto* panel = dynamic_cast<Win32Panel*>(native());
-  if (!panel) return;
-  pix = pixmap && pixmap->format != PixmapFormat::RGB888 ? pixmap->Convert(PixmapFormat::RGB888) : pixmap;
-  // An empty pixmap has nothing to show and would tile forever: it clears the picture like none.
-  if (!pix || pix->width <= 0 || pix->height <= 0) {
-    panel->SetPicture(nullptr, 0, 0, 0);
-    return;
-  }
-  panel->SetPicture(MakeScreenBitmap(*pix), pix->width, pix->height, flags);
-}
-
-void TWin32Gadget::SetAlpha(float alpha) {
-  if (auto* panel = dynamic_cast<Win32Panel*>(native())) panel->SetAlpha(alpha);
 }

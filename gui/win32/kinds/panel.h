@@ -18,9 +18,8 @@ class Win32Panel : public VellPanel, public Win32WndProc {
   int32_t Activate(int32_t command) override;
   void UpdateClientSize() override;
   void SetColor(int32_t r, int32_t g, int32_t b) override;
-  // Takes the bitmap (none clears the picture), deleting the one before.
-  void SetPicture(HBITMAP bitmap, int32_t width, int32_t height, int32_t mode);
-  void SetAlpha(float alpha);
+  void SetPicture(const TPixmap* rgb, int32_t mode) override;
+  void SetAlpha(float alpha) override;
   LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) override;
 
   Win32Gadget outer;
@@ -35,6 +34,8 @@ class Win32Panel : public VellPanel, public Win32WndProc {
  private:
   // Paints the brush and the picture into the client rectangle of `dc`'s window.
   void PaintBackground(HDC dc, const RECT& r);
+  // Takes the bitmap (none clears the picture), deleting the one before.
+  void TakeBitmap(HBITMAP bitmap, int32_t width, int32_t height, int32_t mode);
   // Asks for the panel to be erased and painted again.
   void Repaint();
 };

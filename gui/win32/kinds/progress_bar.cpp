@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "gui/win32/native/factory.h"
-
 int32_t ProgressPosition(float value) {
   // Compared before converting: NaN and far values have no integer to truncate to.
   if (!(value > 0)) return 0;
@@ -23,8 +21,4 @@ Win32ProgBar::Win32ProgBar(VellGroup* g, int32_t s) : Win32Simple<VellProgBar>(g
 void Win32ProgBar::SetValue(float v) {
   value = std::isnan(v) ? 0.0f : std::clamp(v, 0.0f, 1.0f);
   SendMessageA(self.hwnd, PBM_SETPOS, ProgressPosition(v), 0);
-}
-
-VellProgBar* Win32GuiDriver::NewProgBar(VellGroup* g, int32_t s) {
-  return WithDefaultFont(new Win32ProgBar(g, s));
 }

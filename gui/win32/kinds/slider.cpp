@@ -7,7 +7,6 @@
 #include <algorithm>
 
 #include "event/event.h"
-#include "gui/win32/native/factory.h"
 
 #undef SetProp
 #undef GetProp
@@ -209,8 +208,4 @@ LRESULT Win32Slider::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC 
       return 0;
   }
   return CallWindowProcA(previous, hwnd, msg, wp, lp);
-}
-
-VellSlider* Win32GuiDriver::NewSlider(VellGroup* g, int32_t s) {
-  return WithDefaultFont(new Win32Slider(g, s));
 }

@@ -1,4 +1,6 @@
 // Tabbers: a tab control whose page area below the tabs is a group of its own; an empty tabber
+#include "gui/win32/kinds/tabber.h"
+
 // shows one blank tab, and choosing a tab becomes an action.
 #include <windows.h>
 // The tab control declarations need the base platform header first.
@@ -10,7 +12,6 @@
 #include "event/event.h"
 #include "gui/constants.h"
 #include "gui/win32/native/common.h"
-#include "gui/win32/native/factory.h"
 #include "gui/win32/native/icon_strip.h"
 #include "runtime/text.h"
 
@@ -231,6 +232,4 @@ LRESULT Win32Tabber::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC 
 
 }  // namespace
 
-VellTabber* Win32GuiDriver::NewTabber(VellGroup* g, int32_t s) {
-  return WithDefaultFont(new Win32Tabber(g, s));
-}
+VellTabber* NewWin32Tabber(VellGroup* group, int32_t style) { return new Win32Tabber(group, style); }

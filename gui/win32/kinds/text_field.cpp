@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "event/event.h"
-#include "gui/win32/native/factory.h"
 #include "gui/win32/native/hooks.h"
 #include "runtime/text.h"
 
@@ -75,8 +74,4 @@ LRESULT Win32TextField::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPR
       break;
   }
   return CallWindowProcA(previous, hwnd, msg, wp, lp);
-}
-
-VellTextField* Win32GuiDriver::NewTextField(VellGroup* g, int32_t s) {
-  return WithDefaultFont(new Win32TextField(g, s));
 }

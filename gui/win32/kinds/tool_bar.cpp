@@ -1,4 +1,6 @@
 // Tool bars: a row of icon buttons from the gadget's icon strip, with tips, along the top of
+#include "gui/win32/kinds/tool_bar.h"
+
 // their group; pressing a button reports its index.
 #include <windows.h>
 // The tool bar and tip messages need the base platform header first.
@@ -10,7 +12,6 @@
 
 #include "event/event.h"
 #include "gui/win32/native/common.h"
-#include "gui/win32/native/factory.h"
 #include "gui/win32/native/icon_strip.h"
 #include "runtime/text.h"
 
@@ -203,6 +204,4 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
 
 }  // namespace
 
-VellToolBar* Win32GuiDriver::NewToolBar(VellGroup* g, int32_t s) {
-  return WithDefaultFont(new Win32ToolBar(g, s));
-}
+VellToolBar* NewWin32ToolBar(VellGroup* group, int32_t style) { return new Win32ToolBar(group, style); }

@@ -34,6 +34,7 @@ class Win32TreeView : public Win32Simple<VellTreeView> {
   void SetColor(int32_t r, int32_t g, int32_t b) override;
   void SetIconStrip(VellIconStrip* strip) override;
   VellTreeViewNode* RootNode() override { return root; }
+  VellTreeViewNode* NodeFromId(int32_t id) override { return TreeNodeFromId(id); }
   VellTreeViewNode* InsertNode(VellTreeViewNode* parent, int32_t index, const std::u16string& text,
                                int32_t icon) override;
   void ModifyNode(VellTreeViewNode* node, const std::u16string& text, int32_t icon) override;

@@ -7,8 +7,8 @@
 #include <cstring>
 
 #include "event/event.h"
-#include "gui/win32/kinds/menu.h"
 #include "gui/win32/managed/gadget.h"
+#include "gui/win32/managed/menus.h"
 #include "gui/win32/native/factory.h"
 #include "gui/win32/native/hwnd.h"
 #include "gui/win32/native/vell.h"
@@ -95,6 +95,7 @@ Ref<TGadget> CreateMenuItem(const std::u16string& text, TWin32Gadget* owner, con
 int32_t PointerCursorId(int32_t shape) { return CursorIds[shape >= 0 && shape < 15 ? shape : 0]; }
 
 TWin32GUIDriver::TWin32GUIDriver() {
+  NativeHost = ManagedNativeHost();
   StartNativeLayer();
   // The native layer and its desktop exist once per process, so a later driver shares the gadget.
   if (!DesktopGadget) DesktopGadget = TWin32Gadget::Create(GadgetClass::Desktop, NativeDesktop, nullptr);

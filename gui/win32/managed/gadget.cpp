@@ -4,8 +4,7 @@
 
 #include <windows.h>
 
-#include "gui/win32/kinds/button.h"
-#include "gui/win32/kinds/menu.h"
+#include "gui/win32/managed/menus.h"
 #include "gui/win32/native/hwnd.h"
 #include "gui/win32/native/vell.h"
 #include "runtime/text.h"
@@ -380,4 +379,9 @@ void TWin32Gadget::SetProp(int32_t value) {
 int32_t TWin32Gadget::GetProp() {
   auto* s = NativeAs<VellSlider>(handle);
   return s ? s->GetProp() : 0;
+}
+
+std::u16string TWin32Gadget::Run(const std::u16string& script) {
+  auto* view = dynamic_cast<VellHtmlView*>(handle);
+  return view ? view->Run(script) : u"";
 }

@@ -24,6 +24,7 @@ class VellResource;
 class VellIconStrip;
 class VellGadget;
 class VellFont;
+class VellHost;
 
 // The key of GadgetMap: a native gadget's address as a comparable object.
 class TIntWrapper : public TObject {
@@ -171,7 +172,7 @@ extern int32_t NextMenuTag;
 
 class TWin32GUIDriver : public TGuiDriver {
  public:
-  // Starts the native layer (once per process), then makes the desktop gadget.
+  // Becomes the native layer's host, starts that layer (once per process), then makes the desktop gadget.
   TWin32GUIDriver();
 
   // A copy of an event `message`, with `target` as its source, posted as a gadget event.
@@ -193,6 +194,10 @@ class TWin32GUIDriver : public TGuiDriver {
   // Prepares an icon image with alpha for a mask colour of white (see the definition).
   static int32_t ProcessIconPix(const Ref<TPixmap>& pixmap);
 };
+
+// The host the native layer calls up through (events, key filters, gadgets of natives); the
+// driver installs it as it starts.
+VellHost* ManagedNativeHost();
 
 // The pointer shape table of SetPointer: the system cursor id of a shape (15 and above: 0's).
 int32_t PointerCursorId(int32_t shape);

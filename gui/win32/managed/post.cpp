@@ -1,8 +1,8 @@
-// Events of native gadgets become toolkit events of their gadgets; the key filter of a gadget.
+// The managed layer as the native layer's host: events of native gadgets become toolkit events of
+// their gadgets, and a gadget's key filter decides on its keys.
 #include "event/event.h"
-#include "gui/win32/kinds/menu.h"
-#include "gui/win32/kinds/tree_view.h"
 #include "gui/win32/managed/gadget.h"
+#include "gui/win32/managed/menus.h"
 #include "gui/win32/native/vell.h"
 #include "runtime/text.h"
 
@@ -22,10 +22,26 @@ bool IsItemClass(int32_t cls) {
          cls == GadgetClass::Tabber;
 }
 
+// The managed layer as the native layer's host.
+class ManagedHost : public VellHost {
+ public:
+  int32_t PostEvent(int32_t id, VellResource* native, int32_t data, int32_t mods, int32_t x, int32_t y,
+                    Ref<TObject> extra) override;
+  bool PassesKeyFilter(VellGadget* native, int32_t id, int32_t data, int32_t mods) override;
+  Ref<TObject> GadgetOf(const VellResource* native) override {
+    return Ref<TObject>(TWin32GUIDriver::GadgetFromHandle(native));
+  }
+};
+
 }  // namespace
 
-int32_t PostNativeGuiEvent(int32_t id, VellResource* native, int32_t data, int32_t mods, int32_t x, int32_t y,
-                           Ref<TObject> extra) {
+VellHost* ManagedNativeHost() {
+  static ManagedHost* host = new ManagedHost();
+  return host;
+}
+
+int32_t ManagedHost::PostEvent(int32_t id, VellResource* native, int32_t data, int32_t mods, int32_t x,
+                               int32_t y, Ref<TObject> extra) {
   Ref<TWin32Gadget> gadget = TWin32GUIDriver::GadgetFromHandle(native);
   if (gadget && id == WindowSize) gadget->UpdateSize();
   if (gadget && id == WindowMove) gadget->UpdatePos();
@@ -41,7 +57,8 @@ int32_t PostNativeGuiEvent(int32_t id, VellResource* native, int32_t data, int32
   }
   if (gadget && gadget->cls == GadgetClass::TreeView) {
     // A tree view's data is a node id (a pointer would not fit); the extra is that node's gadget.
-    extra = Ref<TObject>(TWin32GUIDriver::GadgetFromHandle(TreeNodeFromId(data)));
+    auto* tree = dynamic_cast<VellTreeView*>(gadget->handle);
+    extra = Ref<TObject>(tree ? TWin32GUIDriver::GadgetFromHandle(tree->NodeFromId(data)) : nullptr);
   } else if (gadget && IsItemClass(gadget->cls) && data > -1 && data < gadget->ItemCount()) {
     extra = gadget->ItemExtra(data);
     if (gadget->ItemFlags(data) & ItemFlag::ToggleIcon) gadget->SelectItem(data, 2);
@@ -49,7 +66,7 @@ int32_t PostNativeGuiEvent(int32_t id, VellResource* native, int32_t data, int32
   return PostGadgetEvent(id, gadget, data, mods, x, y, extra);
 }
 
-bool PassesKeyFilter(VellGadget* native, int32_t id, int32_t data, int32_t mods) {
+bool ManagedHost::PassesKeyFilter(VellGadget* native, int32_t id, int32_t data, int32_t mods) {
   Ref<TWin32Gadget> gadget = TWin32GUIDriver::GadgetFromHandle(native);
   if (!gadget) return true;
   return ConsultEventFilter(gadget, id, data, mods) != 0;

@@ -5,9 +5,19 @@
 #include <ole2.h>
 
 #include "gui/win32/kinds/button.h"
+#include "gui/win32/kinds/combo_box.h"
+#include "gui/win32/kinds/html_view.h"
 #include "gui/win32/kinds/label.h"
+#include "gui/win32/kinds/list_box.h"
+#include "gui/win32/kinds/menu.h"
 #include "gui/win32/kinds/panel.h"
+#include "gui/win32/kinds/progress_bar.h"
+#include "gui/win32/kinds/slider.h"
+#include "gui/win32/kinds/tabber.h"
 #include "gui/win32/kinds/text_area.h"
+#include "gui/win32/kinds/text_field.h"
+#include "gui/win32/kinds/tool_bar.h"
+#include "gui/win32/kinds/tree_view.h"
 #include "gui/win32/kinds/window.h"
 #include "gui/win32/native/desktop.h"
 #include "runtime/module.h"
@@ -27,18 +37,61 @@ Win32GuiDriver::Win32GuiDriver() {
 
 Win32Font* Win32GuiDriver::FontFromHandle(HFONT h) { return NativeFontDriver->FontFromHandle(h, false); }
 
+namespace {
+
+// Every new native gadget starts with the default font.
+template <class T>
+T* WithDefaultFont(T* g) {
+  g->SetFont(DefaultFont);
+  return g;
+}
+
+}  // namespace
+
+// One line a kind: a new kind is made here and nowhere else in the native layer.
 VellLabel* Win32GuiDriver::NewLabel(VellGroup* g, int32_t s) { return WithDefaultFont(new Win32Label(g, s)); }
 VellButton* Win32GuiDriver::NewButton(VellGroup* g, int32_t s) {
   return WithDefaultFont(new Win32Button(g, s));
 }
+VellTextField* Win32GuiDriver::NewTextField(VellGroup* g, int32_t s) {
+  return WithDefaultFont(new Win32TextField(g, s));
+}
+VellSlider* Win32GuiDriver::NewSlider(VellGroup* g, int32_t s) {
+  return WithDefaultFont(new Win32Slider(g, s));
+}
+VellProgBar* Win32GuiDriver::NewProgBar(VellGroup* g, int32_t s) {
+  return WithDefaultFont(new Win32ProgBar(g, s));
+}
+VellComboBox* Win32GuiDriver::NewComboBox(VellGroup* g, int32_t s) {
+  return WithDefaultFont(NewWin32ComboBox(g, s));
+}
+VellListBox* Win32GuiDriver::NewListBox(VellGroup* g, int32_t s) {
+  return WithDefaultFont(NewWin32ListBox(g, s));
+}
+VellTreeView* Win32GuiDriver::NewTreeView(VellGroup* g, int32_t s) {
+  return WithDefaultFont(new Win32TreeView(g, s));
+}
 VellTextArea* Win32GuiDriver::NewTextArea(VellGroup* g, int32_t s) {
   return WithDefaultFont(new Win32TextArea(g, s));
+}
+VellToolBar* Win32GuiDriver::NewToolBar(VellGroup* g, int32_t s) {
+  return WithDefaultFont(NewWin32ToolBar(g, s));
+}
+VellHtmlView* Win32GuiDriver::NewHtmlView(VellGroup* g, int32_t s) {
+  return WithDefaultFont(new Win32HtmlView(g, s));
 }
 VellWindow* Win32GuiDriver::NewWindow(VellGroup* g, int32_t s) {
   return WithDefaultFont(new Win32Window(g, s));
 }
+VellTabber* Win32GuiDriver::NewTabber(VellGroup* g, int32_t s) {
+  return WithDefaultFont(NewWin32Tabber(g, s));
+}
 VellPanel* Win32GuiDriver::NewPanel(VellGroup* g, int32_t s) { return WithDefaultFont(new Win32Panel(g, s)); }
 VellDesktop* Win32GuiDriver::NewDesktop() { return new Win32Desktop(); }
+
+int32_t Win32GuiDriver::TrackPopup(const VellMenu* root, intptr_t owner) {
+  return TrackNativePopup(root, reinterpret_cast<HWND>(owner));
+}
 
 void StartNativeLayer() {
   static bool started = false;

@@ -4,7 +4,7 @@
 #include "gui/win32/native/font.h"
 #include "gui/win32/native/vell.h"
 
-// Each kind's creation is defined in the kind's own file.
+// Every kind is made here with the default font; the kinds' own files hold the rest.
 class Win32GuiDriver : public VellGuiDriver {
  public:
   // Initialises OLE and the common controls, loads the rich edit library and builds DefaultFont.
@@ -24,15 +24,9 @@ class Win32GuiDriver : public VellGuiDriver {
   VellTabber* NewTabber(VellGroup* group, int32_t style) override;
   VellPanel* NewPanel(VellGroup* group, int32_t style) override;
   VellDesktop* NewDesktop() override;
+  int32_t TrackPopup(const VellMenu* root, intptr_t owner) override;
   Win32Font* FontFromHandle(HFONT h);
 };
-
-// Every new native gadget starts with the default font.
-template <class T>
-T* WithDefaultFont(T* g) {
-  g->SetFont(DefaultFont);
-  return g;
-}
 
 // The current native driver and the native desktop; both made by StartNativeLayer.
 extern Win32GuiDriver* NativeGuiDriver;

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "gui/win32/managed/gadget.h"
+#include "runtime/object.h"
 
 HBITMAP MakeScreenBitmap(const TPixmap& rgb) {
   const int32_t w = rgb.width, h = rgb.height;
@@ -58,23 +58,4 @@ Win32IconStrip* Win32IconStrip::FromPixmap(const TPixmap& rgb) {
   const bool added = strip->list && ImageList_AddMasked(strip->list, bitmap, RGB(0xFF, 0xFF, 0xFF)) >= 0;
   DeleteObject(bitmap);
   return added ? strip.release() : nullptr;
-}
-
-Ref<TIconStrip> TWin32GUIDriver::LoadIconStrip(Ref<TObject> source) {
-  Ref<TPixmap> pixmap;
-  if (auto given = Cast<TPixmap>(source)) {
-    pixmap = given->Copy();  // the caller's pixmap stays as it was
-  } else {
-    pixmap = LoadPixmap(source);
-  }
-  if (!pixmap) return nullptr;
-  ProcessIconPix(pixmap);
-  if (pixmap->format != PixmapFormat::RGB888) pixmap = pixmap->Convert(PixmapFormat::RGB888);
-  Win32IconStrip* native = Win32IconStrip::FromPixmap(*pixmap);
-  if (!native) return nullptr;
-  auto strip = New<TWin32IconStrip>();
-  strip->pixmap = pixmap;
-  strip->count = native->count;
-  strip->handle = native;
-  return strip;
 }

@@ -1,4 +1,5 @@
-// Native gadgets: group membership, stored shapes, layout locks and the layout itself.
+// Native gadgets: group membership, stored shapes, layout locks and the layout itself; the menu
+// item chain.
 #include "gui/win32/native/vell.h"
 
 #include <algorithm>
@@ -21,7 +22,6 @@ void VellGadget::SetShape(int32_t nx, int32_t ny, int32_t w, int32_t h) { StoreS
 void VellGadget::SetTextColor(int32_t, int32_t, int32_t) {}
 void VellGadget::SetColor(int32_t, int32_t, int32_t) {}
 void VellGadget::SetIconStrip(VellIconStrip* strip) { VellAssign(iconstrip, strip); }
-void VellGadget::Popup(VellMenu*) {}
 
 void VellGadget::StoreShape(int32_t nx, int32_t ny, int32_t w, int32_t h) {
   x = nx;
@@ -58,6 +58,17 @@ void VellGadget::MoveToGroup(VellGroup* g) {
 
 void VellGadget::Emit(int32_t id, int32_t data, int32_t mods, int32_t ex, int32_t ey, Ref<TObject> extra) {
   PostNativeGuiEvent(id, this, data, mods, ex, ey, std::move(extra));
+}
+
+VellHost* NativeHost = nullptr;
+
+int32_t PostNativeGuiEvent(int32_t id, VellResource* native, int32_t data, int32_t mods, int32_t x, int32_t y,
+                           Ref<TObject> extra) {
+  return NativeHost ? NativeHost->PostEvent(id, native, data, mods, x, y, std::move(extra)) : 0;
+}
+
+bool PassesKeyFilter(VellGadget* native, int32_t id, int32_t data, int32_t mods) {
+  return NativeHost ? NativeHost->PassesKeyFilter(native, id, data, mods) : true;
 }
 
 void VellLayoutAxis(int32_t modeStart, int32_t modeEnd, int32_t lockPos, int32_t lockExtent,
@@ -137,4 +148,40 @@ void VellTextField::SelectRange(int32_t pos, int32_t length, int32_t units) {
   if (units != 2) return Select(pos, pos + length);
   const int32_t start = pos == 0 ? 0 : chars;
   Select(start, length > 0 ? chars : start);
+}
+
+VellMenu::~VellMenu() {
+  VellMenu* c = firstchild;
+  firstchild = nullptr;
+  while (c) {
+    VellMenu* next = c->next;
+    c->next = nullptr;
+    c->parent = nullptr;
+    c->Release();
+    c = next;
+  }
+}
+
+VellMenu* NewMenu(const std::u16string& text, int32_t tag, VellMenu* parent) {
+  auto* item = new VellMenu();
+  item->text = text;
+  item->tag = tag;
+  if (parent) {
+    item->Retain();
+    item->parent = parent;
+    VellMenu** link = &parent->firstchild;
+    while (*link) link = &(*link)->next;
+    *link = item;
+  }
+  return item;
+}
+
+void VellMenu::Unlink() {
+  if (!parent) return;
+  VellMenu** link = &parent->firstchild;
+  while (*link && *link != this) link = &(*link)->next;
+  if (*link) *link = next;
+  next = nullptr;
+  parent = nullptr;
+  Release();
 }

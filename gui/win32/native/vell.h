@@ -67,7 +67,10 @@ class VellIconStrip : public VellResource {
 // on demand.
 class VellMenu : public VellResource {
  public:
+  // Children go first; one still held by its gadget is only let go: it stays alive, without parent.
   ~VellMenu() override;
+  // Takes the item out of its parent's chain; the chain's reference goes with it.
+  void Unlink();
   std::u16string text;  // empty: a separator
   int32_t tag = 0;      // native tag, unique per item
   uint8_t checked = 0;
@@ -90,6 +93,7 @@ class VellTreeViewNode : public VellResource {
 };
 
 class VellGroup;
+class TPixmap;
 
 // One native gadget: what every kind has regardless of the platform.
 class VellGadget : public VellResource {
@@ -109,7 +113,6 @@ class VellGadget : public VellResource {
   virtual void SetTextColor(int32_t r, int32_t g, int32_t b);
   virtual void SetColor(int32_t r, int32_t g, int32_t b);
   virtual void SetIconStrip(VellIconStrip* strip);
-  virtual void Popup(VellMenu* menu);
   // Recomputes the shape from the layout lock and the group's client size and applies it.
   virtual void DoLayout();
 
@@ -177,6 +180,11 @@ class VellWindow : public VellGroup {
 class VellPanel : public VellGroup {
  public:
   using VellGroup::VellGroup;
+  // Shows an RGB888 picture as the background in a PanelPicture mode; none, or one without
+  // pixels, clears it.
+  virtual void SetPicture(const TPixmap* rgb, int32_t mode) = 0;
+  // How opaque the picture is drawn, from 0 to 1.
+  virtual void SetAlpha(float alpha) = 0;
 };
 
 // The native side of the item kinds (list box, combo box, tabber, tool bar): the toolkit keeps the
@@ -185,8 +193,10 @@ class VellItemList {
  public:
   virtual ~VellItemList() = default;
   virtual void ClearItems() = 0;
-  virtual void InsertItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon) = 0;
-  virtual void SetItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon) = 0;
+  virtual void InsertItem(int32_t index, const std::u16string& text, const std::u16string& tip,
+                          int32_t icon) = 0;
+  virtual void SetItem(int32_t index, const std::u16string& text, const std::u16string& tip,
+                       int32_t icon) = 0;
   virtual void RemoveItem(int32_t index) = 0;
   // State bit 0x10: selected (checked for a tool bar button); 4: disabled.
   virtual void SetItemState(int32_t index, int32_t state) = 0;
@@ -291,6 +301,8 @@ class VellTreeView : public VellGadget {
  public:
   using VellGadget::VellGadget;
   virtual VellTreeViewNode* RootNode() = 0;
+  // The live node an event's data names (none for 0, a node gone or a number never handed out).
+  virtual VellTreeViewNode* NodeFromId(int32_t id) = 0;
   // A new node below `parent` at `index` (0 first; negative or past the last child: last); none
   // when the control refuses the item.
   virtual VellTreeViewNode* InsertNode(VellTreeViewNode* parent, int32_t index, const std::u16string& text,
@@ -331,7 +343,15 @@ class VellGuiDriver {
   virtual VellTabber* NewTabber(VellGroup* group, int32_t style) = 0;
   virtual VellPanel* NewPanel(VellGroup* group, int32_t style) = 0;
   virtual VellDesktop* NewDesktop() = 0;
+  // Shows a popup menu of the root's children at the pointer and waits for the user's choice;
+  // `owner` is the native window it belongs to (none, or another thread's: a hidden one of this
+  // thread stands in). Answers the native tag of the item chosen, 0 for none.
+  virtual int32_t TrackPopup(const VellMenu* root, intptr_t owner) = 0;
 };
+
+// A new item (count 1, held by its creator) appended as the last child of `parent`; the parent's
+// chain takes a reference of its own.
+VellMenu* NewMenu(const std::u16string& text, int32_t tag, VellMenu* parent);
 
 class VellFontDriver {
  public:
@@ -345,9 +365,26 @@ class VellFontDriver {
 void VellLayoutAxis(int32_t modeStart, int32_t modeEnd, int32_t lockPos, int32_t lockExtent,
                     int32_t lockClient, int32_t client, int32_t& pos, int32_t& extent);
 
-// The managed layer's entry for events of native gadgets (maps `native` to its gadget and posts).
+// What the native layer needs from the layer above it. That layer installs one in NativeHost before
+// it makes any gadget, so that the native layer calls up without naming anything of it.
+class VellHost {
+ public:
+  virtual ~VellHost() = default;
+  // Maps `native` to its gadget and posts the event as that gadget's; answers the post's result.
+  virtual int32_t PostEvent(int32_t id, VellResource* native, int32_t data, int32_t mods, int32_t x,
+                            int32_t y, Ref<TObject> extra) = 0;
+  // Builds the key event (`id` KeyDown or KeyChar with `data` and the modifiers) and asks the
+  // gadget's key filter; true when the key may pass.
+  virtual bool PassesKeyFilter(VellGadget* native, int32_t id, int32_t data, int32_t mods) = 0;
+  // The object above that stands for a native gadget; none for an unknown one.
+  virtual Ref<TObject> GadgetOf(const VellResource* native) = 0;
+};
+
+// The layer above; none until it starts (events then go nowhere and every key passes).
+extern VellHost* NativeHost;
+
+// The kinds' way up: NativeHost's PostEvent, or nothing before there is a host.
 int32_t PostNativeGuiEvent(int32_t id, VellResource* native, int32_t data, int32_t mods, int32_t x, int32_t y,
                            Ref<TObject> extra);
-// The managed layer's key filter of a gadget: builds the key event (`id` KeyDown or KeyChar with
-// `data` and the current modifiers) and asks the gadget's filter; true when the key may pass.
+// NativeHost's PassesKeyFilter; true before there is a host.
 bool PassesKeyFilter(VellGadget* native, int32_t id, int32_t data, int32_t mods);

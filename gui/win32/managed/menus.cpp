@@ -1,0 +1,90 @@
+// The menu operations of the driver's gadgets: the menu root of a window, popups and their extra,
+// user tags and the check that keeps a failing free from changing anything.
+#include "gui/win32/managed/menus.h"
+
+#include <set>
+
+#include "event/event.h"
+#include "gui/constants.h"
+#include "gui/win32/managed/gadget.h"
+#include "gui/win32/native/factory.h"
+#include "runtime/text.h"
+
+Ref<TObject>& PopupExtra = *new Ref<TObject>();
+
+namespace {
+
+// The items of the menu gadgets among `g` and every gadget below it: what freeing `g` lets go.
+void CollectFreedItems(TGadget* g, std::set<const VellMenu*>& items) {
+  if (auto* w = dynamic_cast<TWin32Gadget*>(g)) {
+    if (auto* item = dynamic_cast<const VellMenu*>(w->handle)) items.insert(item);
+  }
+  for (const Ref<TObject>& k : *g->kids) {
+    if (auto* kid = dynamic_cast<TGadget*>(k.get())) CollectFreedItems(kid, items);
+  }
+}
+
+// True when an item below `node` is still held once the free is done: beyond its place in the
+// chain and a gadget that goes with the free. An item that is not freed itself goes with `node`,
+// so what is below it counts too.
+bool HeldBelow(const VellMenu* node, const std::set<const VellMenu*>& freed) {
+  for (const VellMenu* c = node->firstchild; c; c = c->next) {
+    bool goes = freed.count(c) != 0;
+    if (c->RefCount() - 1 - (goes ? 1 : 0) > 0) return true;
+    if (!goes && HeldBelow(c, freed)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+VellMenu* MenuParentOf(const TWin32Gadget* group) {
+  if (!group) return nullptr;
+  if (auto* w = dynamic_cast<VellWindow*>(group->handle)) return w->RootMenu();
+  return dynamic_cast<VellMenu*>(group->handle);
+}
+
+int32_t MenuUserTag(const VellMenu* item) {
+  auto it = MenuTagMap.find(IntText(item->tag));
+  if (it == MenuTagMap.end()) return 0;
+  return static_cast<int32_t>(std::stol(std::string(it->second.begin(), it->second.end())));
+}
+
+void CheckMenuFree(TGadget* gadget) {
+  std::set<const VellMenu*> freed;
+  CollectFreedItems(gadget, freed);
+  for (const VellMenu* item : freed) {
+    // An item held beyond its chain and its gadget outlives the free, and so does what is below it.
+    int32_t chain = item->parent ? 1 : 0;
+    if (item->RefCount() - chain <= 1 && HeldBelow(item, freed))
+      RuntimeError(u"Unable to release menu child");
+  }
+}
+
+void DropMenuItem(VellMenu* item) {
+  std::u16string key = IntText(item->tag);
+  MenuTagMap.erase(key);
+  MenuGadgetMap.erase(key);
+  item->Unlink();
+  item->Release();
+}
+
+// A window stands for its own menu root: items created in it hang in its menu bar.
+Ref<TGadget> TWin32Gadget::GetMenu() {
+  if (cls == GadgetClass::Window && handle) return Ref<TGadget>(this);
+  return nullptr;
+}
+
+void TWin32Gadget::UpdateMenu() {
+  if (auto* w = dynamic_cast<VellWindow*>(handle)) w->UpdateMenu();
+}
+
+void TWin32Gadget::PopupMenu(Ref<TGadget> menu, Ref<TObject> extra) {
+  VellMenu* root = MenuParentOf(dynamic_cast<TWin32Gadget*>(menu.get()));
+  if (!root) return;
+  PopupExtra = std::move(extra);
+  // The action is posted at once, with the extra still set, whatever pump is running.
+  if (int32_t tag = NativeGuiDriver->TrackPopup(root, Query(1)))
+    PostNativeGuiEvent(MenuAction, nullptr, tag, 0, 0, 0, nullptr);
+  PopupExtra = nullptr;
+}
