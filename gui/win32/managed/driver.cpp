@@ -34,43 +34,6 @@ class TNativeGuiFont : public TGuiFont {
 constexpr int32_t CursorIds[15] = {0x7F00, 0x7F00, 0x7F01, 0x7F02, 0x7F03, 0x7F04, 0x7F82, 0x7F83,
                                    0x7F84, 0x7F85, 0x7F86, 0x7F88, 0x7F89, 0x7F8A, 0x7F8B};
 
-// The native creation of a class that has a native kind in this driver; none for the others.
-VellGadget* NewNative(int32_t cls, VellGroup* group, int32_t style) {
-  switch (cls) {
-    case GadgetClass::Window:
-      return NativeGuiDriver->NewWindow(group, style);
-    case GadgetClass::Button:
-      return NativeGuiDriver->NewButton(group, style);
-    case GadgetClass::Label:
-      return NativeGuiDriver->NewLabel(group, style);
-    case GadgetClass::Panel:
-      return NativeGuiDriver->NewPanel(group, style);
-    case GadgetClass::Canvas:
-      return NativeGuiDriver->NewPanel(group, style | 4);
-    case GadgetClass::TextArea:
-      return NativeGuiDriver->NewTextArea(group, style);
-    case GadgetClass::TextField:
-      return NativeGuiDriver->NewTextField(group, style);
-    case GadgetClass::Slider:
-      return NativeGuiDriver->NewSlider(group, style);
-    case GadgetClass::ProgBar:
-      return NativeGuiDriver->NewProgBar(group, style);
-    case GadgetClass::ComboBox:
-      return NativeGuiDriver->NewComboBox(group, style);
-    case GadgetClass::ListBox:
-      return NativeGuiDriver->NewListBox(group, style);
-    case GadgetClass::TreeView:
-      return NativeGuiDriver->NewTreeView(group, style);
-    case GadgetClass::ToolBar:
-      return NativeGuiDriver->NewToolBar(group, style);
-    case GadgetClass::HtmlView:
-      return NativeGuiDriver->NewHtmlView(group, style);
-    case GadgetClass::Tabber:
-      return NativeGuiDriver->NewTabber(group, style);
-  }
-  return nullptr;
-}
-
 // A menu item below the group's menu (a window's bar, an item's submenu, or none: a popup's
 // root); `style` carries the user's tag, reported as the data of the item's actions.
 Ref<TGadget> CreateMenuItem(const std::u16string& text, TWin32Gadget* owner, const Ref<TGadget>& group,
@@ -134,7 +97,7 @@ Ref<TGadget> TWin32GUIDriver::CreateGadget(int32_t cls, const std::u16string& te
   auto* owner = dynamic_cast<TWin32Gadget*>(group.get());
   if (cls == GadgetClass::Menu) return CreateMenuItem(text, owner, group, style);
   auto* parent = owner ? dynamic_cast<VellGroup*>(owner->handle) : nullptr;
-  VellGadget* native = NewNative(cls, parent, style);
+  VellGadget* native = NativeGuiDriver->NewGadget(cls, parent, style);
   if (native) {
     native->SetShape(x, y, w, h);
     switch (cls) {

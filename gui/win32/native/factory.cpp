@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "gui/constants.h"
 #include "gui/win32/kinds/button.h"
 #include "gui/win32/kinds/combo_box.h"
 #include "gui/win32/kinds/html_view.h"
@@ -48,45 +49,42 @@ T* WithDefaultFont(T* g) {
 
 }  // namespace
 
-// One line a kind: a new kind is made here and nowhere else in the native layer.
-VellLabel* Win32GuiDriver::NewLabel(VellGroup* g, int32_t s) { return WithDefaultFont(new Win32Label(g, s)); }
-VellButton* Win32GuiDriver::NewButton(VellGroup* g, int32_t s) {
-  return WithDefaultFont(new Win32Button(g, s));
+// One line a kind: a new kind is made here and nowhere else.
+VellGadget* Win32GuiDriver::NewGadget(int32_t cls, VellGroup* g, int32_t s) {
+  switch (cls) {
+    case GadgetClass::Window:
+      return WithDefaultFont(new Win32Window(g, s));
+    case GadgetClass::Button:
+      return WithDefaultFont(new Win32Button(g, s));
+    case GadgetClass::Label:
+      return WithDefaultFont(new Win32Label(g, s));
+    case GadgetClass::Panel:
+      return WithDefaultFont(new Win32Panel(g, s));
+    case GadgetClass::Canvas:
+      return WithDefaultFont(new Win32Panel(g, s | 4));
+    case GadgetClass::TextArea:
+      return WithDefaultFont(new Win32TextArea(g, s));
+    case GadgetClass::TextField:
+      return WithDefaultFont(new Win32TextField(g, s));
+    case GadgetClass::Slider:
+      return WithDefaultFont(new Win32Slider(g, s));
+    case GadgetClass::ProgBar:
+      return WithDefaultFont(new Win32ProgBar(g, s));
+    case GadgetClass::ComboBox:
+      return WithDefaultFont(NewWin32ComboBox(g, s));
+    case GadgetClass::ListBox:
+      return WithDefaultFont(NewWin32ListBox(g, s));
+    case GadgetClass::TreeView:
+      return WithDefaultFont(new Win32TreeView(g, s));
+    case GadgetClass::ToolBar:
+      return WithDefaultFont(NewWin32ToolBar(g, s));
+    case GadgetClass::HtmlView:
+      return WithDefaultFont(new Win32HtmlView(g, s));
+    case GadgetClass::Tabber:
+      return WithDefaultFont(NewWin32Tabber(g, s));
+  }
+  return nullptr;
 }
-VellTextField* Win32GuiDriver::NewTextField(VellGroup* g, int32_t s) {
-  return WithDefaultFont(new Win32TextField(g, s));
-}
-VellSlider* Win32GuiDriver::NewSlider(VellGroup* g, int32_t s) {
-  return WithDefaultFont(new Win32Slider(g, s));
-}
-VellProgBar* Win32GuiDriver::NewProgBar(VellGroup* g, int32_t s) {
-  return WithDefaultFont(new Win32ProgBar(g, s));
-}
-VellComboBox* Win32GuiDriver::NewComboBox(VellGroup* g, int32_t s) {
-  return WithDefaultFont(NewWin32ComboBox(g, s));
-}
-VellListBox* Win32GuiDriver::NewListBox(VellGroup* g, int32_t s) {
-  return WithDefaultFont(NewWin32ListBox(g, s));
-}
-VellTreeView* Win32GuiDriver::NewTreeView(VellGroup* g, int32_t s) {
-  return WithDefaultFont(new Win32TreeView(g, s));
-}
-VellTextArea* Win32GuiDriver::NewTextArea(VellGroup* g, int32_t s) {
-  return WithDefaultFont(new Win32TextArea(g, s));
-}
-VellToolBar* Win32GuiDriver::NewToolBar(VellGroup* g, int32_t s) {
-  return WithDefaultFont(NewWin32ToolBar(g, s));
-}
-VellHtmlView* Win32GuiDriver::NewHtmlView(VellGroup* g, int32_t s) {
-  return WithDefaultFont(new Win32HtmlView(g, s));
-}
-VellWindow* Win32GuiDriver::NewWindow(VellGroup* g, int32_t s) {
-  return WithDefaultFont(new Win32Window(g, s));
-}
-VellTabber* Win32GuiDriver::NewTabber(VellGroup* g, int32_t s) {
-  return WithDefaultFont(NewWin32Tabber(g, s));
-}
-VellPanel* Win32GuiDriver::NewPanel(VellGroup* g, int32_t s) { return WithDefaultFont(new Win32Panel(g, s)); }
 VellDesktop* Win32GuiDriver::NewDesktop() { return new Win32Desktop(); }
 
 int32_t Win32GuiDriver::TrackPopup(const VellMenu* root, intptr_t owner) {

@@ -9,20 +9,7 @@ class Win32GuiDriver : public VellGuiDriver {
  public:
   // Initialises OLE and the common controls, loads the rich edit library and builds DefaultFont.
   Win32GuiDriver();
-  VellLabel* NewLabel(VellGroup* group, int32_t style) override;
-  VellButton* NewButton(VellGroup* group, int32_t style) override;
-  VellTextField* NewTextField(VellGroup* group, int32_t style) override;
-  VellSlider* NewSlider(VellGroup* group, int32_t style) override;
-  VellProgBar* NewProgBar(VellGroup* group, int32_t style) override;
-  VellComboBox* NewComboBox(VellGroup* group, int32_t style) override;
-  VellListBox* NewListBox(VellGroup* group, int32_t style) override;
-  VellTreeView* NewTreeView(VellGroup* group, int32_t style) override;
-  VellTextArea* NewTextArea(VellGroup* group, int32_t style) override;
-  VellToolBar* NewToolBar(VellGroup* group, int32_t style) override;
-  VellHtmlView* NewHtmlView(VellGroup* group, int32_t style) override;
-  VellWindow* NewWindow(VellGroup* group, int32_t style) override;
-  VellTabber* NewTabber(VellGroup* group, int32_t style) override;
-  VellPanel* NewPanel(VellGroup* group, int32_t style) override;
+  VellGadget* NewGadget(int32_t cls, VellGroup* group, int32_t style) override;
   VellDesktop* NewDesktop() override;
   int32_t TrackPopup(const VellMenu* root, intptr_t owner) override;
   Win32Font* FontFromHandle(HFONT h);

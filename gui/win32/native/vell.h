@@ -328,20 +328,9 @@ class VellHtmlView : public VellGadget {
 class VellGuiDriver {
  public:
   virtual ~VellGuiDriver() = default;
-  virtual VellLabel* NewLabel(VellGroup* group, int32_t style) = 0;
-  virtual VellButton* NewButton(VellGroup* group, int32_t style) = 0;
-  virtual VellTextField* NewTextField(VellGroup* group, int32_t style) = 0;
-  virtual VellSlider* NewSlider(VellGroup* group, int32_t style) = 0;
-  virtual VellProgBar* NewProgBar(VellGroup* group, int32_t style) = 0;
-  virtual VellComboBox* NewComboBox(VellGroup* group, int32_t style) = 0;
-  virtual VellListBox* NewListBox(VellGroup* group, int32_t style) = 0;
-  virtual VellTreeView* NewTreeView(VellGroup* group, int32_t style) = 0;
-  virtual VellTextArea* NewTextArea(VellGroup* group, int32_t style) = 0;
-  virtual VellToolBar* NewToolBar(VellGroup* group, int32_t style) = 0;
-  virtual VellHtmlView* NewHtmlView(VellGroup* group, int32_t style) = 0;
-  virtual VellWindow* NewWindow(VellGroup* group, int32_t style) = 0;
-  virtual VellTabber* NewTabber(VellGroup* group, int32_t style) = 0;
-  virtual VellPanel* NewPanel(VellGroup* group, int32_t style) = 0;
+  // A new native gadget of a toolkit gadget class (GadgetClass), hidden, in the group's client area
+  // (a top-level one for no group); none for a class that has no native kind.
+  virtual VellGadget* NewGadget(int32_t cls, VellGroup* group, int32_t style) = 0;
   virtual VellDesktop* NewDesktop() = 0;
   // Shows a popup menu of the root's children at the pointer and waits for the user's choice;
   // `owner` is the native window it belongs to (none, or another thread's: a hidden one of this
