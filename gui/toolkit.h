@@ -111,7 +111,7 @@ int32_t GetGadgetHeight(const Ref<TGadget>& g);
 // The group the gadget was made in; Null for the desktop.
 Ref<TGadget> GetGadgetParent(const Ref<TGadget>& g);
 // Moves and sizes the gadget, lays its children out anew and makes this the base its edges follow
-// from; sends no WindowMove or WindowSize.
+// from.
 int32_t ReshapeGadget(const Ref<TGadget>& g, int32_t x, int32_t y, int32_t w, int32_t h);
 // EdgeMode values.
 int32_t SetGadgetEdges(const Ref<TGadget>& g, int32_t left, int32_t right, int32_t top, int32_t bottom);
@@ -125,7 +125,8 @@ int32_t EnableGadgetInput(const Ref<TGadget>& g);
 int32_t DisableGadgetInput(const Ref<TGadget>& g);
 int32_t IsGadgetHidden(const Ref<TGadget>& g);    // 1 or 0
 int32_t IsGadgetDisabled(const Ref<TGadget>& g);  // 1 or 0
-// Gives the gadget the keyboard focus (a window: brings it to the front).
+// Gives the gadget the keyboard focus; a window passes it to its first child that takes the Tab key
+// (itself when none does).
 int32_t FocusGadget(const Ref<TGadget>& g);
 // Cuts the selected text of a text field, text area or editable combo box to the clipboard, as the
 // user's keys would; other gadgets ignore it.
@@ -139,12 +140,13 @@ int32_t PrintGadget(const Ref<TGadget>& g);
 // Marks the whole gadget for painting; a canvas then sends GadgetPaint.
 int32_t RepaintGadget(const Ref<TGadget>& g);
 // Changes the gadget's text: a window's title, a button's or label's caption, a text field's or
-// text area's content. Sends no event: only the user's changes are reported.
+// text area's content, an HTML view's address. A text field sends no event for it: only the user's
+// typing is reported.
 int32_t ChangeGadgetText(const Ref<TGadget>& g, const std::u16string& text);
 // The gadget's text as it shows now (what the user typed, for text fields and editable combo
 // boxes).
 std::u16string GetGadgetText(const Ref<TGadget>& g);
-// Shows the gadget's text in `font` (Null: the platform's default).
+// Shows the gadget's text in `font`, a font from OpenGuiFont or RequestFont.
 int32_t ChangeGadgetFont(const Ref<TGadget>& g, const Ref<TGuiFont>& font);
 // The background colour when `background` is non-zero, else the text colour.
 int32_t ChangeGadgetColor(const Ref<TGadget>& g, int32_t r, int32_t gr, int32_t b, int32_t background = 1);
@@ -161,7 +163,7 @@ int32_t BindGadgetHotKey(const Ref<TGadget>& g, int32_t key, int32_t modifiers);
 // with `context`, and reaches the gadget only when the filter answers non-zero. A null filter
 // removes it.
 int32_t InstallGadgetFilter(const Ref<TGadget>& g, TEventFilter filter, const Ref<TObject>& context);
-// The icons a list box, combo box, tabber or tree view shows: an entry's or node's icon number is
+// The icons a list box, tabber, tool bar or tree view shows: an entry's or node's icon number is
 // its index in the strip.
 int32_t ChangeGadgetIconStrip(const Ref<TGadget>& g, const Ref<TIconStrip>& strip);
 
@@ -175,7 +177,8 @@ int32_t RebuildWindowMenu(const Ref<TGadget>& window);
 // extra.
 int32_t ShowPopupMenu(const Ref<TGadget>& window, const Ref<TGadget>& menu,
                       const Ref<TObject>& extra = nullptr);
-// Brings the window to the front with the keyboard focus.
+// Gives the keyboard focus to the window's first child that takes the Tab key (the window itself
+// when none does), as FocusGadget.
 int32_t FocusWindow(const Ref<TGadget>& window);
 // The text of the window's status bar (a window made with WindowStyle::StatusBar); sends nothing.
 int32_t ChangeStatusText(const Ref<TGadget>& window, const std::u16string& text);
