@@ -73,6 +73,7 @@ class TEvent : public TObject {
   std::u16string ToString() const override;
 
   TEvent() = default;
+  // An event with these fields; producers call MakeEvent, which recycles freed events.
   TEvent(int32_t id, Ref<TObject> source, int32_t data, int32_t mods, int32_t x, int32_t y,
          Ref<TObject> extra)
       : id(id), source(std::move(source)), data(data), mods(mods), x(x), y(y), extra(std::move(extra)) {}
@@ -81,8 +82,10 @@ class TEvent : public TObject {
 
   // Events come and go at the rate of input; freed ones are kept for the next (event.cpp).
   static void* operator new(std::size_t size);
+  // Keeps the freed event's memory for the next one.
   static void operator delete(void* p, std::size_t size) noexcept;
 
+  // A new event with these fields; it is not emitted.
   static Ref<TEvent> Create(int32_t id, Ref<TObject> source, int32_t data, int32_t mods, int32_t x, int32_t y,
                             Ref<TObject> extra);
   // The next private event id: 0x80000001, 0x80000002, ...
@@ -92,4 +95,6 @@ class TEvent : public TObject {
 // What every producer of events calls: the same as TEvent::Create.
 Ref<TEvent> MakeEvent(int32_t id, Ref<TObject> source, int32_t data, int32_t mods, int32_t x, int32_t y,
                       Ref<TObject> extra);
+// A private event id of the program's own, never the same twice (TEvent::AllocUserId); the queue
+// keeps such events like any other.
 int32_t NewUserEventId();

@@ -10,6 +10,7 @@
 // every event). With a source given only events from that object are tallied. Attaching while
 // attached does nothing. Attaching and detaching clear every tally.
 void AttachInputTracker(Ref<TObject> source);
+// Removes the tracker's hook (nothing when it is not attached) and clears every tally.
 void DetachInputTracker();
 // The tracker's hook; it only observes and returns `data` unchanged.
 Ref<TObject> InputTrackerHook(int32_t id, const Ref<TObject>& data, const Ref<TObject>& context);
@@ -21,9 +22,13 @@ int32_t KeyIsDown(int32_t key);
 int32_t KeyHitCount(int32_t key);
 // The oldest typed character not yet read, or 0.
 int32_t NextTypedChar();
+// 1 while the mouse button is held down, else 0.
 int32_t ButtonIsDown(int32_t button);
+// Presses of the mouse button since the last read; reading resets the count.
 int32_t ButtonHitCount(int32_t button);
+// The pointer's last position reported by a MouseMove event, x.
 int32_t PointerX();
+// The pointer's last position reported by a MouseMove event, y.
 int32_t PointerY();
 // The sum of wheel steps.
 int32_t PointerZ();
@@ -45,4 +50,5 @@ int32_t WaitForTypedChar();
 // The first button (1..3, lowest first) pressed after the call.
 int32_t WaitForAnyButton();
 
+// Starts the event, queue and system modules the tracker needs; it attaches nothing.
 void InputModuleStart();

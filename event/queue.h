@@ -35,14 +35,22 @@ int32_t WaitNextEvent();
 // with a TRuntimeError, to run before the queue is started.
 Ref<TEvent> PeekNextEvent();
 
+// The id of the active event (the one WaitNextEvent or PollNextEvent last took); 0 when none.
 int32_t ActiveEventId();
+// The active event's data: what happened, by kind (an entry's index, a menu tag, ...).
 int32_t ActiveEventData();
+// The modifier keys held with the active event: ModShift, ModControl, ModAlt, ModSystem bits.
 int32_t ActiveEventMods();
+// The active event's x (a position, or a width for WindowSize).
 int32_t ActiveEventX();
+// The active event's y (a position, or a height for WindowSize).
 int32_t ActiveEventY();
+// The active event's extra object (an entry's extra, a tree node, a popup's extra); Null when none.
 Ref<TObject> ActiveEventExtra();
 // The active event's extra when it is a text object, else the empty text.
 std::u16string ActiveEventText();
+// The object the active event came from (a gadget, a timer); compare it with the program's own by
+// identity. Null when none.
 Ref<TObject> ActiveEventSource();
 // The object handle (event/handle.h) of the active event's source; 0 when it is Null.
 int32_t ActiveEventSourceHandle();

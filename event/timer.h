@@ -15,7 +15,10 @@ class TTimer : public TObject {
   Ref<TEvent> _event;    // emitted on every tick instead of a fresh TimerTick, or Null
   uint32_t _handle = 0;  // the platform timer's id; 0 once stopped
 
+  // The ticks fired since the timer was made.
   virtual int32_t Ticks();
+  // Stops the timer for good: no tick fires after it, ticks in flight are dropped, and the timer's
+  // reference to itself goes. Stopping a stopped timer does nothing.
   virtual void Stop();
   // Counts one tick and emits its event; the tick delivery calls it on the main thread.
   virtual void Fire();
@@ -27,10 +30,15 @@ class TTimer : public TObject {
   static Ref<TTimer> Create(float hertz, Ref<TEvent> event);
 };
 
+// A timer ticking `hertz` times a second (up to 1000): each tick sends `event`, or a TimerTick
+// whose source is the timer and whose data is its tick count. Null when 16 timers already run or
+// the rate is refused.
 Ref<TTimer> NewTimer(float hertz, Ref<TEvent> event);
 // The module-level forms; a Null timer answers 0 and is otherwise ignored.
 int32_t TimerTickCount(const Ref<TTimer>& timer);
+// TTimer::Wait: pumps until the timer ticked since the last wait; how many times.
 int32_t AwaitTimerTick(const Ref<TTimer>& timer);
+// Stops the timer (TTimer::Stop).
 void HaltTimer(const Ref<TTimer>& timer);
 
 // Platform side. At most this many platform timers run at once.
@@ -43,6 +51,7 @@ class TTimerPlatform {
   virtual ~TTimerPlatform() = default;
   // Starts a periodic timer for `timer` (not a counted reference); its id, or 0 when refused.
   virtual uint32_t StartPeriodic(uint32_t periodMillis, TTimer* timer) = 0;
+  // Stops the platform timer `id`.
   virtual void Kill(uint32_t id) = 0;
 };
 // Without a platform no timer can start. The platform object must outlive every timer.
@@ -53,6 +62,7 @@ void InstallTimerPlatform(TTimerPlatform* platform);
 uint32_t TimerPeriodMillis(float hertz);
 // The platform timer's id, entered in the live table, or 0.
 uint32_t StartPlatformTimer(float hertz, TTimer* timer);
+// Kills the platform timer `id` and takes it out of the live table; unknown ids are ignored.
 void StopPlatformTimer(uint32_t id);
 // Main thread: a tick of platform timer `id` posted for `timer`. Ignored unless that timer still
 // runs under that id, so ticks in flight after Stop are dropped without touching the timer.

@@ -19,10 +19,13 @@ class TGuiDriver : public TObject {
   // answers the one desktop gadget; for class Menu, `style` carries the menu tag. May answer Null.
   virtual Ref<TGadget> CreateGadget(int32_t cls, const std::u16string& text, int32_t x, int32_t y, int32_t w,
                                     int32_t h, Ref<TGadget> group, int32_t style);
+  // The gadget with the keyboard focus, or Null.
   virtual Ref<TGadget> ActiveGadget();
   // 0 when cancelled, else 0xFFrrggbb (the top byte set so that black is not 0).
   virtual int32_t RequestColor(int32_t r, int32_t g, int32_t b);
+  // The platform's font chooser starting at `font`; the chosen font, or Null when cancelled.
   virtual Ref<TGuiFont> RequestFont(Ref<TGuiFont> font);
+  // The pointer's shape over the program's windows.
   virtual void SetPointer(int32_t shape);
   // From a pixmap or anything a pixmap can be loaded from; Null when none is made.
   virtual Ref<TIconStrip> LoadIconStrip(Ref<TObject> source);

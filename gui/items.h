@@ -15,6 +15,7 @@ class TGadgetItem : public TObject {
   int32_t flags = 0;  // ItemFlag bits
   Ref<TObject> extra;
 
+  // Replaces every field at once.
   void Set(std::u16string text, std::u16string tip, int32_t icon, Ref<TObject> extra, int32_t flags);
 };
 
@@ -24,8 +25,11 @@ class TGadgetItem : public TObject {
 class TGadgetItemArray : public TObject {
  public:
   TGadgetItemArray() = default;
+  // An array holding `v`.
   explicit TGadgetItemArray(std::vector<Ref<TGadgetItem>> v) : items(std::move(v)) {}
+  // The number of items.
   std::size_t Length() const noexcept { return items.size(); }
+  // The item at `i` (unchecked).
   const Ref<TGadgetItem>& operator[](std::size_t i) const { return items[i]; }
 
   std::vector<Ref<TGadgetItem>> items;

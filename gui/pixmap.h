@@ -18,7 +18,9 @@ constexpr int32_t RGBA8888 = 5;
 constexpr int32_t BGRA8888 = 6;
 }  // namespace PixmapFormat
 
+// Bytes a pixel of the PixmapFormat takes (an unknown format: 4).
 int32_t PixmapBytesPerPixel(int32_t format);
+// True for the formats with an alpha channel.
 bool PixmapFormatHasAlpha(int32_t format);
 
 // An image in memory: rows of `pitch` bytes, top row first.
@@ -36,8 +38,10 @@ class TPixmap : public TObject {
   // Pixels as 0xAARRGGBB; formats without alpha read as opaque and ignore alpha on writing.
   // Coordinates outside the pixmap read 0 and are not written.
   uint32_t ReadPixel(int32_t x, int32_t y) const;
+  // Writes a pixel given as 0xAARRGGBB (see ReadPixel).
   void WritePixel(int32_t x, int32_t y, uint32_t argb);
 
+  // A new pixmap with the same size, format and pixels.
   Ref<TPixmap> Copy() const;
   // The same image in another format (a copy even when the format is the same).
   Ref<TPixmap> Convert(int32_t toFormat) const;
@@ -80,4 +84,5 @@ class TGraphics : public TObject {
 // The flags a canvas gets its graphics attached with.
 extern int32_t DefaultGraphicsFlags;
 
+// Starts the runtime core for pixmaps and graphics.
 void PixmapModuleStart();

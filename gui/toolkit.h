@@ -56,57 +56,115 @@ Ref<TGadget> MakeMenu(const std::u16string& text, int32_t tag, const Ref<TGadget
 Ref<TGadget> MakeCanvas(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group, int32_t style);
 
 // --- driver services ---
+// The gadget that has the keyboard focus, or Null when none of the program's has it.
 Ref<TGadget> ActiveGadget();
 // 1 and the colour kept for ChosenRed/Green/Blue when one was chosen; 0 (colour kept as it was)
 // when cancelled.
 int32_t RequestColor(int32_t r, int32_t g, int32_t b);
+// The red (0..255) of the colour last chosen in RequestColor; 0 until one was chosen.
 int32_t ChosenRed();
+// The green (0..255) of the colour last chosen in RequestColor.
 int32_t ChosenGreen();
+// The blue (0..255) of the colour last chosen in RequestColor.
 int32_t ChosenBlue();
+// Shows the platform's font chooser starting at `font` (may be Null); the chosen font, or Null when
+// cancelled.
 Ref<TGuiFont> RequestFont(const Ref<TGuiFont>& font);
+// A font of the family `name` at `size` points, with the styles whose flags are non-zero; Null when
+// the platform makes none.
 Ref<TGuiFont> OpenGuiFont(const std::u16string& name, int32_t size, int32_t bold = 0, int32_t italic = 0,
                           int32_t underline = 0);
 // A Null font answers the empty text and 0.
 std::u16string GetFontName(const Ref<TGuiFont>& font);
+// The font's size in points.
 int32_t GetFontSize(const Ref<TGuiFont>& font);
+// The font's FontStyle bits.
 int32_t GetFontStyle(const Ref<TGuiFont>& font);
+// Changes the mouse pointer's shape (0 and 1 the arrow, 2..14 the platform's other shapes); other
+// numbers give the arrow.
 int32_t SetPointer(int32_t shape);
+// An icon strip from a pixmap or anything a pixmap loads from (a text naming an image file): square
+// icons as high as the picture, side by side. Null when nothing loads.
 Ref<TIconStrip> LoadIconStrip(const Ref<TObject>& source);
 
 // --- every gadget ---
+// Closes the gadget's native element at once, with its children, and detaches it from its parent.
+// The program's references stay valid but name a dead gadget. Freeing menu entries is refused, with
+// nothing changed, by the runtime error "Unable to release menu child" when an entry below would
+// outlive the free.
 int32_t DestroyGadget(const Ref<TGadget>& g);
+// The platform handle behind the gadget (QueryKind::NativeHandle or ClientHandle: an HWND); 0 for
+// any other kind or a gadget without one.
 intptr_t QueryGadgetHandle(const Ref<TGadget>& g, int32_t kind);
+// The width of the gadget's client area: what its children have room in.
 int32_t ClientWidth(const Ref<TGadget>& g);
+// The height of the gadget's client area.
 int32_t ClientHeight(const Ref<TGadget>& g);
+// The gadget's left edge in its parent's client coordinates, as last set or reported.
 int32_t GetGadgetX(const Ref<TGadget>& g);
+// The gadget's top edge in its parent's client coordinates.
 int32_t GetGadgetY(const Ref<TGadget>& g);
+// The gadget's width, as last set or reported.
 int32_t GetGadgetWidth(const Ref<TGadget>& g);
+// The gadget's height, as last set or reported.
 int32_t GetGadgetHeight(const Ref<TGadget>& g);
+// The group the gadget was made in; Null for the desktop.
 Ref<TGadget> GetGadgetParent(const Ref<TGadget>& g);
+// Moves and sizes the gadget, lays its children out anew and makes this the base its edges follow
+// from.
 int32_t ReshapeGadget(const Ref<TGadget>& g, int32_t x, int32_t y, int32_t w, int32_t h);
 // EdgeMode values.
 int32_t SetGadgetEdges(const Ref<TGadget>& g, int32_t left, int32_t right, int32_t top, int32_t bottom);
+// Shows the gadget with its children; sends nothing.
 int32_t RevealGadget(const Ref<TGadget>& g);
+// Hides the gadget with its children; sends nothing.
 int32_t ConcealGadget(const Ref<TGadget>& g);
+// Lets the gadget take the user's input again; sends nothing.
 int32_t EnableGadgetInput(const Ref<TGadget>& g);
+// Refuses the user's input to the gadget, which shows greyed out; sends nothing.
 int32_t DisableGadgetInput(const Ref<TGadget>& g);
 int32_t IsGadgetHidden(const Ref<TGadget>& g);    // 1 or 0
 int32_t IsGadgetDisabled(const Ref<TGadget>& g);  // 1 or 0
+// Gives the gadget the keyboard focus; a window passes it to its first child that takes the Tab key
+// (itself when none does).
 int32_t FocusGadget(const Ref<TGadget>& g);
+// Cuts the selected text of a text field, text area or editable combo box to the clipboard, as the
+// user's keys would; other gadgets ignore it.
 int32_t CutFromGadget(const Ref<TGadget>& g);
+// Copies the selected text to the clipboard, like CutFromGadget.
 int32_t CopyFromGadget(const Ref<TGadget>& g);
+// Pastes the clipboard's text over the selection, as the user's keys would.
 int32_t PasteIntoGadget(const Ref<TGadget>& g);
+// Prints a text area through the platform's print dialog; other gadgets ignore it.
 int32_t PrintGadget(const Ref<TGadget>& g);
+// Marks the whole gadget for painting; a canvas then sends GadgetPaint.
 int32_t RepaintGadget(const Ref<TGadget>& g);
+// Changes the gadget's text: a window's title, a button's or label's caption, a text field's or
+// text area's content, an HTML view's address. A text field sends no event for it: only the user's
+// typing is reported.
 int32_t ChangeGadgetText(const Ref<TGadget>& g, const std::u16string& text);
+// The gadget's text as it shows now (what the user typed, for text fields and editable combo
+// boxes).
 std::u16string GetGadgetText(const Ref<TGadget>& g);
+// Shows the gadget's text in `font`, a font from OpenGuiFont or RequestFont.
 int32_t ChangeGadgetFont(const Ref<TGadget>& g, const Ref<TGuiFont>& font);
 // The background colour when `background` is non-zero, else the text colour.
 int32_t ChangeGadgetColor(const Ref<TGadget>& g, int32_t r, int32_t gr, int32_t b, int32_t background = 1);
+// Colours the gadget's text (0..255 each).
 int32_t ChangeGadgetTextColor(const Ref<TGadget>& g, int32_t r, int32_t gr, int32_t b);
+// Panels only: at 0 a panel paints no background (its parent shows through), above 0 its colour or
+// picture; other gadgets ignore it.
 int32_t ChangeGadgetAlpha(const Ref<TGadget>& g, float alpha);
+// Binds a key (a virtual key code with ModShift, ModControl, ModAlt bits) to the gadget: pressing
+// it in the gadget's window sends the gadget's GadgetAction (a menu entry's MenuAction), as a press
+// of the gadget would. Key 0 unbinds.
 int32_t BindGadgetHotKey(const Ref<TGadget>& g, int32_t key, int32_t modifiers);
+// Sets the gadget's key filter: each KeyDown and KeyChar meant for it is first given to `filter`
+// with `context`, and reaches the gadget only when the filter answers non-zero. A null filter
+// removes it.
 int32_t InstallGadgetFilter(const Ref<TGadget>& g, TEventFilter filter, const Ref<TObject>& context);
+// The icons a list box, tabber, tool bar or tree view shows: an entry's or node's icon number is
+// its index in the strip.
 int32_t ChangeGadgetIconStrip(const Ref<TGadget>& g, const Ref<TIconStrip>& strip);
 
 // --- windows ---
@@ -114,108 +172,195 @@ int32_t ChangeGadgetIconStrip(const Ref<TGadget>& g, const Ref<TIconStrip>& stri
 Ref<TGadget> GetWindowMenuRoot(const Ref<TGadget>& window);
 // Must follow every change of the menu tree.
 int32_t RebuildWindowMenu(const Ref<TGadget>& window);
+// Shows the items below `menu` (an entry of no window) at the pointer, owned by `window`, and
+// returns once the user chose or left; the chosen item sends MenuAction with `extra` as the event's
+// extra.
 int32_t ShowPopupMenu(const Ref<TGadget>& window, const Ref<TGadget>& menu,
                       const Ref<TObject>& extra = nullptr);
+// Gives the keyboard focus to the window's first child that takes the Tab key (the window itself
+// when none does), as FocusGadget.
 int32_t FocusWindow(const Ref<TGadget>& window);
+// The text of the window's status bar (a window made with WindowStyle::StatusBar); sends nothing.
 int32_t ChangeStatusText(const Ref<TGadget>& window, const std::u16string& text);
+// The smallest size the user can drag the window to.
 int32_t SetWindowMinimumSize(const Ref<TGadget>& window, int32_t w, int32_t h);
+// Minimises the window, as its title bar's button would; the resulting WindowSize is sent.
 int32_t WindowToMinimized(const Ref<TGadget>& window);
+// Maximises the window; the resulting WindowSize is sent.
 int32_t WindowToMaximized(const Ref<TGadget>& window);
+// Restores a minimised or maximised window; the resulting WindowSize is sent.
 int32_t WindowToNormal(const Ref<TGadget>& window);
+// 1 when the window is minimised, else 0.
 int32_t IsWindowMinimized(const Ref<TGadget>& window);
+// 1 when the window is maximised, else 0.
 int32_t IsWindowMaximized(const Ref<TGadget>& window);
 
 // --- menus ---
+// Frees the entry with the entries below it; shows once the menu is rebuilt (RebuildWindowMenu). A
+// freed entry chosen from a menu still open sends nothing.
 int32_t DestroyMenuEntry(const Ref<TGadget>& menu);
+// The entry's text; `&` marks the letter that chooses it. Shows once the menu is rebuilt.
 int32_t ChangeMenuText(const Ref<TGadget>& menu, const std::u16string& text);
+// The entry's text as given.
 std::u16string GetMenuText(const Ref<TGadget>& menu);
+// Shows a tick beside the entry (once the menu is rebuilt); sends nothing.
 int32_t TickMenuEntry(const Ref<TGadget>& menu);
+// Removes the entry's tick (once the menu is rebuilt); sends nothing.
 int32_t UntickMenuEntry(const Ref<TGadget>& menu);
+// Lets the user choose the entry again (once the menu is rebuilt).
 int32_t EnableMenuEntry(const Ref<TGadget>& menu);
+// Greys the entry out: it cannot be chosen (once the menu is rebuilt).
 int32_t DisableMenuEntry(const Ref<TGadget>& menu);
+// 1 when the entry is ticked, else 0.
 int32_t IsMenuTicked(const Ref<TGadget>& menu);
+// 1 when the entry can be chosen, else 0.
 int32_t IsMenuEnabled(const Ref<TGadget>& menu);
 
 // --- buttons, panels, text fields ---
+// Checks (non-zero) or clears a check box or radio button; sends nothing.
 int32_t ChangeButtonCheck(const Ref<TGadget>& button, int32_t checked);
+// 1 when the check box or radio button is checked, else 0.
 int32_t GetButtonCheck(const Ref<TGadget>& button);
+// The colour a panel paints its background with (and around a picture that leaves room).
 int32_t ChangePanelColor(const Ref<TGadget>& panel, int32_t r, int32_t g, int32_t b);
+// The picture a panel shows, kept and repainted by the panel; `flags` is a PanelPicture mode. Null
+// removes it.
 int32_t ChangePanelPixmap(const Ref<TGadget>& panel, const Ref<TPixmap>& pixmap, int32_t flags);
+// What the text field holds now, as the user typed it.
 std::u16string GetTextFieldText(const Ref<TGadget>& field);
 
 // --- text areas (units: TextUnits) ---
+// Replaces `length` units from `pos` with `text` (`pos` is kept inside the text; a negative length,
+// or one past the end, reaches the end); sends no event.
 int32_t ReplaceTextAreaRange(const Ref<TGadget>& area, const std::u16string& text, int32_t pos,
                              int32_t length, int32_t units);
+// Adds `text` at the end, the caret following it; sends no event.
 int32_t AppendTextAreaText(const Ref<TGadget>& area, const std::u16string& text);
+// The text of `length` units from `pos` (a negative length: to the end).
 std::u16string GetTextAreaRange(const Ref<TGadget>& area, int32_t pos, int32_t length, int32_t units);
+// The number of characters or lines the area holds.
 int32_t GetTextAreaLength(const Ref<TGadget>& area, int32_t units);
+// Stops redrawing and reporting the area while the program makes many changes; freezes nest.
 int32_t FreezeTextArea(const Ref<TGadget>& area);
+// Undoes one FreezeTextArea; after the last it shows the result and puts the user's selection back.
 int32_t ThawTextArea(const Ref<TGadget>& area);
+// The width of a tab stop.
 int32_t ChangeTextAreaTabs(const Ref<TGadget>& area, int32_t tabs);
+// The font of the whole area's text.
 int32_t ChangeTextAreaFont(const Ref<TGadget>& area, const Ref<TGuiFont>& font);
+// The area's background colour when `background` is non-zero, else the colour of its whole text.
 int32_t ChangeTextAreaColor(const Ref<TGadget>& area, int32_t r, int32_t g, int32_t b,
                             int32_t background = 1);
+// The caret's position in `units`.
 int32_t GetTextAreaCursor(const Ref<TGadget>& area, int32_t units);
+// The length of the selection in `units`.
 int32_t GetTextAreaSelectionLength(const Ref<TGadget>& area, int32_t units);
+// Colours `length` units from `pos` and gives them the FontStyle bits in `flags`; sends no event.
 int32_t StyleTextAreaRange(const Ref<TGadget>& area, int32_t r, int32_t g, int32_t b, int32_t flags,
                            int32_t pos, int32_t length, int32_t units);
+// Selects `length` units from `pos`; sends no event.
 int32_t SelectTextAreaRange(const Ref<TGadget>& area, int32_t pos, int32_t length, int32_t units);
+// The character index where `line` begins.
 int32_t TextAreaLineStart(const Ref<TGadget>& area, int32_t line);
+// The line the character at `index` is on.
 int32_t TextAreaLineOf(const Ref<TGadget>& area, int32_t index);
 
 // --- entries of combo boxes, list boxes, tabbers and tool bars ---
+// Removes every entry.
 int32_t ClearGadgetEntries(const Ref<TGadget>& g);
+// Adds an entry at the end: its text, ItemFlag bits, icon (-1 none), tip and extra object.
+// ItemFlag::SelectOnSet selects it.
 int32_t AppendGadgetEntry(const Ref<TGadget>& g, const std::u16string& text, int32_t flags = 0,
                           int32_t icon = -1, const std::u16string& tip = u"",
                           const Ref<TObject>& extra = nullptr);
+// Inserts an entry before `index` (the count: at the end), like AppendGadgetEntry. Refuses an index
+// below 0 or above the count with a runtime error.
 int32_t InsertGadgetEntry(const Ref<TGadget>& g, int32_t index, const std::u16string& text, int32_t flags = 0,
                           int32_t icon = -1, const std::u16string& tip = u"",
                           const Ref<TObject>& extra = nullptr);
+// Replaces everything of the entry at `index`. Refuses an index outside the entries with a runtime
+// error.
 int32_t ChangeGadgetEntry(const Ref<TGadget>& g, int32_t index, const std::u16string& text, int32_t flags = 0,
                           int32_t icon = -1, const std::u16string& tip = u"",
                           const Ref<TObject>& extra = nullptr);
+// Removes the entry at `index`. Refuses an index outside the entries with a runtime error.
 int32_t DeleteGadgetEntry(const Ref<TGadget>& g, int32_t index);
+// Lets the user choose the entry at `index` again.
 int32_t EnableGadgetEntry(const Ref<TGadget>& g, int32_t index);
+// Refuses the user the entry at `index` (a tool bar button greys out).
 int32_t DisableGadgetEntry(const Ref<TGadget>& g, int32_t index);
 // Index -1 means every entry.
 int32_t SelectGadgetEntry(const Ref<TGadget>& g, int32_t index);
+// Deselects the entry at `index` (-1: every entry).
 int32_t DeselectGadgetEntry(const Ref<TGadget>& g, int32_t index);
+// Selects the entry at `index` when it is not, else deselects it (-1: every entry).
 int32_t ToggleGadgetEntry(const Ref<TGadget>& g, int32_t index);
+// The index of the selected entry, or -1 when none is.
 int32_t GetSelectedEntry(const Ref<TGadget>& g);
+// The indices of every selected entry, in order.
 std::vector<int32_t> GetSelectedEntries(const Ref<TGadget>& g);
+// The number of entries.
 int32_t CountGadgetEntries(const Ref<TGadget>& g);
+// The text of the entry at `index`; an index outside the entries raises a runtime error.
 std::u16string GetEntryText(const Ref<TGadget>& g, int32_t index);
+// The icon number of the entry at `index` (-1: none).
 int32_t GetEntryIcon(const Ref<TGadget>& g, int32_t index);
+// The extra object the entry at `index` was given.
 Ref<TObject> GetEntryExtra(const Ref<TGadget>& g, int32_t index);
+// The ItemFlag bits of the entry at `index`.
 int32_t GetEntryFlags(const Ref<TGadget>& g, int32_t index);
 // Tips in button order; an empty entry (the null text) is skipped without using up a button, and
 // tips beyond the last button are ignored.
 int32_t ChangeToolBarTips(const Ref<TGadget>& toolbar, const std::vector<std::u16string>& tips);
 
 // --- tree views ---
+// The tree view's invisible root node: its children are the top-level nodes.
 Ref<TGadget> GetTreeRoot(const Ref<TGadget>& treeview);
+// A new node with `text` and `icon` (-1 none) as the last child of `node`; answers it. Sends
+// nothing.
 Ref<TGadget> AppendTreeNode(const std::u16string& text, const Ref<TGadget>& node, int32_t icon = -1);
+// A new node before the child at `index` of `node`; answers it. Sends nothing.
 Ref<TGadget> InsertTreeNode(int32_t index, const std::u16string& text, const Ref<TGadget>& node,
                             int32_t icon = -1);
+// The node's text and icon; sends nothing.
 int32_t ChangeTreeNode(const Ref<TGadget>& node, const std::u16string& text, int32_t icon = -1);
+// The selected node, or Null.
 Ref<TGadget> GetSelectedTreeNode(const Ref<TGadget>& treeview);
+// The number of children of `node`.
 int32_t CountTreeNodes(const Ref<TGadget>& node);
+// Selects the node.
 int32_t SelectTreeNode(const Ref<TGadget>& node);
+// Shows the node's children.
 int32_t ExpandTreeNode(const Ref<TGadget>& node);
+// Hides the node's children.
 int32_t CollapseTreeNode(const Ref<TGadget>& node);
+// Removes the node with its children.
 int32_t DestroyTreeNode(const Ref<TGadget>& node);
 
 // --- HTML views ---
+// Opens `url` in the view; with HtmlViewStyle::LockNavigation the links the user follows are only
+// reported (GadgetAction with the URL as the extra).
 int32_t NavigateHtmlView(const Ref<TGadget>& view, const std::u16string& url);
+// Goes back in the view's history.
 int32_t HtmlViewGoBack(const Ref<TGadget>& view);
+// Goes forward in the view's history.
 int32_t HtmlViewGoForward(const Ref<TGadget>& view);
+// The view's ready state: 0 uninitialised up to 4 complete.
 int32_t GetHtmlViewState(const Ref<TGadget>& view);
+// The address of the page shown.
 std::u16string GetHtmlViewAddress(const Ref<TGadget>& view);
+// Runs `script` in the page and answers its result as text; the empty text without a page.
 std::u16string RunHtmlViewScript(const Ref<TGadget>& view, const std::u16string& script);
 
 // --- sliders, progress bars, canvases ---
+// The slider's range (SliderStyle says what `a` and `b` mean for its kind).
 int32_t ChangeSliderRange(const Ref<TGadget>& slider, int32_t a, int32_t b);
+// Moves the slider; sends nothing.
 int32_t ChangeSliderPosition(const Ref<TGadget>& slider, int32_t value);
+// The slider's position.
 int32_t GetSliderPosition(const Ref<TGadget>& slider);
+// How far the bar is filled: 0 to 1 (outside: clamped; not a number: 0).
 int32_t ChangeProgressValue(const Ref<TGadget>& bar, float value);
+// The drawing context attached to the canvas; Null with the Win32 driver, which leaves painting to
+// the program (GadgetPaint).
 Ref<TGraphics> CanvasGraphics(const Ref<TGadget>& canvas);

@@ -21,7 +21,9 @@ std::u16string IntText(int64_t value);
 // text of the same length with the same characters, case included.
 class TText : public TObject {
 public:
+  // A text object holding `value`.
   explicit TText(std::u16string value) : value_(std::move(value)) {}
+  // The text.
   const std::u16string& Value() const noexcept { return value_; }
   std::u16string ToString() const override { return value_; }
   int Compare(const TObject* other) const override;
@@ -30,4 +32,5 @@ private:
   const std::u16string value_;
 };
 
+// A new text object holding `value`: what a list, a data source or LoadPixmap takes for a text.
 inline Ref<TText> MakeText(std::u16string value) { return New<TText>(std::move(value)); }

@@ -25,6 +25,7 @@ void Notes::Build() {
                       WindowStyle::TitleBar | WindowStyle::Resizable | WindowStyle::MenuBar |
                           WindowStyle::StatusBar | WindowStyle::ClientCoords);
 
+  // [guide:menu-bar]
   // Menu entries hang below the window's menu root; a hot key shows itself in the entry's text.
   // The bar shows changes only once it is rebuilt.
   const Ref<TGadget> file = MakeMenu(u"&File", 0, GetWindowMenuRoot(window));
@@ -32,6 +33,7 @@ void Notes::Build() {
   MakeMenu(u"", 0, file);  // an empty text makes a separator
   MakeMenu(u"&Quit", NotesTag::Quit, file, 'Q', ModControl);
   RebuildWindowMenu(window);
+  // [/guide:menu-bar]
 
   MakeLabel(u"Title:", 10, 14, 40, 20, window, 0);
   title = MakeTextField(55, 10, 200, 24, window, 0);
@@ -40,16 +42,19 @@ void Notes::Build() {
   SelectGadgetEntry(category, 0);
   add = MakeButton(u"Add", 385, 9, 70, 26, window, ButtonStyle::Push | ButtonStyle::Default);
 
+  // [guide:list-and-tree]
   list = MakeListBox(10, 44, 245, 290, window, 0);
   tree = MakeTreeView(265, 44, 245, 290, window, 0);
   // The list keeps its left edge and takes half the width; the tree the other half.
   SetGadgetEdges(list, EdgeMode::Aligned, EdgeMode::Relative, EdgeMode::Aligned, EdgeMode::Aligned);
   SetGadgetEdges(tree, EdgeMode::Relative, EdgeMode::Aligned, EdgeMode::Aligned, EdgeMode::Aligned);
   for (const char16_t* c : categories) categoryNodes.push_back(AppendTreeNode(c, GetTreeRoot(tree)));
+  // [/guide:list-and-tree]
 
   ChangeStatusText(window, u"Type a title, choose a category, then File > New note (Ctrl+N).");
 }
 
+// [guide:handle]
 bool Notes::Handle(int32_t id) {
   const Ref<TObject> source = ActiveEventSource();
   // Gadgets are compared by identity with the ones the program made.
@@ -60,7 +65,9 @@ bool Notes::Handle(int32_t id) {
   }
   return true;
 }
+// [/guide:handle]
 
+// [guide:add-note]
 void Notes::AddNote() {
   const std::u16string text = GetTextFieldText(title);
   if (text.empty()) {
@@ -76,9 +83,11 @@ void Notes::AddNote() {
   ChangeGadgetText(title, u"");
   ChangeStatusText(window, IntText(CountGadgetEntries(list)) + u" notes");
 }
+// [/guide:add-note]
 
 namespace {
 
+// [guide:startup]
 void Program() {
   ApplicationTitle = u"Notes";
   // The event queue first, then the toolkit with its Win32 driver.
@@ -102,3 +111,4 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   const int status = RuntimeMain(__argc, __argv, Program);
   return status != 0 ? status : scriptStatus;
 }
+// [/guide:startup]

@@ -27,6 +27,7 @@ void Fill(const Ref<TPixmap>& p, int32_t icon, int32_t x0, int32_t y0, int32_t x
   }
 }
 
+// [guide:icon-strip]
 // The tool bar's icons side by side in one strip, each as wide as the strip is high. White is
 // transparent on the bar (an all-white icon would become a separator).
 Ref<TPixmap> ToolIcons() {
@@ -45,6 +46,7 @@ Ref<TPixmap> ToolIcons() {
   Fill(strip, ViewerButton::ActualSize, 6, 6, 10, 10, 0xFF60A0E0);
   return strip;
 }
+// [/guide:icon-strip]
 
 std::u16string FileName(const std::u16string& path) {
   const size_t slash = path.find_last_of(u"\\/");
@@ -53,6 +55,7 @@ std::u16string FileName(const std::u16string& path) {
 
 }  // namespace
 
+// [guide:build]
 void Viewer::Build() {
   window = MakeWindow(u"Picture viewer", 120, 90, 480, 360, nullptr,
                       WindowStyle::TitleBar | WindowStyle::Resizable | WindowStyle::ClientCoords);
@@ -64,6 +67,7 @@ void Viewer::Build() {
   ChangePanelColor(panel, 64, 64, 64);  // shown around a picture that leaves room
   SetGadgetEdges(panel, EdgeMode::Aligned, EdgeMode::Aligned, EdgeMode::Aligned, EdgeMode::Aligned);
 }
+// [/guide:build]
 
 bool Viewer::Handle(int32_t id) {
   const Ref<TObject> source = ActiveEventSource();
@@ -95,6 +99,7 @@ void Viewer::Open() {
     path = RequestFile(u"Open a picture", u"Pictures:png,bmp,jpg,jpeg,gif,tga", 0, u"");
   }
   if (path.empty()) return;
+  // [guide:open]
   // A text names a file to load; an unreadable or undecodable one gives Null.
   const Ref<TPixmap> loaded = LoadPixmap(MakeText(path));
   if (!loaded) {
@@ -112,6 +117,7 @@ void Viewer::ShowAs(int32_t pictureMode) {
   // The panel keeps the picture and repaints itself whenever it is uncovered or resized.
   if (picture) ChangePanelPixmap(panel, picture, mode);
 }
+// [/guide:open]
 
 namespace {
 

@@ -42,6 +42,7 @@ void ProcessList::Build() {
   count = MakeLabel(u"", 10, 14, 200, 20, window, 0);
   pause = MakeButton(u"Pause", 270, 10, 80, 24, window, ButtonStyle::CheckBox);
   SetGadgetEdges(pause, EdgeMode::Free, EdgeMode::Aligned, EdgeMode::Aligned, EdgeMode::Free);
+  // [guide:data-source]
   list = MakeListBox(10, 40, 340, 370, window, 0);
   SetGadgetEdges(list, EdgeMode::Aligned, EdgeMode::Aligned, EdgeMode::Aligned, EdgeMode::Aligned);
   // From now on the list's entries are the data source's keys; the program changes the source
@@ -50,8 +51,10 @@ void ProcessList::Build() {
   Refresh();
   // Ticks arrive as TimerTick events whose source is the timer.
   timer = NewTimer(RefreshesPerSecond, nullptr);
+  // [/guide:data-source]
 }
 
+// [guide:refresh]
 bool ProcessList::Handle(int32_t id) {
   const Ref<TObject> source = ActiveEventSource();
   if (id == WindowClose && source == window) return false;
@@ -67,6 +70,7 @@ void ProcessList::Refresh() {
   list->SyncDataSource();
   ChangeGadgetText(count, IntText(CountGadgetEntries(list)) + u" processes");
 }
+// [/guide:refresh]
 
 namespace {
 
