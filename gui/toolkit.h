@@ -20,39 +20,106 @@
 // raise "Gadget function called with a Null gadget".
 
 // --- creation (the driver's CreateGadget; each answers the new gadget or Null) ---
+// Beside each: the events its gadget sends (ids of event/event.h) and what their data and extra
+// carry; x, y and mods are 0 and the extra Null unless said, and the source is the gadget (its
+// proxy's when it stands behind one). The events report what the user does: a change the program
+// makes itself through these functions sends nothing, unless said. Every kind also sends
+// GadgetAction (0x2001), data 0, for a hot key bound with BindGadgetHotKey. In the entry kinds
+// (combo box, list box, tabber, tool bar) an event about an entry carries the entry's extra, and
+// an entry with ItemFlag::ToggleIcon is toggled before its event is sent.
+
+// Sends nothing.
 Ref<TGadget> GetDesktop();
+// Sends WindowClose (0x4003) for the close box, the window staying open until the program frees
+// or hides it; WindowMove (0x4001), x, y the new position, none while maximised; WindowSize
+// (0x4002), x, y the new width and height (the previous ones when minimised); WindowActivate
+// (0x4004) when it becomes the active window; WindowAccept (0x4005) for each file dropped on an
+// AcceptFiles window, x, y the drop point in its client area, extra the path as text. With
+// ClientCoords the positions and sizes are the client area's. The exception: moves, resizes,
+// minimising, maximising, restoring and showing by the program send these too, as they report
+// the window's shape and activation whoever changed them. The application gaining or losing the
+// activation sends AppResume (0x102) or AppSuspend (0x101) with no source.
 Ref<TGadget> MakeWindow(const std::u16string& title, int32_t x, int32_t y, int32_t w, int32_t h,
                         const Ref<TGadget>& group, int32_t style);
+// Sends GadgetAction (0x2001) when the user clicks it (or presses Space on it): data 1 when a
+// check box or radio button is checked after the click, else 0. ChangeButtonCheck and
+// ChangeGadgetText send nothing.
 Ref<TGadget> MakeButton(const std::u16string& text, int32_t x, int32_t y, int32_t w, int32_t h,
                         const Ref<TGadget>& group, int32_t style);
-// The title comes last.
+// The title comes last. A plain panel or group box sends nothing. With PanelStyle::Sensitive or
+// Active it sends the system driver's mouse and key events for the user's input over it
+// (MouseDown, MouseUp, MouseMove, MouseWheel, MouseEnter, MouseLeave, x, y in its client area;
+// KeyDown, KeyRepeat, KeyUp, KeyChar while it has the focus), data as the system driver gives
+// them. Active (a canvas) also sends GadgetPaint (0x2002), data 0, for every repaint it needs;
+// the exception: also for those the program causes (RepaintGadget, a colour, picture or size
+// change), as the program paints it.
 Ref<TGadget> MakePanel(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group, int32_t style,
                        const std::u16string& title = u"");
+// Sends GadgetAction (0x2001), data 0, for each edit the user makes to the text, and
+// GadgetLostFocus (0x2008), data 0, when the focus leaves it. ChangeGadgetText sends nothing. A
+// key filter (InstallGadgetFilter) sees KeyDown and KeyChar before the field does.
 Ref<TGadget> MakeTextField(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
                            int32_t style);
+// Sends GadgetAction (0x2001), data 0, when the user changes the text; GadgetSelect (0x2003), data
+// 0, when the user moves the caret or the selection; GadgetMenu (0x2004), data 0, x, y the point
+// in its client area, for a right click (which first moves the caret there when nothing is
+// selected); GadgetLostFocus (0x2008), data 0, when the focus leaves it. ChangeGadgetText, the
+// text area functions and Cut/Copy/PasteIntoGadget send nothing. A key filter sees KeyDown and
+// KeyChar before the area does.
 Ref<TGadget> MakeTextArea(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
                           int32_t style);
+// Sends GadgetAction (0x2001) when the user chooses an entry: data its index, extra its extra. An
+// editable box also sends it for each change the user types: data -1 (or the index of the entry
+// the typing chose). Selecting, changing entries and ChangeGadgetText send nothing.
 Ref<TGadget> MakeComboBox(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
                           int32_t style);
+// Sends GadgetSelect (0x2003) when the user selects another entry: data its index, extra its extra
+// (the same entry again sends nothing); data -1 when a click beside the entries drops the
+// selection. GadgetAction (0x2001) for a double click and GadgetMenu (0x2004) for a right click:
+// data the selected index, -1 for none. Selecting and changing entries send nothing.
 Ref<TGadget> MakeListBox(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
                          int32_t style);
 // One button per icon of the strip loaded from `source`: button i shows icon i, no text, no tip.
+// Sends GadgetAction (0x2001) when the user presses a button: data its entry index, extra its
+// extra. Selecting, enabling and changing entries send nothing.
 Ref<TGadget> MakeToolBar(const Ref<TObject>& source, int32_t x, int32_t y, int32_t w, int32_t h,
                          const Ref<TGadget>& group, int32_t style);
+// Sends GadgetAction (0x2001) when the user chooses a tab: data its index, extra its extra (-1
+// while it has no entries). Selecting and changing entries send nothing.
 Ref<TGadget> MakeTabber(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group, int32_t style);
+// Sends, data a number naming the node and extra the node's gadget: GadgetSelect (0x2003) when the
+// user selects a node; GadgetOpen (0x2005) and GadgetClose (0x2006) when the user expands or
+// collapses one; GadgetAction (0x2001) for a double click or Enter, on the selected node (data 0
+// and no extra when none is); GadgetMenu (0x2004) for a right click on a node's row, x, y the
+// pointer on the screen (nothing below the rows). Inserting, changing, selecting, expanding,
+// collapsing and destroying nodes send nothing.
 Ref<TGadget> MakeTreeView(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
                           int32_t style);
+// Sends GadgetDone (0x2007), data 0, whenever a document has finished loading; the exception: also
+// for the program's own navigation, which it tells is done (GetHtmlViewAddress then answers the
+// address). With HtmlViewStyle::LockNavigation a link the user follows is not taken but sent:
+// GadgetAction (0x2001), data 0, extra the link's address as text; the program's navigation
+// sends no GadgetAction.
 Ref<TGadget> MakeHtmlView(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
                           int32_t style);
+// Sends nothing.
 Ref<TGadget> MakeLabel(const std::u16string& text, int32_t x, int32_t y, int32_t w, int32_t h,
                        const Ref<TGadget>& group, int32_t style);
+// Sends GadgetAction (0x2001) when the user moves it (a scroll bar's arrows, page areas or thumb,
+// a track bar's thumb or keys, an up-down's arrows): data the new position. ChangeSliderRange and
+// ChangeSliderPosition send nothing.
 Ref<TGadget> MakeSlider(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group, int32_t style);
+// Sends nothing.
 Ref<TGadget> MakeProgressBar(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
                              int32_t style);
 // The tag is what the menu's action events carry as data; a non-zero hot key is bound at once.
+// Sends MenuAction (0x8001) when the user chooses the entry from a menu bar or a popup menu, or
+// presses its hot key: data its tag, extra the extra given to ShowPopupMenu for a popup's choice.
+// Changing, ticking, enabling and rebuilding menus send nothing.
 Ref<TGadget> MakeMenu(const std::u16string& text, int32_t tag, const Ref<TGadget>& parent, int32_t hotkey = 0,
                       int32_t modifiers = 0);
 // Attaches graphics with DefaultGraphicsFlags; Null (nothing attached) when no canvas was made.
+// Sends what an Active panel sends (MakePanel), GadgetPaint included.
 Ref<TGadget> MakeCanvas(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group, int32_t style);
 
 // --- driver services ---

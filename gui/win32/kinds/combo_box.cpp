@@ -171,6 +171,10 @@ std::u16string Win32ComboBox::CurrentText() {
 
 LRESULT Win32ComboBox::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) {
   switch (msg) {
+    case WM_SETTEXT: {  // only the program sets the text; its edit field passes it on as typing
+      Raised quiet(programmatic_);
+      return CallWindowProcA(previous, hwnd, msg, wp, lp);
+    }
     case WM_COMMAND:  // the parent passed on the control's own notification
       if (programmatic_) return 0;
       switch (HIWORD(wp)) {

@@ -62,6 +62,22 @@ DWORD CALLBACK FileOut(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* done) {
   return *done == cb ? 0 : 1;
 }
 
+// Keeps the control from notifying while the program changes it, as a lock does, without the
+// lock's redraw and selection work; the notifications it had come back after.
+class Quiet {
+ public:
+  explicit Quiet(HWND h) : hwnd_(h), mask_(SendMessageA(h, EM_GETEVENTMASK, 0, 0)) {
+    SendMessageA(h, EM_SETEVENTMASK, 0, 0);
+  }
+  ~Quiet() { SendMessageA(hwnd_, EM_SETEVENTMASK, 0, mask_); }
+  Quiet(const Quiet&) = delete;
+  Quiet& operator=(const Quiet&) = delete;
+
+ private:
+  HWND hwnd_;
+  LPARAM mask_;
+};
+
 COLORREF Rgb(int32_t r, int32_t g, int32_t b) { return static_cast<COLORREF>(r + g * 256 + b * 65536); }
 
 // Makes the last character of a zero-terminated clipboard text a carriage return when it is a
@@ -219,11 +235,10 @@ void Win32TextArea::AddText(const std::u16string& text) {
   UnlockText();
   if (lockdepth != 0) return;  // an outer lock puts the user's selection back anyway
   // The caret follows the appended text, without telling the program it moved.
-  SendMessageA(self.hwnd, EM_SETEVENTMASK, 0, 0);
+  Quiet quiet(self.hwnd);
   int32_t end = AreaLen(1);
   CHARRANGE cr{end, end};
   SendMessageA(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
-  SendMessageA(self.hwnd, EM_SETEVENTMASK, 0, NotifyMask);
 }
 
 void Win32TextArea::ReplaceText(int32_t pos, int32_t length, const std::u16string& text, int32_t units) {
@@ -270,6 +285,7 @@ void Win32TextArea::SetStyle(int32_t r, int32_t g, int32_t b, int32_t flags, int
 void Win32TextArea::SetSelection(int32_t pos, int32_t length, int32_t units) {
   length = Normalise(pos, length, units);
   CHARRANGE cr{pos, pos + length};
+  Quiet quiet(self.hwnd);
   SendMessageA(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
 }
 
@@ -363,18 +379,24 @@ void Win32TextArea::Print() {
 
 int32_t Win32TextArea::Activate(int32_t command) {
   switch (command) {
-    case 1:
+    case 1: {
+      Quiet quiet(self.hwnd);
       SendMessageA(self.hwnd, WM_CUT, 0, 0);
       return 0;
+    }
     case 2:
       SendMessageA(self.hwnd, WM_COPY, 0, 0);
       SetFocus(self.hwnd);
       return 0;
-    case 3:
+    case 3: {
       ClipboardFixUp();
-      SendMessageA(self.hwnd, WM_PASTE, 0, 0);
+      {
+        Quiet quiet(self.hwnd);
+        SendMessageA(self.hwnd, WM_PASTE, 0, 0);
+      }
       SetFocus(self.hwnd);
       return 0;
+    }
     case 12:
       Print();
       return 0;
@@ -387,6 +409,11 @@ LRESULT Win32TextArea::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
     case WM_KILLFOCUS:  // reported unless a locked edit took the focus away for a moment
       if (lockdepth == 0) Emit(GadgetLostFocus, 0, 0, 0, 0);
       break;
+    case WM_SETTEXT: {  // only the program sets the whole text
+      if (hwnd != self.hwnd) break;
+      Quiet quiet(self.hwnd);
+      return CallWindowProcA(previous, hwnd, msg, wp, lp);
+    }
     case WM_COMMAND:  // the user changed the text
       if (HIWORD(wp) == EN_CHANGE) Emit(GadgetAction, 0, 0, 0, 0);
       return 0;

@@ -42,6 +42,23 @@ void Orphan(VellTreeViewNode* node) {
   for (VellTreeViewNode* k : node->kids) Orphan(k);
 }
 
+// The tree view the program is changing right now: the control reports the program's selections
+// and expansions as it reports the user's, and only the user's are the program's news.
+const Win32TreeView* programChanging = nullptr;
+
+// Marks a tree view as changed by the program for as long as it lives; a nested mark gives the
+// outer one back when it goes.
+class ProgramChange {
+ public:
+  explicit ProgramChange(const Win32TreeView* tree) : was_(programChanging) { programChanging = tree; }
+  ~ProgramChange() { programChanging = was_; }
+  ProgramChange(const ProgramChange&) = delete;
+  ProgramChange& operator=(const ProgramChange&) = delete;
+
+ private:
+  const Win32TreeView* was_;
+};
+
 constexpr DWORD TreeStyle =
     WS_CHILD | WS_CLIPSIBLINGS | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
 
@@ -148,6 +165,7 @@ void Win32TreeView::ActivateNode(VellTreeViewNode* node, int32_t command) {
   auto* n = static_cast<Win32TreeViewNode*>(node);
   if (!n || n->tree != this || !n->item || n == root) return;
   auto item = reinterpret_cast<LPARAM>(n->item);
+  ProgramChange quiet(this);
   switch (command) {
     case ActivateCommand::Select:
       SendMessageA(self.hwnd, TVM_SELECTITEM, TVGN_CARET, item);
@@ -164,8 +182,9 @@ void Win32TreeView::ActivateNode(VellTreeViewNode* node, int32_t command) {
 void Win32TreeView::RemoveNode(VellTreeViewNode* node) {
   auto* n = static_cast<Win32TreeViewNode*>(node);
   if (!n || n->tree != this || n == root) return;
-  // Deleting the selected item would make the control select a neighbour and report it as the
-  // user's choice; with no selection nothing is reported.
+  ProgramChange quiet(this);
+  // Deleting the selected item would make the control select a neighbour; the node leaves no
+  // selection behind instead.
   SendMessageA(self.hwnd, TVM_SELECTITEM, TVGN_CARET, 0);
   selected = nullptr;
   // No item must never reach the control: deleting "no item" deletes every item.
@@ -188,14 +207,15 @@ LRESULT Win32TreeView::Notify(const NMHDR* header) {
   // The parent window is narrow, but the control may still speak wide to a wide parent.
   switch (header->code) {
     case TVN_SELCHANGEDA:
-    case TVN_SELCHANGEDW: {  // the user (or the program) moved the selection
+    case TVN_SELCHANGEDW: {  // the selection moved; reported when the user moved it
       auto* nm = reinterpret_cast<const NMTREEVIEWA*>(header);
       selected = NodeOf(nm->itemNew.hItem, nm->itemNew.lParam);
-      if (selected) Emit(GadgetSelect, selected->id, 0, 0, 0);
+      if (selected && programChanging != this) Emit(GadgetSelect, selected->id, 0, 0, 0);
       return 0;
     }
     case TVN_ITEMEXPANDEDA:
     case TVN_ITEMEXPANDEDW: {  // the user opened or closed a node
+      if (programChanging == this) return 0;
       auto* nm = reinterpret_cast<const NMTREEVIEWA*>(header);
       Win32TreeViewNode* n = NodeOf(nm->itemNew.hItem, nm->itemNew.lParam);
       Emit(nm->itemNew.state & TVIS_EXPANDED ? GadgetOpen : GadgetClose, n ? n->id : 0, 0, 0, 0);
