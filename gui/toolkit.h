@@ -49,6 +49,9 @@ Ref<TGadget> MakeLabel(const std::u16string& text, int32_t x, int32_t y, int32_t
 Ref<TGadget> MakeSlider(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group, int32_t style);
 Ref<TGadget> MakeProgressBar(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
                              int32_t style);
+// An item with a hot key shows it after a tab in its text, in place of any shortcut written after
+// a tab ("&Quit\tCtrl+Q"); without one the text shows as written. GetGadgetText answers as written.
+
 // The tag is what the menu's action events carry as data; a non-zero hot key is bound at once.
 Ref<TGadget> MakeMenu(const std::u16string& text, int32_t tag, const Ref<TGadget>& parent, int32_t hotkey = 0,
                       int32_t modifiers = 0);
