@@ -23,11 +23,13 @@
 Ref<TGadget> GetDesktop();
 Ref<TGadget> MakeWindow(const std::u16string& title, int32_t x, int32_t y, int32_t w, int32_t h,
                         const Ref<TGadget>& group, int32_t style);
+// Enter in a text field of the window presses its first shown, enabled push button of style Default.
 Ref<TGadget> MakeButton(const std::u16string& text, int32_t x, int32_t y, int32_t w, int32_t h,
                         const Ref<TGadget>& group, int32_t style);
 // The title comes last.
 Ref<TGadget> MakePanel(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group, int32_t style,
                        const std::u16string& title = u"");
+// Enter ends the entry (focus to the container) and presses the window's default button, if any.
 Ref<TGadget> MakeTextField(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
                            int32_t style);
 Ref<TGadget> MakeTextArea(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
