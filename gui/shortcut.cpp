@@ -65,6 +65,9 @@ std::string ComposeMenuLabel(std::string_view text, int32_t key, int32_t mods) {
     label.assign(text.substr(0, limit));
     return label;
   }
+  // A shortcut the program wrote after a tab ("&Quit\tCtrl+Q") would show beside the composed
+  // one; the composed one is what the key really is, so it takes the written one's place.
+  text = text.substr(0, text.find('\t'));
   std::string suffix = "\t";
   if (mods & 1) suffix += "Shift+";
   if (mods & 2) suffix += "Ctrl+";

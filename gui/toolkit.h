@@ -44,6 +44,7 @@ Ref<TGadget> MakeWindow(const std::u16string& title, int32_t x, int32_t y, int32
 // Sends GadgetAction (0x2001) when the user clicks it (or presses Space on it): data 1 when a
 // check box or radio button is checked after the click, else 0. ChangeButtonCheck and
 // ChangeGadgetText send nothing.
+// Enter in a text field of the window presses its first shown, enabled push button of style Default.
 Ref<TGadget> MakeButton(const std::u16string& text, int32_t x, int32_t y, int32_t w, int32_t h,
                         const Ref<TGadget>& group, int32_t style);
 // The title comes last. A plain panel or group box sends nothing. With PanelStyle::Sensitive or
@@ -58,6 +59,7 @@ Ref<TGadget> MakePanel(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGa
 // Sends GadgetAction (0x2001), data 0, for each edit the user makes to the text, and
 // GadgetLostFocus (0x2008), data 0, when the focus leaves it. ChangeGadgetText sends nothing. A
 // key filter (InstallGadgetFilter) sees KeyDown and KeyChar before the field does.
+// Enter ends the entry (focus to the container) and presses the window's default button, if any.
 Ref<TGadget> MakeTextField(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
                            int32_t style);
 // Sends GadgetAction (0x2001), data 0, when the user changes the text; GadgetSelect (0x2003), data
@@ -112,6 +114,8 @@ Ref<TGadget> MakeSlider(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TG
 // Sends nothing.
 Ref<TGadget> MakeProgressBar(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
                              int32_t style);
+// An item with a hot key shows it after a tab in its text, in place of any shortcut written after
+// a tab ("&Quit\tCtrl+Q"); without one the text shows as written. GetGadgetText answers as written.
 // The tag is what the menu's action events carry as data; a non-zero hot key is bound at once.
 // Sends MenuAction (0x8001) when the user chooses the entry from a menu bar or a popup menu, or
 // presses its hot key: data its tag, extra the extra given to ShowPopupMenu for a popup's choice.

@@ -66,4 +66,28 @@ TEST(ShortcutLabel, LongTextsAreCutToTheBufferKeepingTheShortcut) {
   }
 }
 
+TEST(ShortcutLabel, AShortcutWrittenAfterATabIsReplacedOnlyByANamedKey) {
+  struct Case {
+    const char* text;
+    int32_t key, mods;
+    const char* label;
+  } cases[] = {
+      {"&Quit\tCtrl+Q", 81, 2, "&Quit\tCtrl+Q"},
+      {"&Save\tCtrl+X", 83, 2, "&Save\tCtrl+S"},
+      {"Find\t", 114, 0, "Find\tF3"},
+      {"Tabs\tone\ttwo", 113, 1, "Tabs\tShift+F2"},
+      {"\tAlt+A", 65, 4, "\tAlt+A"},
+      // Without a named key the text stays as written, tab and all.
+      {"&Quit\tCtrl+Q", 0, 2, "&Quit\tCtrl+Q"},
+      {"Odd\tCtrl+P", 255, 2, "Odd\tCtrl+P"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ComposeMenuLabel(c.text, c.key, c.mods), c.label) << c.text << " key " << c.key;
+  }
+  // A long text whose shortcut was written beyond the cut still shows the composed one.
+  std::string written = std::string(300, 'x') + "\tCtrl+Q";
+  EXPECT_EQ(ComposeMenuLabel(written, 81, 2), std::string(255 - 7, 'x') + "\tCtrl+Q");
+  EXPECT_EQ(ComposeMenuLabel("ab\tCtrl+Q" + std::string(300, 'y'), 81, 2), "ab\tCtrl+Q");
+}
+
 }  // namespace

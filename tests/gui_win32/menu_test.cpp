@@ -1,6 +1,8 @@
 // Menus as real native menus: what a built bar shows, choices from bars, popups and hot keys as
 // menu actions, and items that are freed or still held when their menu goes.
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "runtime/text.h"
 #include "tests/gui_win32/menu_input.h"
@@ -73,6 +75,56 @@ TEST_F(Menus, BuiltBarShowsSubmenusSeparatorsShortcutsChecksAndGrayedItems) {
   EXPECT_EQ(open->State(), 8);
   EXPECT_TRUE(GetMenuText(longer).size() == 10000);
   (void)plain;
+}
+
+TEST_F(Menus, AShortcutWrittenAfterATabGivesWayToTheItemsHotKey) {
+  auto win = TestWindow(MenuStyle);
+  auto file = MakeMenu(u"File", 1, win);
+  struct Case {
+    const char16_t* text;
+    int32_t key, mods;
+    const char* shown;
+  } cases[] = {
+      {u"&Quit\tCtrl+Q", 'Q', ModControl, "&Quit\tCtrl+Q"},    // written as the key composes it: once
+      {u"&Save\tCtrl+X", 'S', ModControl, "&Save\tCtrl+S"},    // a stale written shortcut is replaced
+      {u"&Find\t", VK_F3, 0, "&Find\tF3"},                     // an empty one as well
+      {u"Tabs\tone\ttwo", VK_F2, ModShift, "Tabs\tShift+F2"},  // everything after the first tab
+      {u"&Quit\tCtrl+Q", 0, 0, "&Quit\tCtrl+Q"},               // no hot key: shown as written
+      {u"&Open", VK_F1, ModControl, "&Open\tCtrl+F1"},
+      {u"&Open", 0, 0, "&Open"},
+      {u"Odd\tCtrl+P", 255, ModControl, "Odd\tCtrl+P"},  // a key without a name composes nothing
+  };
+  std::vector<Ref<TGadget>> items;
+  for (const Case& c : cases) items.push_back(MakeMenu(c.text, 2, file, c.key, c.mods));
+  RebuildWindowMenu(win);
+  HMENU sub = GetSubMenu(Bar(win), 0);
+  ASSERT_EQ(GetMenuItemCount(sub), static_cast<int>(std::size(cases)));
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(ItemText(sub, static_cast<int>(i)), cases[i].shown) << "item " << i;
+    // The program reads back what it wrote, not what the menu shows.
+    EXPECT_TRUE(GetMenuText(items[i]) == cases[i].text) << "item " << i;
+  }
+
+  // Re-binding, unbinding, and new text under a bound key.
+  auto quit = items[0];
+  struct Step {
+    void (*change)(const Ref<TGadget>&);
+    const char* shown;
+    const char16_t* text;
+  } steps[] = {
+      {[](const Ref<TGadget>& g) { BindGadgetHotKey(g, VK_F4, ModAlt); }, "&Quit\tAlt+F4", u"&Quit\tCtrl+Q"},
+      {[](const Ref<TGadget>& g) { ChangeMenuText(g, u"E&xit\tAlt+X"); }, "E&xit\tAlt+F4", u"E&xit\tAlt+X"},
+      {[](const Ref<TGadget>& g) { BindGadgetHotKey(g, 0, 0); }, "E&xit\tAlt+X", u"E&xit\tAlt+X"},
+      {[](const Ref<TGadget>& g) { ChangeMenuText(g, u"Leave"); }, "Leave", u"Leave"},
+      {[](const Ref<TGadget>& g) { BindGadgetHotKey(g, 'L', ModShift | ModControl); }, "Leave\tShift+Ctrl+L",
+       u"Leave"},
+  };
+  for (const Step& s : steps) {
+    s.change(quit);
+    RebuildWindowMenu(win);
+    EXPECT_EQ(ItemText(GetSubMenu(Bar(win), 0), 0), s.shown);
+    EXPECT_TRUE(GetMenuText(quit) == s.text) << s.shown;
+  }
 }
 
 TEST_F(Menus, BarChangesOnlyWhenUpdated) {

@@ -5,10 +5,65 @@
 #include <vector>
 
 #include "event/event.h"
+#include "gui/constants.h"
 #include "gui/win32/native/hooks.h"
 #include "runtime/text.h"
 
 int32_t TextFieldSettingText = 0;
+
+namespace {
+
+// Bit 30 of a key message's flags: the key was already down (an auto-repeat).
+constexpr LPARAM KeyWasDown = 1 << 30;
+
+// Check boxes and radio buttons take the default bit into their window style but are no push
+// buttons; every other kind is one.
+bool HasDefaultStyle(const VellGadget* g) {
+  auto* b = dynamic_cast<const VellButton*>(g);
+  if (!b || !(b->style & ButtonStyle::Default)) return false;
+  int32_t kind = b->style & ButtonStyle::KindMask;
+  return kind != ButtonStyle::CheckBox && kind != ButtonStyle::Radio;
+}
+
+// A button the user could click now: shown, and neither it nor a container of it disabled.
+bool Clickable(HWND button, HWND root) {
+  if (!IsWindowVisible(button)) return false;
+  for (HWND h = button;; h = GetAncestor(h, GA_PARENT)) {
+    if (!IsWindowEnabled(h)) return false;
+    if (h == root) return true;
+  }
+}
+
+// The first clickable default button below `group` that lives in the top-level window `root`,
+// each container's contents searched where the container stands among its siblings. Windows of
+// their own made in the group (dialogs) have their own default buttons.
+HWND FindDefaultButton(VellGroup* group, HWND root) {
+  for (VellGadget* k : group->kids) {
+    if (HasDefaultStyle(k)) {
+      HWND b = reinterpret_cast<HWND>(k->Query(QueryKind::NativeHandle));
+      if (b && GetAncestor(b, GA_ROOT) == root && Clickable(b, root)) return b;
+    }
+    if (auto* sub = dynamic_cast<VellGroup*>(k)) {
+      if (HWND b = FindDefaultButton(sub, root)) return b;
+    }
+  }
+  return nullptr;
+}
+
+// Presses the default button of the field's top-level window the way a click does: the button's
+// command reaches its container, which hands it to the button.
+void PressDefaultButton(HWND field) {
+  HWND root = GetAncestor(field, GA_ROOT);
+  Win32Hwnd* record = FindHwnd(root);
+  auto* window = record ? dynamic_cast<VellGroup*>(record->gadget) : nullptr;
+  if (!window) return;
+  HWND button = FindDefaultButton(window, root);
+  if (!button) return;
+  SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+               reinterpret_cast<LPARAM>(button));
+}
+
+}  // namespace
 
 DWORD TextFieldWindowStyle(int32_t style) {
   DWORD s = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | ES_AUTOHSCROLL;
@@ -59,6 +114,8 @@ LRESULT Win32TextField::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPR
   switch (msg) {
     case WM_KEYDOWN:  // the gadget's filter may swallow the key before the control sees it
       if (!PassesKeyFilter(this, KeyDown, static_cast<int32_t>(wp), CurrentModifiers())) return 1;
+      // Enter accepts the entry as in any dialog; a held key presses the button only once.
+      if (wp == VK_RETURN && !(lp & KeyWasDown)) PressDefaultButton(hwnd);
       break;
     case WM_CHAR:  // the same for the typed character
       if (!PassesKeyFilter(this, KeyChar, static_cast<int32_t>(wp), CurrentModifiers())) return 1;

@@ -8,6 +8,12 @@
 // Style bit 1 hides the typed characters (a password field). Texts longer than the platform's
 // window text limit are cut when set; the field then holds (and GetText answers) the cut text,
 // while the gadget keeps the whole text it was given.
+// Enter (unless the key filter refuses it) presses the default button of the field's top-level
+// window as a click would: the first push button of style Default that is shown and enabled (its
+// containers too), searching the window's gadgets in order with a container's contents where the
+// container stands; windows of their own made in it do not count. Without one nothing is pressed.
+// A held Enter presses once. The driver's keyboard hook has already moved the focus to the field's
+// container, which stays so.
 class Win32TextField : public Win32Simple<VellTextField> {
  public:
   Win32TextField(VellGroup* group, int32_t style);
