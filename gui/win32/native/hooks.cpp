@@ -61,15 +61,6 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-int32_t CurrentModifiers() {
-  int32_t mods = 0;
-  if (GetKeyState(VK_SHIFT) < 0) mods |= 1;
-  if (GetKeyState(VK_CONTROL) < 0) mods |= 2;
-  if (GetKeyState(VK_MENU) < 0) mods |= 4;
-  if (GetKeyState(VK_LWIN) < 0 || GetKeyState(VK_RWIN) < 0) mods |= 8;
-  return mods;
-}
-
 void InstallDriverHooks() {
   if (messageHook || keyboardHook) return;
   DWORD thread = GetCurrentThreadId();

@@ -3,8 +3,10 @@
 
 #include <cstdint>
 
+// CurrentModifiers, the modifier bits the hooks and the key filters report, comes from the event
+// system's platform layer.
+#include "event/win32/system_win32.h"
+
 // Installs the message and keyboard hooks on the current thread once; an exit handler removes
 // both.
 void InstallDriverHooks();
-// The modifier bits of the keyboard right now: 1 shift, 2 control, 4 alt, 8 a Windows key.
-int32_t CurrentModifiers();
