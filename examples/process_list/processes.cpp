@@ -77,7 +77,6 @@ void Program() {
     Sleep(60000);
     return;
   }
-  QueueModuleStart();
   Win32GuiModuleStart();
   ProcessList app;
   app.Build();
