@@ -8,6 +8,7 @@
 #include "event/win32/system_win32.h"
 #include "gui/gadget.h"
 #include "gui/win32/managed/gadget.h"
+#include "gui/win32/native/hooks.h"
 #include "runtime/module.h"
 
 void Win32GuiModuleStart() {
@@ -27,4 +28,6 @@ void Win32GuiModuleStart() {
   MenuGadgetMap.clear();
   NextMenuTag = 100;
   ActiveGuiDriver = New<TWin32GUIDriver>();
+  // After the driver, so that the hooks' exit handler runs before the native layer's.
+  InstallThreadHooks();
 }

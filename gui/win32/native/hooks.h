@@ -7,6 +7,7 @@
 // system's platform layer.
 #include "event/win32/system_win32.h"
 
-// Installs the message and keyboard hooks on the current thread once; an exit handler removes
-// both.
-void InstallDriverHooks();
+// Installs the driver's thread hooks once, on the thread that makes the gadgets (the main thread,
+// whose message hook the event system owns): the wheel redirection becomes that hook's first job,
+// and a keyboard hook looks up hot keys and ends entries with Enter. An exit handler removes both.
+void InstallThreadHooks();

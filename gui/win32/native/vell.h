@@ -7,6 +7,8 @@
 
 #include "runtime/object.h"
 
+class TEvent;
+
 // Platform headers name some functions by macro; the slider's operations keep these names.
 #ifdef SetProp
 #undef SetProp
@@ -185,8 +187,10 @@ class VellItemList {
  public:
   virtual ~VellItemList() = default;
   virtual void ClearItems() = 0;
-  virtual void InsertItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon) = 0;
-  virtual void SetItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon) = 0;
+  virtual void InsertItem(int32_t index, const std::u16string& text, const std::u16string& tip,
+                          int32_t icon) = 0;
+  virtual void SetItem(int32_t index, const std::u16string& text, const std::u16string& tip,
+                       int32_t icon) = 0;
   virtual void RemoveItem(int32_t index) = 0;
   // State bit 0x10: selected (checked for a tool bar button); 4: disabled.
   virtual void SetItemState(int32_t index, int32_t state) = 0;
@@ -351,3 +355,9 @@ int32_t PostNativeGuiEvent(int32_t id, VellResource* native, int32_t data, int32
 // The managed layer's key filter of a gadget: builds the key event (`id` KeyDown or KeyChar with
 // `data` and the current modifiers) and asks the gadget's filter; true when the key may pass.
 bool PassesKeyFilter(VellGadget* native, int32_t id, int32_t data, int32_t mods);
+// The managed layer's gadget of `native`, the source its raw input is reported with; Null for
+// none or a native gadget that has no gadget.
+Ref<TObject> ManagedGadgetOf(const VellResource* native);
+// The managed layer's hot keys: the event bound to `key` with modifiers `mods` for the window
+// `owner` (or for every window); Null when no hot key matches.
+Ref<TEvent> HotKeyEventFor(int32_t key, int32_t mods, intptr_t owner);
