@@ -219,7 +219,7 @@ void TWin32GUIDriver::SetPointer(int32_t shape) {
 
 Ref<TWin32Gadget> TWin32GUIDriver::GadgetFromHandle(const VellResource* native) {
   if (!native) return nullptr;
-  auto it = GadgetMap.find(TIntWrapper::Create(reinterpret_cast<intptr_t>(native)));
+  auto it = GadgetMap.find(reinterpret_cast<intptr_t>(native));
   return it == GadgetMap.end() ? nullptr : Ref<TWin32Gadget>(it->second);
 }
 

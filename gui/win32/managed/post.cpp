@@ -1,12 +1,26 @@
-// Events of native gadgets become toolkit events of their gadgets; the key filter of a gadget.
+// Events of native gadgets become toolkit events of their gadgets; what the native layer asks of
+// the managed one: the key filter, the gadget of a native gadget and the hot keys.
+#include <charconv>
+#include <string_view>
+
 #include "event/event.h"
+#include "gui/hotkey.h"
 #include "gui/win32/kinds/menu.h"
 #include "gui/win32/kinds/tree_view.h"
 #include "gui/win32/managed/gadget.h"
 #include "gui/win32/native/vell.h"
-#include "runtime/text.h"
 
 namespace {
+
+// The decimal text IntText gives for `value`, written into `buffer` (room for any 32-bit value):
+// a menu action's key without a string made per action.
+std::u16string_view DecimalKey(int32_t value, char16_t (&buffer)[12]) {
+  char digits[12];
+  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  size_t length = static_cast<size_t>(end - digits);
+  for (size_t i = 0; i < length; ++i) buffer[i] = static_cast<char16_t>(digits[i]);
+  return {buffer, length};
+}
 
 int32_t DecimalValue(const std::u16string& text) {
   int64_t v = 0;
@@ -30,7 +44,8 @@ int32_t PostNativeGuiEvent(int32_t id, VellResource* native, int32_t data, int32
   if (gadget && id == WindowSize) gadget->UpdateSize();
   if (gadget && id == WindowMove) gadget->UpdatePos();
   if (id == MenuAction) {
-    std::u16string key = IntText(data);
+    char16_t text[12];
+    const std::u16string_view key = DecimalKey(data, text);
     auto tag = MenuTagMap.find(key);
     data = tag == MenuTagMap.end() ? 0 : DecimalValue(tag->second);
     auto item = MenuGadgetMap.find(key);
@@ -53,4 +68,12 @@ bool PassesKeyFilter(VellGadget* native, int32_t id, int32_t data, int32_t mods)
   Ref<TWin32Gadget> gadget = TWin32GUIDriver::GadgetFromHandle(native);
   if (!gadget) return true;
   return ConsultEventFilter(gadget, id, data, mods) != 0;
+}
+
+Ref<TObject> ManagedGadgetOf(const VellResource* native) {
+  return Ref<TObject>(TWin32GUIDriver::GadgetFromHandle(native));
+}
+
+Ref<TEvent> HotKeyEventFor(int32_t key, int32_t mods, intptr_t owner) {
+  return LookupHotKeyEvent(key, mods, owner);
 }
