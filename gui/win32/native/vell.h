@@ -187,10 +187,8 @@ class VellItemList {
  public:
   virtual ~VellItemList() = default;
   virtual void ClearItems() = 0;
-  virtual void InsertItem(int32_t index, const std::u16string& text, const std::u16string& tip,
-                          int32_t icon) = 0;
-  virtual void SetItem(int32_t index, const std::u16string& text, const std::u16string& tip,
-                       int32_t icon) = 0;
+  virtual void InsertItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon) = 0;
+  virtual void SetItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon) = 0;
   virtual void RemoveItem(int32_t index) = 0;
   // State bit 0x10: selected (checked for a tool bar button); 4: disabled.
   virtual void SetItemState(int32_t index, int32_t state) = 0;
