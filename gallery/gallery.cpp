@@ -316,19 +316,8 @@ void RunGallery() {
   DestroyGadget(g.win);
 }
 
-void GalleryModuleStart() {
-  static bool started;
-  if (!EnterModule(started)) return;
-  RuntimeModuleStart();
-  EventModuleStart();
-  QueueModuleStart();
-  Win32SystemModuleStart();
-  GuiModuleStart();
-  Win32GuiModuleStart();
-}
-
 void Program() {
-  GalleryModuleStart();
+  Win32GuiModuleStart();
   RunGallery();
 }
 

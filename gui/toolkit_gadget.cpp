@@ -55,15 +55,6 @@ int32_t DisableGadgetInput(const Ref<TGadget>& g) {
 int32_t IsGadgetHidden(const Ref<TGadget>& g) { return Has(NeedGadget(g).State(), GadgetState::Hidden); }
 int32_t IsGadgetDisabled(const Ref<TGadget>& g) { return Has(NeedGadget(g).State(), GadgetState::Disabled); }
 
-namespace {
-
-int32_t Act(const Ref<TGadget>& g, int32_t command) {
-  NeedGadget(g).Activate(command);
-  return 0;
-}
-
-}  // namespace
-
 int32_t FocusGadget(const Ref<TGadget>& g) { return Act(g, ActivateCommand::Focus); }
 int32_t CutFromGadget(const Ref<TGadget>& g) { return Act(g, ActivateCommand::Cut); }
 int32_t CopyFromGadget(const Ref<TGadget>& g) { return Act(g, ActivateCommand::Copy); }

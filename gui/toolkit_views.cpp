@@ -21,15 +21,6 @@ int32_t ChangeTreeNode(const Ref<TGadget>& node, const std::u16string& text, int
 Ref<TGadget> GetSelectedTreeNode(const Ref<TGadget>& treeview) { return NeedGadget(treeview).SelectedNode(); }
 int32_t CountTreeNodes(const Ref<TGadget>& node) { return NeedGadget(node).CountKids(); }
 
-namespace {
-
-int32_t Act(const Ref<TGadget>& g, int32_t command) {
-  NeedGadget(g).Activate(command);
-  return 0;
-}
-
-}  // namespace
-
 int32_t SelectTreeNode(const Ref<TGadget>& node) { return Act(node, ActivateCommand::Select); }
 int32_t ExpandTreeNode(const Ref<TGadget>& node) { return Act(node, ActivateCommand::Expand); }
 int32_t CollapseTreeNode(const Ref<TGadget>& node) { return Act(node, ActivateCommand::Collapse); }

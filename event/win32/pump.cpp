@@ -30,19 +30,19 @@ bool HandledByDialogNavigation(MSG& msg) {
 
 }  // namespace
 
-void RecomputeModifierState() {
+int32_t CurrentModifiers() {
   int32_t mods = 0;
   if (GetKeyState(VK_SHIFT) < 0) mods |= ModShift;
   if (GetKeyState(VK_CONTROL) < 0) mods |= ModControl;
   if (GetKeyState(VK_MENU) < 0) mods |= ModAlt;
   if (GetKeyState(VK_LWIN) < 0 || GetKeyState(VK_RWIN) < 0) mods |= ModSystem;
-  ModifierState = mods;
+  return mods;
 }
 
 int32_t TWin32SystemDriver::Poll() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (IsKeyMessage(msg.message) && IsModifierKey(msg.wParam)) RecomputeModifierState();
+    if (IsKeyMessage(msg.message) && IsModifierKey(msg.wParam)) ModifierState = CurrentModifiers();
     if (HandledByDialogNavigation(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);

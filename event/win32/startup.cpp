@@ -18,6 +18,7 @@ namespace {
 
 bool platformStarted = false;
 HHOOK messageHook = nullptr;
+TMessageHookJob messageHookJob = nullptr;
 
 // Runs inside whichever loop takes a message off the main thread's queue: the driver's pump, or
 // a modal loop of the platform (message box, file dialog, a window being dragged), so posted
@@ -25,6 +26,7 @@ HHOOK messageHook = nullptr;
 LRESULT CALLBACK MainThreadMessageHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code >= 0 && wParam == PM_REMOVE) {
     MSG* msg = reinterpret_cast<MSG*>(lParam);
+    if (messageHookJob && messageHookJob(*msg)) return 0;
     // Only thread messages carry records: 0x7001 is also a valid private window message, whose
     // lParam must not be taken for a record.
     if (msg->message == MainThreadCallMessage && msg->hwnd == nullptr && msg->lParam != 0) {
@@ -61,6 +63,8 @@ void StartSystemPlatform() {
   });
   platformStarted = true;
 }
+
+void SetMessageHookJob(TMessageHookJob job) { messageHookJob = job; }
 
 TWin32SystemDriver::TWin32SystemDriver() { StartSystemPlatform(); }
 

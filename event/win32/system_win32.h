@@ -40,6 +40,14 @@ bool StartBackgroundCall(TBackgroundWorker worker, intptr_t workerArg, TMainThre
 // calls it.
 void RunMainThreadCall(LPARAM record);
 
+// A job of the main thread's one message hook, done before posted calls are run on every message
+// taken off the queue (modal loops of the platform included). True when the job took the message:
+// it has then made it WM_NULL, and the hook ends there without passing it on.
+using TMessageHookJob = bool (*)(MSG& message);
+// Makes `job` the hook's first job (none: no job); the gadget driver's thread hooks install theirs
+// here, so that one hook walks the taken messages once.
+void SetMessageHookJob(TMessageHookJob job);
+
 // Turns a window's raw keyboard, mouse, close and activation messages into events with the given
 // source; the caller's own handling of the message is unaffected.
 void TranslateSystemMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -59,8 +67,9 @@ void TrackPointer(HWND window, int32_t x, int32_t y, const Ref<TObject>& source)
 // Shows or hides the pointer for PointerVisible and TrackedWindow, keeping the platform's display
 // counter at 0 or -1.
 void UpdatePointerVisibility();
-// ModifierState from the keyboard's current state.
-void RecomputeModifierState();
+// The modifier keys held as the thread's keyboard state has them right now, as event mods (1 shift,
+// 2 control, 4 alt, 8 either Windows key); the one reading of them for the pump and the gadgets.
+int32_t CurrentModifiers();
 
 // The platform start-up, once per process: main thread, message hook, 1 ms timer resolution.
 void StartSystemPlatform();

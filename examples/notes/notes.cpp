@@ -90,8 +90,6 @@ namespace {
 // [guide:startup]
 void Program() {
   ApplicationTitle = u"Notes";
-  // The event queue first, then the toolkit with its Win32 driver.
-  QueueModuleStart();
   Win32GuiModuleStart();
   Notes notes;
   notes.Build();

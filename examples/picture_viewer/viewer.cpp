@@ -123,7 +123,6 @@ namespace {
 
 void Program() {
   ApplicationTitle = u"Picture viewer";
-  QueueModuleStart();
   Win32GuiModuleStart();
   Viewer viewer;
   viewer.Build();

@@ -81,7 +81,6 @@ void Program() {
     Sleep(60000);
     return;
   }
-  QueueModuleStart();
   Win32GuiModuleStart();
   ProcessList app;
   app.Build();

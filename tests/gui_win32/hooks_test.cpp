@@ -2,6 +2,8 @@
 // pointer shape over gadgets, and the application's activation.
 #include "gui/win32/managed/gadget.h"
 #include "tests/gui_win32/support.h"
+// After support.h, which keeps the platform's macros off the toolkit's names.
+#include "event/win32/system_win32.h"
 
 class Hooks : public DriverTest {};
 
@@ -92,4 +94,22 @@ TEST_F(Hooks, WheelGoesToTheSensitivePanelUnderThePointer) {
   ClientToScreen(Hwnd(plain), &elsewhere);
   PostMessageA(Hwnd(win), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(elsewhere.x, elsewhere.y));
   EXPECT_TRUE(Only(TakeEvents(), MouseWheel).empty());
+}
+
+// The wheel redirection rides on the main thread's message hook: calls posted to the thread still
+// run beside it, in the order they were queued.
+TEST_F(Hooks, PostedCallsStillRunWhileTheWheelIsRedirected) {
+  auto win = TestWindow();
+  auto panel = MakePanel(20, 20, 100, 100, win, 2, u"");
+  POINT over{50, 50};
+  ClientToScreen(Hwnd(panel), &over);
+  TakeEvents();
+  static std::vector<intptr_t> ran;
+  ran.clear();
+  auto record = [](void*, intptr_t data) { ran.push_back(data); };
+  ASSERT_TRUE(PostMainThreadCall(record, nullptr, 1));
+  PostMessageA(Hwnd(win), WM_MOUSEWHEEL, MAKEWPARAM(0, 120), MAKELPARAM(over.x, over.y));
+  ASSERT_TRUE(PostMainThreadCall(record, nullptr, 2));
+  EXPECT_EQ(Only(TakeEvents(), MouseWheel, panel).size(), 1u);
+  EXPECT_EQ(ran, (std::vector<intptr_t>{1, 2}));
 }

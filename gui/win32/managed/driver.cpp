@@ -181,12 +181,6 @@ void TWin32GUIDriver::SetPointer(int32_t shape) {
   SetCursor(c);
 }
 
-Ref<TWin32Gadget> TWin32GUIDriver::GadgetFromHandle(const VellResource* native) {
-  if (!native) return nullptr;
-  auto it = GadgetMap.find(TIntWrapper::Create(reinterpret_cast<intptr_t>(native)));
-  return it == GadgetMap.end() ? nullptr : Ref<TWin32Gadget>(it->second);
-}
-
 int32_t TWin32GUIDriver::SetGroup(const Ref<TGadget>&, const Ref<TGadget>&) { return 0; }
 
 int32_t TWin32GUIDriver::ProcessIconPix(const Ref<TPixmap>& pixmap) {

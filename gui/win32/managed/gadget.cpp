@@ -16,8 +16,10 @@
 std::map<Ref<TIntWrapper>, TWin32Gadget*, TIntWrapperLess>& GadgetMap =
     *new std::map<Ref<TIntWrapper>, TWin32Gadget*, TIntWrapperLess>();
 Ref<TWin32Gadget>& DesktopGadget = *new Ref<TWin32Gadget>();
-std::map<std::u16string, std::u16string>& MenuTagMap = *new std::map<std::u16string, std::u16string>();
-std::map<std::u16string, TWin32Gadget*>& MenuGadgetMap = *new std::map<std::u16string, TWin32Gadget*>();
+std::map<std::u16string, std::u16string, std::less<>>& MenuTagMap =
+    *new std::map<std::u16string, std::u16string, std::less<>>();
+std::map<std::u16string, TWin32Gadget*, std::less<>>& MenuGadgetMap =
+    *new std::map<std::u16string, TWin32Gadget*, std::less<>>();
 int32_t NextMenuTag = MenuTag::First;
 
 Ref<TIntWrapper> TIntWrapper::Create(intptr_t i) {
@@ -67,7 +69,8 @@ void TWin32Gadget::ReleaseNative() {
   if (!handle) return;
   VellResource* native = handle;
   handle = nullptr;
-  GadgetMap.erase(TIntWrapper::Create(reinterpret_cast<intptr_t>(native)));
+  if (auto it = GadgetMap.find(reinterpret_cast<intptr_t>(native)); it != GadgetMap.end())
+    GadgetMap.erase(it);
   if (auto* item = dynamic_cast<VellMenu*>(native)) {
     DropMenuItem(item);
     return;
@@ -76,7 +79,7 @@ void TWin32Gadget::ReleaseNative() {
 }
 
 Ref<TWin32Gadget> TWin32Gadget::Create(int32_t cls, VellResource* native, Ref<TGadget> group) {
-  if (native && GadgetMap.count(TIntWrapper::Create(reinterpret_cast<intptr_t>(native)))) {
+  if (native && GadgetMap.count(reinterpret_cast<intptr_t>(native))) {
     RuntimeError(u"Gadget handle already in map!");
   }
   auto g = New<TWin32Gadget>();
@@ -384,4 +387,10 @@ int32_t TWin32Gadget::GetProp() {
 std::u16string TWin32Gadget::Run(const std::u16string& script) {
   auto* view = dynamic_cast<VellHtmlView*>(handle);
   return view ? view->Run(script) : u"";
+}
+
+Ref<TWin32Gadget> TWin32GUIDriver::GadgetFromHandle(const VellResource* native) {
+  if (!native) return nullptr;
+  auto it = GadgetMap.find(reinterpret_cast<intptr_t>(native));
+  return it == GadgetMap.end() ? nullptr : Ref<TWin32Gadget>(it->second);
 }

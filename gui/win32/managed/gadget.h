@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -151,11 +152,15 @@ class TWin32IconStrip : public TIconStrip {
   VellIconStrip* handle = nullptr;
 };
 
-// Orders GadgetMap's keys by their Compare.
+// Orders GadgetMap's keys by their Compare, which is the order of their values; a native gadget's
+// address is compared with the keys as such, so a lookup makes no key object.
 struct TIntWrapperLess {
+  using is_transparent = void;
   bool operator()(const Ref<TIntWrapper>& a, const Ref<TIntWrapper>& b) const {
     return a->Compare(b.get()) < 0;
   }
+  bool operator()(const Ref<TIntWrapper>& a, intptr_t b) const { return a->value < b; }
+  bool operator()(intptr_t a, const Ref<TIntWrapper>& b) const { return a < b->value; }
 };
 
 // One entry per live native gadget. The map does not keep its gadgets alive: a gadget leaves it
@@ -165,8 +170,9 @@ extern std::map<Ref<TIntWrapper>, TWin32Gadget*, TIntWrapperLess>& GadgetMap;
 // The desktop's gadget (class 0), the group of every gadget created without one.
 extern Ref<TWin32Gadget>& DesktopGadget;
 // Native menu tag (decimal text) -> the user's menu tag (decimal text), and -> the item's gadget.
-extern std::map<std::u16string, std::u16string>& MenuTagMap;
-extern std::map<std::u16string, TWin32Gadget*>& MenuGadgetMap;
+// Ordered as texts; a lookup may name its key by a view of characters held elsewhere.
+extern std::map<std::u16string, std::u16string, std::less<>>& MenuTagMap;
+extern std::map<std::u16string, TWin32Gadget*, std::less<>>& MenuGadgetMap;
 // The native tag the next menu item gets.
 extern int32_t NextMenuTag;
 

@@ -1,12 +1,25 @@
 // The managed layer as the native layer's host: events of native gadgets become toolkit events of
-// their gadgets, and a gadget's key filter decides on its keys.
+// their gadgets, a gadget's key filter decides on its keys, and hot keys find their events.
+#include <charconv>
+#include <string_view>
+
 #include "event/event.h"
+#include "gui/hotkey.h"
 #include "gui/win32/managed/gadget.h"
 #include "gui/win32/managed/menus.h"
 #include "gui/win32/native/vell.h"
-#include "runtime/text.h"
 
 namespace {
+
+// The decimal text IntText gives for `value`, written into `buffer` (room for any 32-bit value):
+// a menu action's key without a string made per action.
+std::u16string_view DecimalKey(int32_t value, char16_t (&buffer)[12]) {
+  char digits[12];
+  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  size_t length = static_cast<size_t>(end - digits);
+  for (size_t i = 0; i < length; ++i) buffer[i] = static_cast<char16_t>(digits[i]);
+  return {buffer, length};
+}
 
 int32_t DecimalValue(const std::u16string& text) {
   int64_t v = 0;
@@ -31,6 +44,9 @@ class ManagedHost : public VellHost {
   Ref<TObject> GadgetOf(const VellResource* native) override {
     return Ref<TObject>(TWin32GUIDriver::GadgetFromHandle(native));
   }
+  Ref<TEvent> HotKeyEvent(int32_t key, int32_t mods, intptr_t owner) override {
+    return LookupHotKeyEvent(key, mods, owner);
+  }
 };
 
 }  // namespace
@@ -46,7 +62,8 @@ int32_t ManagedHost::PostEvent(int32_t id, VellResource* native, int32_t data, i
   if (gadget && id == WindowSize) gadget->UpdateSize();
   if (gadget && id == WindowMove) gadget->UpdatePos();
   if (id == MenuAction) {
-    std::u16string key = IntText(data);
+    char16_t text[12];
+    const std::u16string_view key = DecimalKey(data, text);
     auto tag = MenuTagMap.find(key);
     data = tag == MenuTagMap.end() ? 0 : DecimalValue(tag->second);
     auto item = MenuGadgetMap.find(key);

@@ -3,8 +3,11 @@
 
 #include <cstdint>
 
-// Installs the message and keyboard hooks on the current thread once; an exit handler removes
-// both.
-void InstallDriverHooks();
-// The modifier bits of the keyboard right now: 1 shift, 2 control, 4 alt, 8 a Windows key.
-int32_t CurrentModifiers();
+// CurrentModifiers, the modifier bits the hooks and the key filters report, comes from the event
+// system's platform layer.
+#include "event/win32/system_win32.h"
+
+// Installs the driver's thread hooks once, on the thread that makes the gadgets (the main thread,
+// whose message hook the event system owns): the wheel redirection becomes that hook's first job,
+// and a keyboard hook looks up hot keys and ends entries with Enter. An exit handler removes both.
+void InstallThreadHooks();

@@ -52,8 +52,7 @@ Win32Hwnd* FindHwnd(HWND hwnd);
 
 // The one window procedure of every attached HWND.
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-// Registers the driver's window class once (and installs the driver's thread hooks); returns its
-// name.
+// Registers the driver's window class once; returns its name.
 const char* RegisterWindowClass();
 // Sets the pointer shown over every gadget's client area (none: the class cursor).
 void SetGadgetPointer(HCURSOR cursor);

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "event/event.h"
+
 VellGadget::VellGadget(VellGroup* g, int32_t s) : style(s) {
   MoveToGroup(g);
   LockLayout();
@@ -69,6 +71,14 @@ int32_t PostNativeGuiEvent(int32_t id, VellResource* native, int32_t data, int32
 
 bool PassesKeyFilter(VellGadget* native, int32_t id, int32_t data, int32_t mods) {
   return NativeHost ? NativeHost->PassesKeyFilter(native, id, data, mods) : true;
+}
+
+Ref<TObject> ManagedGadgetOf(const VellResource* native) {
+  return NativeHost ? NativeHost->GadgetOf(native) : nullptr;
+}
+
+Ref<TEvent> HotKeyEventFor(int32_t key, int32_t mods, intptr_t owner) {
+  return NativeHost ? NativeHost->HotKeyEvent(key, mods, owner) : nullptr;
 }
 
 void VellLayoutAxis(int32_t modeStart, int32_t modeEnd, int32_t lockPos, int32_t lockExtent,

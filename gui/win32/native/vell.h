@@ -7,6 +7,8 @@
 
 #include "runtime/object.h"
 
+class TEvent;
+
 // Platform headers name some functions by macro; the slider's operations keep these names.
 #ifdef SetProp
 #undef SetProp
@@ -367,6 +369,9 @@ class VellHost {
   virtual bool PassesKeyFilter(VellGadget* native, int32_t id, int32_t data, int32_t mods) = 0;
   // The object above that stands for a native gadget; none for an unknown one.
   virtual Ref<TObject> GadgetOf(const VellResource* native) = 0;
+  // The event of the hot key `key` with modifiers `mods` for the window `owner` (or for every
+  // window); none when no hot key matches.
+  virtual Ref<TEvent> HotKeyEvent(int32_t key, int32_t mods, intptr_t owner) = 0;
 };
 
 // The layer above; none until it starts (events then go nowhere and every key passes).
@@ -377,3 +382,8 @@ int32_t PostNativeGuiEvent(int32_t id, VellResource* native, int32_t data, int32
                            Ref<TObject> extra);
 // NativeHost's PassesKeyFilter; true before there is a host.
 bool PassesKeyFilter(VellGadget* native, int32_t id, int32_t data, int32_t mods);
+// NativeHost's GadgetOf: the source a native gadget's raw input is reported with; none before
+// there is a host.
+Ref<TObject> ManagedGadgetOf(const VellResource* native);
+// NativeHost's HotKeyEvent; none before there is a host.
+Ref<TEvent> HotKeyEventFor(int32_t key, int32_t mods, intptr_t owner);

@@ -1,17 +1,13 @@
 // The driver's window class and the one window procedure every attached HWND runs through.
 #include "event/event.h"
 #include "event/win32/system_win32.h"
-#include "gui/win32/managed/gadget.h"
-#include "gui/win32/native/hooks.h"
+#include "gui/constants.h"
 #include "gui/win32/native/hwnd.h"
 #include "gui/win32/native/vell.h"
 
 namespace {
 
 HCURSOR gadgetPointer = nullptr;
-
-// The managed gadget to report raw input of a native gadget as.
-Ref<TObject> SourceOf(VellGadget* native) { return Ref<TObject>(TWin32GUIDriver::GadgetFromHandle(native)); }
 
 // The record a message is handled by: the notifying or commanding child for notifications.
 Win32Hwnd* TargetOf(Win32Hwnd* record, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -27,7 +23,7 @@ Win32Hwnd* TargetOf(Win32Hwnd* record, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
       return record;
     default:  // gadgets that ask for raw input get it as events first
       if (record->SensitivityFlags & (SensitiveInput | SensitiveWheel)) {
-        TranslateSystemMessage(hwnd, msg, wp, lp, SourceOf(record->gadget));
+        TranslateSystemMessage(hwnd, msg, wp, lp, ManagedGadgetOf(record->gadget));
       }
       return record;
   }
@@ -95,6 +91,5 @@ const char* RegisterWindowClass() {
   wc.lpszMenuName = nullptr;
   wc.lpszClassName = name;
   RegisterClassA(&wc);
-  InstallDriverHooks();
   return name;
 }
