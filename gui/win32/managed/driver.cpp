@@ -105,16 +105,13 @@ Ref<TGadget> TWin32GUIDriver::CreateGadget(int32_t cls, const std::u16string& te
         native->SetText(text);
         if (!(style & 0x40)) native->SetShow(1);
         break;
-      case GadgetClass::Button:
-      case GadgetClass::Label:
-        native->SetText(text);
-        native->SetShow(1);
-        break;
       case GadgetClass::Panel:
         native->SetShow(1);
         if (!text.empty()) native->SetText(text);
         break;
       default:
+        // Every other kind shows at once, with the text it was made with (a button's, a label's).
+        if (!text.empty()) native->SetText(text);
         native->SetShow(1);
     }
     native->LockLayout();
