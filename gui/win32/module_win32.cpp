@@ -22,6 +22,6 @@ void Win32GuiModuleStart() {
   InputModuleStart();
   MenuTagMap.clear();
   MenuGadgetMap.clear();
-  NextMenuTag = 100;
+  NextMenuTag = MenuTag::First;
   ActiveGuiDriver = New<TWin32GUIDriver>();
 }

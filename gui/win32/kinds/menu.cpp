@@ -177,7 +177,7 @@ void TWin32Gadget::UpdateMenu() {
 void TWin32Gadget::PopupMenu(Ref<TGadget> menu, Ref<TObject> extra) {
   VellMenu* root = MenuParentOf(dynamic_cast<TWin32Gadget*>(menu.get()));
   if (!root) return;
-  PopupOwner owner(reinterpret_cast<HWND>(Query(1)));
+  PopupOwner owner(reinterpret_cast<HWND>(Query(QueryKind::NativeHandle)));
   HMENU popup = BuildNativeMenu(root, true);
   POINT at{};
   ::GetCursorPos(&at);

@@ -13,7 +13,7 @@ int32_t TextFieldSettingText = 0;
 
 DWORD TextFieldWindowStyle(int32_t style) {
   DWORD s = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | ES_AUTOHSCROLL;
-  if (style & 1) s |= ES_PASSWORD;
+  if (style & TextFieldStyle::Password) s |= ES_PASSWORD;
   return s;
 }
 

@@ -44,7 +44,7 @@ int32_t PostNativeGuiEvent(int32_t id, VellResource* native, int32_t data, int32
     extra = Ref<TObject>(TWin32GUIDriver::GadgetFromHandle(TreeNodeFromId(data)));
   } else if (gadget && IsItemClass(gadget->cls) && data > -1 && data < gadget->ItemCount()) {
     extra = gadget->ItemExtra(data);
-    if (gadget->ItemFlags(data) & ItemFlag::ToggleIcon) gadget->SelectItem(data, 2);
+    if (gadget->ItemFlags(data) & ItemFlag::ToggleIcon) gadget->SelectItem(data, ItemSelect::Toggle);
   }
   return PostGadgetEvent(id, gadget, data, mods, x, y, extra);
 }

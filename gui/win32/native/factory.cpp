@@ -17,7 +17,8 @@ VellDesktop* NativeDesktop = nullptr;
 
 Win32GuiDriver::Win32GuiDriver() {
   OleInitialize(nullptr);
-  INITCOMMONCONTROLSEX icc{8, 0xEFF};
+  INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX),
+                           ICC_WIN95_CLASSES | ICC_USEREX_CLASSES | ICC_COOL_CLASSES | ICC_INTERNET_CLASSES};
   InitCommonControlsEx(&icc);
   LoadLibraryA("riched32.dll");
   DefaultFont = FontFromHandle(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));

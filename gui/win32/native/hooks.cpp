@@ -51,8 +51,8 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp) {
     HWND focus = GetFocus();
     if (wp == VK_RETURN && focus && IsEditClass(focus)) SetFocus(GetAncestor(focus, GA_PARENT));
     if (event) {
-      // Bit 31 of the key flags is set for a release; the key is swallowed both ways.
-      if ((static_cast<DWORD>(lp) & 0x80000000u) == 0) event->Emit();
+      // The key flags' up bit is set for a release; the key is swallowed both ways.
+      if ((HIWORD(lp) & KF_UP) == 0) event->Emit();
       return 1;
     }
   }
@@ -63,10 +63,10 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp) {
 
 int32_t CurrentModifiers() {
   int32_t mods = 0;
-  if (GetKeyState(VK_SHIFT) < 0) mods |= 1;
-  if (GetKeyState(VK_CONTROL) < 0) mods |= 2;
-  if (GetKeyState(VK_MENU) < 0) mods |= 4;
-  if (GetKeyState(VK_LWIN) < 0 || GetKeyState(VK_RWIN) < 0) mods |= 8;
+  if (GetKeyState(VK_SHIFT) < 0) mods |= ModShift;
+  if (GetKeyState(VK_CONTROL) < 0) mods |= ModControl;
+  if (GetKeyState(VK_MENU) < 0) mods |= ModAlt;
+  if (GetKeyState(VK_LWIN) < 0 || GetKeyState(VK_RWIN) < 0) mods |= ModSystem;
   return mods;
 }
 
