@@ -122,6 +122,11 @@ constexpr int32_t SelectOnSet = 1;  // selected when inserted or set
 constexpr int32_t ToggleIcon = 2;   // a toggle item; while selected its icon number is shown one higher
 }  // namespace ItemFlag
 
+// Icon numbers of a tool bar's items with a meaning of their own.
+namespace ToolBarIcon {
+constexpr int32_t Separator = -2;  // the item is a gap between buttons, not a button
+}  // namespace ToolBarIcon
+
 // Font style bits of a gadget font, also those of a styled text-area range.
 namespace FontStyle {
 constexpr int32_t Bold = 1;

@@ -122,7 +122,7 @@ TEST_F(ToolBars, MinusTwoAndBlankIconsBecomeSeparators) {
     int32_t icon;
     bool separator;
   };
-  const Case cases[] = {{0, false}, {-2, true}, {1, true}, {2, false}};
+  const Case cases[] = {{0, false}, {ToolBarIcon::Separator, true}, {1, true}, {2, false}};
   for (const Case& c : cases) AppendGadgetEntry(bar, u"", 0, c.icon);
   ASSERT_EQ(Count(), 4);
   for (int i = 0; i < 4; ++i) {

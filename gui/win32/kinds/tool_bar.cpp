@@ -74,7 +74,7 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
     size_t at = index < 0 ? items.size() : std::min(static_cast<size_t>(index), items.size());
     Item item{Narrow(tip), Shown::None, 0};
     if (iconstrip) {
-      bool separator = icon == -2 || iconstrip->IsBlank(icon);
+      bool separator = icon == ToolBarIcon::Separator || iconstrip->IsBlank(icon);
       item.shown = separator ? Shown::Separator : Shown::Button;
       item.command = separator ? 0 : FreeCommand(static_cast<int>(at) + 1);
       TBBUTTON b{};
