@@ -7,12 +7,12 @@
 #include "gui/toolkit.h"
 
 void ShowAbout() {
-  Ref<TGadget> window = MakeWindow(u"About Varnoc V1.0", 97, 170, 364, 265, nullptr, 1);
-  Ref<TGadget> ok = MakeButton(u"OK", 142, 190, 75, 23, window, 4);
-  MakeLabel(ProgramTitle, 60, 20, 241, 14, window, 16);
+  Ref<TGadget> window = MakeWindow(u"About Varnoc V1.0", 97, 170, 364, 265, nullptr, WindowStyle::TitleBar);
+  Ref<TGadget> ok = MakeButton(u"OK", 142, 190, 75, 23, window, ButtonStyle::Ok);
+  MakeLabel(ProgramTitle, 60, 20, 241, 14, window, LabelStyle::Center);
   MakeLabel(MakerNotice(), 60, 50, 241, 14, window, 0);
   MakeLabel(u"The maker's web site:", 60, 104, 241, 14, window, 0);
-  Ref<TGadget> web = MakeButton(MakerHost, 120, 128, 120, 23, window, 1);
+  Ref<TGadget> web = MakeButton(MakerHost, 120, 128, 120, 23, window, ButtonStyle::Push);
   for (;;) {
     WaitNextEvent();
     int32_t id = ActiveEventId();

@@ -12,17 +12,16 @@ Ref<TGadget> helpOk;
 }  // namespace
 
 void ShowHelp() {
-  helpWindow = MakeWindow(u" Help", 199, 208, 400, 500, nullptr, 1);
+  helpWindow = MakeWindow(u" Help", 199, 208, 400, 500, nullptr, WindowStyle::TitleBar);
   helpArea = MakeTextArea(10, 10, 375, 400, helpWindow, 0);
   ChangeGadgetText(helpArea, HelpTitleText());
   AppendTextAreaText(helpArea, HelpBodyText());
-  helpOk = MakeButton(u"Ok", 300, 430, 75, 23, helpWindow, 4);
+  helpOk = MakeButton(u"Ok", 300, 430, 75, 23, helpWindow, ButtonStyle::Ok);
   for (;;) {
     WaitNextEvent();
     int32_t id = ActiveEventId();
+    // Every other event is dropped: a close box, of this window or of the main one, included.
     if (id == GadgetAction && ActiveEventSource().get() == helpOk.get()) break;
-    // A close box, of this window or of the main one, is read and dropped: only Ok closes Help.
-    if (id == WindowClose) ActiveEventSource();
   }
   DestroyGadget(helpWindow);
   helpOk = nullptr;

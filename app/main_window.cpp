@@ -27,12 +27,12 @@ void RunProgram() {
 }
 
 void BuildMainWindow() {
-  mainWindow = MakeWindow(MainWindowTitle(), 100, 100, 320, 600, nullptr, 1);
+  mainWindow = MakeWindow(MainWindowTitle(), 100, 100, 320, 600, nullptr, WindowStyle::TitleBar);
   listArea = MakeTextArea(5, 5, 305, 500, mainWindow, 0);
-  aboutButton = MakeButton(u"About", 10, 530, 70, 25, mainWindow, 1);
-  helpButton = MakeButton(u"Help", 83, 530, 70, 25, mainWindow, 1);
-  goButton = MakeButton(u" G O ! ", 157, 530, 70, 25, mainWindow, 1);
-  exitButton = MakeButton(u"Exit", 230, 530, 70, 25, mainWindow, 1);
+  aboutButton = MakeButton(u"About", 10, 530, 70, 25, mainWindow, ButtonStyle::Push);
+  helpButton = MakeButton(u"Help", 83, 530, 70, 25, mainWindow, ButtonStyle::Push);
+  goButton = MakeButton(u" G O ! ", 157, 530, 70, 25, mainWindow, ButtonStyle::Push);
+  exitButton = MakeButton(u"Exit", 230, 530, 70, 25, mainWindow, ButtonStyle::Push);
 }
 
 void ListTasks() {

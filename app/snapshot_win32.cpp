@@ -11,7 +11,11 @@ __declspec(dllimport) BOOL WINAPI Process32First(HANDLE snapshot, void* entry);
 __declspec(dllimport) BOOL WINAPI Process32Next(HANDLE snapshot, void* entry);
 }
 
-void* OpenProcessSnapshot() { return CreateToolhelp32Snapshot(2 /* processes */, 0); }
+namespace {
+constexpr DWORD SnapProcesses = 2;  // the header's TH32CS_SNAPPROCESS
+}  // namespace
+
+void* OpenProcessSnapshot() { return CreateToolhelp32Snapshot(SnapProcesses, 0); }
 
 // The first entry is consumed and never used; its result does not matter.
 void FirstProcessEntry(void* snapshot, PROCESSENTRY32& entry) { Process32First(snapshot, &entry.dwSize); }

@@ -6,7 +6,7 @@
 
 intptr_t LoadTrayIcon(const std::u16string& fileName, int32_t width, int32_t height, int32_t flags) {
   std::string name = Narrow(fileName);
-  return LoadIconImage(name.c_str(), width, height, flags | 0x10 /* load from file */);
+  return LoadIconImage(name.c_str(), width, height, flags | IconLoadFromFile);
 }
 
 void AddTrayIcon(const Ref<TGadget>& window, const std::u16string& tip, const std::u16string& iconFile) {
@@ -16,14 +16,14 @@ void AddTrayIcon(const Ref<TGadget>& window, const std::u16string& tip, const st
   record.HWND = QueryGadgetHandle(window, QueryKind::NativeHandle);
   record.id = 0;
   record.CallbackMessage = TrayIconMessage;
-  record.Icon = LoadTrayIcon(iconFile, 16, 16, 0x8000 /* shared */);
+  record.Icon = LoadTrayIcon(iconFile, 16, 16, IconShared);
   record.Flags = TrayIconFlags;
   SetTrayTip(record, tip);
-  ShellNotifyIcon(0 /* add */, &record.Size);
+  ShellNotifyIcon(TrayAdd, &record.Size);
 }
 
 void RemoveTrayIcon() {
   // The shell ignores the removal of an icon it no longer shows; before any icon there is no
   // record to describe one.
-  if (CurrentTrayRecord) ShellNotifyIcon(2 /* delete */, &CurrentTrayRecord->Size);
+  if (CurrentTrayRecord) ShellNotifyIcon(TrayDelete, &CurrentTrayRecord->Size);
 }

@@ -45,6 +45,12 @@ static_assert(sizeof(TNotifyIconData) == (sizeof(void*) == 4 ? 88 : 104));
 inline constexpr int32_t TrayIconMessage = 0x200;  // posted to the window for mouse activity over the icon
 inline constexpr int32_t TrayIconFlags = 7;        // message, icon and tip are valid
 
+// The platform's numbers for the calls below, named here to keep its headers out of this one.
+inline constexpr int32_t TrayAdd = 0;              // the shell's add-icon message
+inline constexpr int32_t TrayDelete = 2;           // the shell's delete-icon message
+inline constexpr int32_t IconLoadFromFile = 0x10;  // the loader's flag: the name is a file
+inline constexpr int32_t IconShared = 0x8000;      // the loader's flag: the system owns the icon
+
 // Fills the tip buffer: all 64 bytes zero, then at most the first 63 characters of the text,
 // narrowed to their low bytes, so a NUL always ends the tip inside the buffer.
 template <class Handle>
@@ -63,7 +69,7 @@ void RemoveTrayIcon();
 // An icon handle loaded from a file (load-from-file is added to the flags), 0 on failure.
 intptr_t LoadTrayIcon(const std::u16string& fileName, int32_t width, int32_t height, int32_t flags);
 
-// The platform's calls, kept out of this header: the shell's notification-icon call (message 0
-// adds, 2 deletes) with the record's address, and the icon loader with an 8-bit file name.
+// The platform's calls, kept out of this header: the shell's notification-icon call (TrayAdd or
+// TrayDelete) with the record's address, and the icon loader with an 8-bit file name.
 void ShellNotifyIcon(int32_t message, void* record);
 intptr_t LoadIconImage(const char* fileName, int32_t width, int32_t height, int32_t flags);

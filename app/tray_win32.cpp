@@ -10,6 +10,10 @@ static_assert(sizeof(TNotifyIconData) == NOTIFYICONDATAA_V1_SIZE);
 static_assert(offsetof(TNotifyIconData, Tip) == offsetof(NOTIFYICONDATAA, szTip));
 static_assert(offsetof(TNotifyIconData, Icon) == offsetof(NOTIFYICONDATAA, hIcon));
 static_assert(offsetof(TNotifyIconData, CallbackMessage) == offsetof(NOTIFYICONDATAA, uCallbackMessage));
+// The header's names for the platform's numbers.
+static_assert(TrayIconMessage == WM_MOUSEMOVE && TrayIconFlags == (NIF_MESSAGE | NIF_ICON | NIF_TIP));
+static_assert(TrayAdd == NIM_ADD && TrayDelete == NIM_DELETE);
+static_assert(IconLoadFromFile == LR_LOADFROMFILE && IconShared == LR_SHARED);
 
 void ShellNotifyIcon(int32_t message, void* record) {
   Shell_NotifyIconA(static_cast<DWORD>(message), static_cast<NOTIFYICONDATAA*>(record));

@@ -34,9 +34,9 @@ void ShowAlert() {
   std::u16string date = CurrentDateText();
   std::u16string time = CurrentTimeText();
   lineText = AlertText(time, date, lastName);
-  alertWindow = MakeWindow(AlertWindowTitle(), 50, 100, 640, 125, nullptr, 1);
-  alertLabel = MakeLabel(lineText, 15, 20, 600, 16, alertWindow, 18);
-  alertExit = MakeButton(u"Exit", 272, 55, 80, 23, alertWindow, 4);
+  alertWindow = MakeWindow(AlertWindowTitle(), 50, 100, 640, 125, nullptr, WindowStyle::TitleBar);
+  alertLabel = MakeLabel(lineText, 15, 20, 600, 16, alertWindow, LabelStyle::Center | LabelStyle::Sunken);
+  alertExit = MakeButton(u"Exit", 272, 55, 80, 23, alertWindow, ButtonStyle::Ok);
   for (;;) {
     WaitNextEvent();
     int32_t id = ActiveEventId();

@@ -47,5 +47,6 @@ void Churn::Step() {
     if (steps % 3 == 0) TickMenuEntry(items.back());
     RebuildWindowMenu(t.window);
   }
-  if (t.panel) ChangePanelPixmap(t.panel, Gradient(96, 64, static_cast<int32_t>(steps * 7 % 360)), 0);
+  if (t.panel)
+    ChangePanelPixmap(t.panel, Gradient(96, 64, static_cast<int32_t>(steps * 7 % 360)), PanelPicture::Tile);
 }

@@ -65,7 +65,7 @@ struct Gallery {
 void BuildMenus(Gallery& g) {
   Ref<TGadget> root = GetWindowMenuRoot(g.win);
   Ref<TGadget> file = MakeMenu(u"&File", 0, root);
-  g.churnItem = MakeMenu(u"&Churn", Tag::ToggleChurn, file, 'C', 2);
+  g.churnItem = MakeMenu(u"&Churn", Tag::ToggleChurn, file, 'C', ModControl);
   MakeMenu(u"Chec&k me", Tag::Check, file);
   MakeMenu(u"", 0, file);
   MakeMenu(u"E&xit", Tag::Quit, file);
@@ -100,11 +100,13 @@ void BuildControls(Gallery& g, int32_t x, int32_t y) {
   Named(MakeLabel(u"Text field / password", x, y + 180, 200, 18, w, 0), u"label");
   Ref<TGadget> field = Named(MakeTextField(x, y + 198, 200, 22, w, 0), u"text field");
   ChangeGadgetText(field, u"Type here");
-  Ref<TGadget> password = Named(MakeTextField(x, y + 224, 200, 22, w, 1), u"password field");
+  Ref<TGadget> password =
+      Named(MakeTextField(x, y + 224, 200, 22, w, TextFieldStyle::Password), u"password field");
   ChangeGadgetText(password, u"secret");
   Named(MakeLabel(u"Combo boxes: list / editable", x, y + 252, 200, 18, w, 0), u"label");
   Ref<TGadget> combo = Named(MakeComboBox(x, y + 270, 200, 24, w, 0), u"drop-down list");
-  Ref<TGadget> editable = Named(MakeComboBox(x, y + 300, 200, 24, w, 1), u"editable combo box");
+  Ref<TGadget> editable =
+      Named(MakeComboBox(x, y + 300, 200, 24, w, ComboBoxStyle::Editable), u"editable combo box");
   for (const char16_t* t : {u"Apples", u"Pears", u"Plums", u"Cherries"}) {
     AppendGadgetEntry(combo, t);
     AppendGadgetEntry(editable, t);
@@ -129,12 +131,14 @@ void BuildLists(Gallery& g, Ref<TIconStrip> strip, int32_t x, int32_t y) {
     ++i;
   }
   Named(MakeLabel(u"Sliders: scroll bar, track bar, up-down", x, y + 186, 220, 18, w, 0), u"label");
-  Ref<TGadget> scroll = Named(MakeSlider(x, y + 206, 220, 18, w, 1), u"scroll bar");
+  Ref<TGadget> scroll = Named(
+      MakeSlider(x, y + 206, 220, 18, w, SliderStyle::ScrollBar | SliderStyle::Horizontal), u"scroll bar");
   ChangeSliderRange(scroll, 10, 100);
-  g.progressSlider = Named(MakeSlider(x, y + 228, 180, 30, w, 5), u"track bar");
+  g.progressSlider = Named(
+      MakeSlider(x, y + 228, 180, 30, w, SliderStyle::TrackBar | SliderStyle::Horizontal), u"track bar");
   ChangeSliderRange(g.progressSlider, 0, 100);
-  Named(MakeSlider(x + 185, y + 228, 35, 30, w, 8), u"up-down");
-  Named(MakeSlider(x + 200, y + 262, 20, 80, w, 4), u"vertical track bar");
+  Named(MakeSlider(x + 185, y + 228, 35, 30, w, SliderStyle::UpDown), u"up-down");
+  Named(MakeSlider(x + 200, y + 262, 20, 80, w, SliderStyle::TrackBar), u"vertical track bar");
   Named(MakeLabel(u"Progress bar", x, y + 262, 190, 18, w, 0), u"label");
   g.progressBar = Named(MakeProgressBar(x, y + 282, 190, 18, w, 0), u"progress bar");
   ChangeProgressValue(g.progressBar, 0.3f);
@@ -146,11 +150,12 @@ void BuildLists(Gallery& g, Ref<TIconStrip> strip, int32_t x, int32_t y) {
   if (!QueryGadgetHandle(g.tabber, QueryKind::ClientHandle)) return;
   int32_t cw = ClientWidth(g.tabber), ch = ClientHeight(g.tabber);
   for (int32_t p = 0; p < 3; ++p) {
-    Ref<TGadget> page = MakePanel(0, 0, cw, ch, g.tabber, 0);
-    SetGadgetEdges(page, 1, 1, 1, 1);
+    Ref<TGadget> page = MakePanel(0, 0, cw, ch, g.tabber, PanelStyle::Plain);
+    SetGadgetEdges(page, EdgeMode::Aligned, EdgeMode::Aligned, EdgeMode::Aligned, EdgeMode::Aligned);
     g.pages.push_back(page);
     Named(MakeLabel(u"Page " + IntText(p + 1), 8, 8, 100, 18, page, 0), u"page label");
-    Named(MakeButton(u"Button on page " + IntText(p + 1), 8, 30, 150, 26, page, 1), u"page button");
+    Named(MakeButton(u"Button on page " + IntText(p + 1), 8, 30, 150, 26, page, ButtonStyle::Push),
+          u"page button");
     if (p > 0) ConcealGadget(page);
   }
 }
@@ -181,15 +186,17 @@ void BuildTree(Gallery& g, Ref<TIconStrip> strip, int32_t x, int32_t y) {
 void BuildPanels(Gallery& g, int32_t x, int32_t y) {
   Ref<TGadget> w = g.win;
   Named(MakeLabel(u"Panels: colour, picture", x, y, 240, 18, w, 0), u"label");
-  Ref<TGadget> coloured = Named(MakePanel(x, y + 20, 115, 64, w, 1), u"coloured panel");
+  Ref<TGadget> coloured = Named(MakePanel(x, y + 20, 115, 64, w, PanelStyle::Border), u"coloured panel");
   ChangePanelColor(coloured, 90, 160, 220);
-  g.panelPicture = Named(MakePanel(x + 125, y + 20, 115, 64, w, 0), u"picture panel");
-  ChangePanelPixmap(g.panelPicture, Gradient(96, 64, 0), 3);
-  Ref<TGadget> box = Named(MakePanel(x, y + 90, 240, 80, w, 8, u"Group box"), u"group box");
+  g.panelPicture = Named(MakePanel(x + 125, y + 20, 115, 64, w, PanelStyle::Plain), u"picture panel");
+  ChangePanelPixmap(g.panelPicture, Gradient(96, 64, 0), PanelPicture::Stretch);
+  Ref<TGadget> box =
+      Named(MakePanel(x, y + 90, 240, 80, w, PanelStyle::GroupBox, u"Group box"), u"group box");
   Named(MakeButton(u"Inside", 10, 8, 90, 24, box, ButtonStyle::CheckBox), u"check box in group");
   Named(MakeTextField(110, 8, 110, 22, box, 0), u"text field in group");
   Named(MakeLabel(u"Active panel (right-click) / canvas", x, y + 176, 240, 18, w, 0), u"label");
-  Ref<TGadget> active = Named(MakePanel(x, y + 196, 115, 64, w, 2 | 1), u"active panel");
+  Ref<TGadget> active =
+      Named(MakePanel(x, y + 196, 115, 64, w, PanelStyle::Sensitive | PanelStyle::Border), u"active panel");
   ChangePanelColor(active, 250, 230, 150);
   Named(MakeCanvas(x + 125, y + 196, 115, 64, w, 0), u"canvas");
   Named(MakeLabel(u"HTML view", x, y + 266, 240, 18, w, 0), u"label");
@@ -250,7 +257,7 @@ bool React(Gallery& g, int32_t id, const Ref<TObject>& source) {
         if (Ref<TGadget> node = GetSelectedTreeNode(g.tree)) ChangeTreeNode(node, u"renamed", 5);
         break;
       case Tag::About:
-        MessageBoxA(reinterpret_cast<HWND>(QueryGadgetHandle(g.win, 1)),
+        MessageBoxA(reinterpret_cast<HWND>(QueryGadgetHandle(g.win, QueryKind::NativeHandle)),
                     "Every gadget kind of the toolkit in one window.", "Gadget gallery", MB_OK);
         break;
     }

@@ -109,23 +109,38 @@ constexpr int32_t WordWrap = 1;  // without it lines scroll horizontally
 constexpr int32_t ReadOnly = 2;
 }  // namespace TextAreaStyle
 
+// The operation of an item selection (SelectItem).
+namespace ItemSelect {
+constexpr int32_t Clear = 0;
+constexpr int32_t Set = 1;
+constexpr int32_t Toggle = 2;
+}  // namespace ItemSelect
+
 // Bits of an item's flags.
 namespace ItemFlag {
 constexpr int32_t SelectOnSet = 1;  // selected when inserted or set
 constexpr int32_t ToggleIcon = 2;   // a toggle item; while selected its icon number is shown one higher
 }  // namespace ItemFlag
 
-// Font style bits of a gadget font.
+// Icon numbers of a tool bar's items with a meaning of their own.
+namespace ToolBarIcon {
+constexpr int32_t Separator = -2;  // the item is a gap between buttons, not a button
+}  // namespace ToolBarIcon
+
+// Font style bits of a gadget font, also those of a styled text-area range.
 namespace FontStyle {
 constexpr int32_t Bold = 1;
 constexpr int32_t Italic = 2;
 constexpr int32_t Underline = 4;
+constexpr int32_t Mask = 7;       // the bits a gadget font keeps; others are dropped
+constexpr int32_t Strikeout = 8;  // text-area ranges only: a gadget font has no strikeout
 }  // namespace FontStyle
 
 // Native menu tags and the command ids of the items built from them.
 namespace MenuTag {
-constexpr int32_t First = 100;          // the tag of the program's first menu item
-constexpr int32_t CommandOffset = 100;  // an item's command id is its tag plus this; ids up to it are no items
+constexpr int32_t First = 100;  // the tag of the program's first menu item
+constexpr int32_t CommandOffset =
+    100;  // an item's command id is its tag plus this; ids up to it are no items
 }  // namespace MenuTag
 
 // Style bits of an HTML view.
@@ -142,6 +157,7 @@ constexpr int32_t Password = 1;  // typed characters show as a mask; the text re
 // combined with Horizontal (MakeSlider(..., SliderStyle::TrackBar | SliderStyle::Horizontal)).
 namespace SliderStyle {
 constexpr int32_t Horizontal = 1;  // without it the slider stands upright
+constexpr int32_t KindStep = 4;    // the style divided by this gives the kind
 constexpr int32_t ScrollBar = 0;   // range: visible part and total
 constexpr int32_t TrackBar = 4;    // range: minimum and maximum
 constexpr int32_t UpDown = 8;      // range: lower and upper end

@@ -26,7 +26,7 @@ void Win32GuiModuleStart() {
   InputModuleStart();
   MenuTagMap.clear();
   MenuGadgetMap.clear();
-  NextMenuTag = 100;
+  NextMenuTag = MenuTag::First;
   ActiveGuiDriver = New<TWin32GUIDriver>();
   // After the driver, so that the hooks' exit handler runs before the native layer's.
   InstallThreadHooks();

@@ -1,5 +1,6 @@
 // Every public gadget function reaches its operation with its arguments and answers its result,
 // and a proxy hands every platform operation on to its target unchanged.
+#include <concepts>
 #include <functional>
 #include <sstream>
 
@@ -15,9 +16,8 @@ std::vector<Ref<TObject>>& Known() {
 }
 
 std::string Note(const std::u16string& s) { return "'" + Narrow(s) + "'"; }
-std::string Note(int32_t v) { return std::to_string(v); }
-// Handles; intptr_t is int32_t itself in the 32-bit build.
-std::string Note(int64_t v) { return std::to_string(v); }
+// Numbers and handles alike: a handle is 64 bits wide in one build and 32 in the other.
+std::string Note(std::integral auto v) { return std::to_string(v); }
 std::string Note(float v) {
   std::ostringstream out;
   out << v;
@@ -163,7 +163,7 @@ struct PublicCall {
 TEST_F(Forwarding, EveryPublicFunctionReachesItsOperation) {
   using G = const Ref<TGadget>&;
   const PublicCall calls[] = {
-      {[](G g) { return Note(QueryGadgetHandle(g, 2)); }, "Query(2)", "102"},
+      {[](G g) { return Note(QueryGadgetHandle(g, QueryKind::ClientHandle)); }, "Query(2)", "102"},
       {[](G g) { return Note(ClientWidth(g)); }, "ClientWidth()", "11"},
       {[](G g) { return Note(ClientHeight(g)); }, "ClientHeight()", "12"},
       {[](G g) { return Note(RevealGadget(g)); }, "SetShow(1)", "0"},
@@ -213,16 +213,18 @@ TEST_F(Forwarding, EveryPublicFunctionReachesItsOperation) {
       {[](G g) { return Note(ReplaceTextAreaRange(g, u"r", 1, 2, 3)); }, "ReplaceText(1,2,'r',3)", "0"},
       {[](G g) { return Note(AppendTextAreaText(g, u"a")); }, "AddText('a')", "0"},
       {[](G g) { return Note(GetTextAreaRange(g, 1, 2, 3)); }, "AreaText(1,2,3)", "'area'"},
-      {[](G g) { return Note(GetTextAreaLength(g, 2)); }, "AreaLen(2)", "22"},
+      {[](G g) { return Note(GetTextAreaLength(g, TextUnits::Lines)); }, "AreaLen(2)", "22"},
       {[](G g) { return Note(FreezeTextArea(g)); }, "LockText()", "0"},
       {[](G g) { return Note(ThawTextArea(g)); }, "UnlockText()", "0"},
       {[](G g) { return Note(ChangeTextAreaTabs(g, 4)); }, "SetTabs(4)", "0"},
       {[](G g) { return Note(ChangeTextAreaColor(g, 1, 2, 3)); }, "SetColor(1,2,3)", "0"},
       {[](G g) { return Note(ChangeTextAreaColor(g, 1, 2, 3, 0)); }, "SetTextColor(1,2,3)", "0"},
-      {[](G g) { return Note(GetTextAreaCursor(g, 2)); }, "GetCursorPos(2)", "32"},
-      {[](G g) { return Note(GetTextAreaSelectionLength(g, 2)); }, "GetSelectionLength(2)", "42"},
-      {[](G g) { return Note(StyleTextAreaRange(g, 1, 2, 3, 4, 5, 6, 2)); }, "SetStyle(1,2,3,4,5,6,2)", "0"},
-      {[](G g) { return Note(SelectTextAreaRange(g, 5, 6, 2)); }, "SetSelection(5,6,2)", "0"},
+      {[](G g) { return Note(GetTextAreaCursor(g, TextUnits::Lines)); }, "GetCursorPos(2)", "32"},
+      {[](G g) { return Note(GetTextAreaSelectionLength(g, TextUnits::Lines)); }, "GetSelectionLength(2)",
+       "42"},
+      {[](G g) { return Note(StyleTextAreaRange(g, 1, 2, 3, 4, 5, 6, TextUnits::Lines)); },
+       "SetStyle(1,2,3,4,5,6,2)", "0"},
+      {[](G g) { return Note(SelectTextAreaRange(g, 5, 6, TextUnits::Lines)); }, "SetSelection(5,6,2)", "0"},
       {[](G g) { return Note(TextAreaLineStart(g, 3)); }, "CharAt(3)", "53"},
       {[](G g) { return Note(TextAreaLineOf(g, 4)); }, "LineAt(4)", "64"},
       {[](G g) { return Note(GetTreeRoot(g)); }, "RootNode()", "#4"},

@@ -83,8 +83,8 @@ TEST_F(Items, IndicesOutsideTheItemsAreRejectedBeforeAnythingChanges) {
   EXPECT_THROW(list->ItemExtra(-1), TRuntimeError);
   EXPECT_THROW(list->ItemState(3), TRuntimeError);
   EXPECT_THROW(list->SetItemState(3, 0), TRuntimeError);
-  EXPECT_THROW(list->SelectItem(3, 1), TRuntimeError);
-  EXPECT_THROW(list->SelectItem(-2, 1), TRuntimeError);
+  EXPECT_THROW(list->SelectItem(3, ItemSelect::Set), TRuntimeError);
+  EXPECT_THROW(list->SelectItem(-2, ItemSelect::Set), TRuntimeError);
   EXPECT_TRUE(CallLog().empty());
   EXPECT_EQ(Texts(), u"abc");
   // Insertion at the count appends.
@@ -116,12 +116,12 @@ TEST_F(Items, SelectionLivesOnTheNativeSide) {
 TEST_F(Items, SelectOpsClearSetToggleAndIgnoreOthers) {
   Fill({u"a"});
   list->nativeStates[0] = GadgetState::Disabled;
-  list->SelectItem(0, 1);
+  list->SelectItem(0, ItemSelect::Set);
   EXPECT_EQ(list->nativeStates[0], GadgetState::Disabled | GadgetState::Selected);
-  list->SelectItem(0, 2);
+  list->SelectItem(0, ItemSelect::Toggle);
   EXPECT_EQ(list->nativeStates[0], GadgetState::Disabled);
-  list->SelectItem(0, 2);
-  list->SelectItem(0, 0);
+  list->SelectItem(0, ItemSelect::Toggle);
+  list->SelectItem(0, ItemSelect::Clear);
   EXPECT_EQ(list->nativeStates[0], GadgetState::Disabled);
   list->SelectItem(0, 9);
   EXPECT_EQ(list->nativeStates[0], GadgetState::Disabled);
@@ -130,7 +130,7 @@ TEST_F(Items, SelectOpsClearSetToggleAndIgnoreOthers) {
 TEST_F(Items, SelectMinusOneTogglesEveryItem) {
   Fill({u"a", u"b", u"c"});
   list->nativeStates[1] = GadgetState::Selected;
-  list->SelectItem(-1, 2);
+  list->SelectItem(-1, ItemSelect::Toggle);
   EXPECT_EQ(list->SelectedItems(), (std::vector<int32_t>{0, 2}));
   EXPECT_EQ(CallsStartingWith("SetListItemState").size(), 3u);
 }
@@ -138,10 +138,10 @@ TEST_F(Items, SelectMinusOneTogglesEveryItem) {
 TEST_F(Items, ToggleIconShowsTheNextIconWhileSelected) {
   list->InsertItem(0, u"t", u"tip", 3, nullptr, ItemFlag::ToggleIcon);
   CallLog().clear();
-  list->SelectItem(0, 1);
+  list->SelectItem(0, ItemSelect::Set);
   EXPECT_EQ(CallLog(), (std::vector<std::string>{"SetListItem(0,t,tip,4,null)", "SetListItemState(0,16)"}));
   CallLog().clear();
-  list->SelectItem(0, 0);
+  list->SelectItem(0, ItemSelect::Clear);
   EXPECT_EQ(CallLog(), (std::vector<std::string>{"SetListItem(0,t,tip,3,null)", "SetListItemState(0,0)"}));
   // The stored icon never changes.
   EXPECT_EQ(list->ItemIcon(0), 3);
@@ -151,7 +151,7 @@ TEST_F(Items, ItemWithoutIconIsNeverResetOnSelection) {
   list->InsertItem(0, u"t", u"", -1, nullptr, ItemFlag::ToggleIcon);
   list->InsertItem(1, u"u", u"", 3, nullptr, 0);
   CallLog().clear();
-  list->SelectItem(-1, 1);
+  list->SelectItem(-1, ItemSelect::Set);
   EXPECT_TRUE(CallsStartingWith("SetListItem(").empty());
 }
 

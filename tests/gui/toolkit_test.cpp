@@ -8,9 +8,9 @@ namespace {
 using Toolkit = RecordingDriverTest;
 
 TEST_F(Toolkit, CreationFunctionsPassTheirClassAndArguments) {
-  auto window = MakeWindow(u"Title", 1, 2, 3, 4, nullptr, 5);
-  MakeButton(u"Go", 6, 7, 8, 9, window, 4);
-  MakeLabel(u"L", 1, 1, 1, 1, window, 18);
+  auto window = MakeWindow(u"Title", 1, 2, 3, 4, nullptr, WindowStyle::TitleBar | WindowStyle::MenuBar);
+  MakeButton(u"Go", 6, 7, 8, 9, window, ButtonStyle::Ok);
+  MakeLabel(u"L", 1, 1, 1, 1, window, LabelStyle::Center | LabelStyle::Sunken);
   MakeTextArea(0, 0, 10, 10, window, 0);
   GetDesktop();
   EXPECT_EQ(CallLog(), (std::vector<std::string>{
@@ -21,7 +21,7 @@ TEST_F(Toolkit, CreationFunctionsPassTheirClassAndArguments) {
 }
 
 TEST_F(Toolkit, PanelTakesItsTitleLast) {
-  MakePanel(1, 2, 3, 4, nullptr, 8, u"Group");
+  MakePanel(1, 2, 3, 4, nullptr, PanelStyle::GroupBox, u"Group");
   EXPECT_EQ(CallLog(), std::vector<std::string>{"CreateGadget(3,Group,1,2,3,4,null,8)"});
 }
 
@@ -32,7 +32,7 @@ TEST_F(Toolkit, EveryKindGetsItsOwnClassNumber) {
   MakeTabber(0, 0, 0, 0, nullptr, 0);
   MakeTreeView(0, 0, 0, 0, nullptr, 0);
   MakeHtmlView(0, 0, 0, 0, nullptr, 0);
-  MakeSlider(0, 0, 0, 0, nullptr, 0);
+  MakeSlider(0, 0, 0, 0, nullptr, SliderStyle::ScrollBar);
   MakeProgressBar(0, 0, 0, 0, nullptr, 0);
   std::vector<std::string> classes;
   for (const std::string& c : CallLog()) classes.push_back(c.substr(13, c.find(',') - 13));
@@ -152,7 +152,7 @@ TEST_F(Toolkit, TextAreaRangeFunctionsReorderTheirArguments) {
   auto area = MakeTextArea(0, 0, 0, 0, nullptr, 0);
   CallLog().clear();
   ReplaceTextAreaRange(area, u"new", 4, 2, TextUnits::Chars);
-  StyleTextAreaRange(area, 1, 2, 3, 8, 10, 20, TextUnits::Lines);
+  StyleTextAreaRange(area, 1, 2, 3, FontStyle::Strikeout, 10, 20, TextUnits::Lines);
   EXPECT_EQ(CallLog(), (std::vector<std::string>{"ReplaceText(4,2,new,1)", "SetStyle(1,2,3,8,10,20,2)"}));
 }
 
@@ -256,7 +256,7 @@ TEST_F(Toolkit, TreeNodeFunctionsInsertOnTheGivenNode) {
 TEST_F(Toolkit, FontStyleIsBoldOneItalicTwoUnderlineFour) {
   Ref<TGuiFont> f = OpenGuiFont(u"Arial", 12, 1, 0, 1);
   EXPECT_EQ(CallLog(), std::vector<std::string>{"LoadFont(Arial,12,5)"});
-  EXPECT_EQ(GetFontStyle(f), 5);
+  EXPECT_EQ(GetFontStyle(f), FontStyle::Bold | FontStyle::Underline);
   EXPECT_EQ(GetFontName(f), u"Arial");
   EXPECT_EQ(GetFontSize(f), 12);
   OpenGuiFont(u"A", 9, 0, 7, 0);
@@ -335,7 +335,7 @@ TEST_F(Toolkit, BaseDriverOperationsAreAbstract) {
 TEST_F(Toolkit, NullGadgetArgumentRaisesInsteadOfCrashing) {
   EXPECT_THROW(ChangeGadgetText(nullptr, u"x"), TRuntimeError);
   EXPECT_THROW(AppendGadgetEntry(nullptr, u"x"), TRuntimeError);
-  EXPECT_THROW(QueryGadgetHandle(nullptr, 1), TRuntimeError);
+  EXPECT_THROW(QueryGadgetHandle(nullptr, QueryKind::NativeHandle), TRuntimeError);
 }
 
 TEST_F(Toolkit, DestroyFreesTheGadgetAndItsKids) {

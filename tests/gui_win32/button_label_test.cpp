@@ -6,7 +6,7 @@ class Buttons : public DriverTest {};
 
 TEST_F(Buttons, ClickPostsAnActionFromTheButton) {
   auto win = TestWindow();
-  auto button = MakeButton(u"Go", 10, 10, 80, 24, win, 1);
+  auto button = MakeButton(u"Go", 10, 10, 80, 24, win, ButtonStyle::Push);
   TakeEvents();
   SendMessageA(Hwnd(button), BM_CLICK, 0, 0);
   auto actions = Only(TakeEvents(), GadgetAction);
@@ -17,7 +17,7 @@ TEST_F(Buttons, ClickPostsAnActionFromTheButton) {
 
 TEST_F(Buttons, CheckBoxReportsItsNewState) {
   auto win = TestWindow();
-  auto box = MakeButton(u"Check", 10, 10, 80, 24, win, 2);
+  auto box = MakeButton(u"Check", 10, 10, 80, 24, win, ButtonStyle::CheckBox);
   TakeEvents();
   SendMessageA(Hwnd(box), BM_CLICK, 0, 0);
   auto on = Only(TakeEvents(), GadgetAction, box);
@@ -29,15 +29,15 @@ TEST_F(Buttons, CheckBoxReportsItsNewState) {
   ASSERT_EQ(off.size(), 1u);
   EXPECT_EQ(off[0].data, 0);
   ChangeButtonCheck(box, 1);
-  EXPECT_TRUE(GetGadgetText(box) == u"Check");
+  EXPECT_EQ(GetGadgetText(box), u"Check");
   EXPECT_EQ(SendMessageA(Hwnd(box), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
 TEST_F(Buttons, OkAndCancelCarryThePlatformCommandIds) {
   auto win = TestWindow();
-  auto ok = MakeButton(u"OK", 10, 10, 80, 24, win, 4);
-  auto cancel = MakeButton(u"Cancel", 100, 10, 80, 24, win, 5);
-  auto plain = MakeButton(u"Plain", 190, 10, 80, 24, win, 1);
+  auto ok = MakeButton(u"OK", 10, 10, 80, 24, win, ButtonStyle::Ok);
+  auto cancel = MakeButton(u"Cancel", 100, 10, 80, 24, win, ButtonStyle::Cancel);
+  auto plain = MakeButton(u"Plain", 190, 10, 80, 24, win, ButtonStyle::Push);
   EXPECT_EQ(GetDlgCtrlID(Hwnd(ok)), IDOK);
   EXPECT_EQ(GetDlgCtrlID(Hwnd(cancel)), IDCANCEL);
   EXPECT_EQ(GetDlgCtrlID(Hwnd(plain)), 0);
@@ -49,15 +49,16 @@ TEST_F(Buttons, KindsAndDefaultBitGiveTheButtonStyles) {
     auto b = MakeButton(u"b", 0, 0, 50, 20, win, s);
     return static_cast<DWORD>(GetWindowLongPtrA(Hwnd(b), GWL_STYLE)) & ~WS_VISIBLE;
   };
-  EXPECT_EQ(style(1), 0x40010000u);
-  EXPECT_EQ(style(2), 0x40010003u);
-  EXPECT_EQ(style(3), 0x40010009u);
-  EXPECT_EQ(style(1 | 8), 0x40010001u);
+  constexpr DWORD Base = WS_CHILD | WS_TABSTOP;
+  EXPECT_EQ(style(ButtonStyle::Push), Base);
+  EXPECT_EQ(style(ButtonStyle::CheckBox), Base | BS_AUTOCHECKBOX);
+  EXPECT_EQ(style(ButtonStyle::Radio), Base | BS_AUTORADIOBUTTON);
+  EXPECT_EQ(style(ButtonStyle::Push | ButtonStyle::Default), Base | BS_DEFPUSHBUTTON);
 }
 
 TEST_F(Buttons, DisabledAndHiddenShowInTheState) {
   auto win = TestWindow();
-  auto b = MakeButton(u"b", 0, 0, 50, 20, win, 1);
+  auto b = MakeButton(u"b", 0, 0, 50, 20, win, ButtonStyle::Push);
   EXPECT_EQ(IsGadgetHidden(b), 0);
   DisableGadgetInput(b);
   EXPECT_EQ(IsGadgetDisabled(b), 1);
@@ -77,18 +78,19 @@ TEST_F(Labels, StylesGiveAlignmentAndFrame) {
     auto l = MakeLabel(u"text", 0, 0, 100, 20, win, s);
     return static_cast<DWORD>(GetWindowLongPtrA(Hwnd(l), GWL_STYLE)) & ~WS_VISIBLE;
   };
-  EXPECT_EQ(style(0), 0x44000080u);
-  EXPECT_EQ(style(16), 0x44000081u);
-  EXPECT_EQ(style(18), 0x44001081u);
-  EXPECT_EQ(style(8), 0x44000082u);
-  EXPECT_EQ(style(24), 0x44000080u);
-  EXPECT_EQ(style(9), 0x44800082u);
-  EXPECT_EQ(style(3), 0x40000012u);
+  constexpr DWORD Text = WS_CHILD | WS_CLIPSIBLINGS | SS_NOPREFIX;
+  EXPECT_EQ(style(0), Text | SS_LEFT);
+  EXPECT_EQ(style(LabelStyle::Center), Text | SS_CENTER);
+  EXPECT_EQ(style(LabelStyle::Center | LabelStyle::Sunken), Text | SS_CENTER | SS_SUNKEN);
+  EXPECT_EQ(style(LabelStyle::Right), Text | SS_RIGHT);
+  EXPECT_EQ(style(LabelStyle::Right | LabelStyle::Center), Text | SS_LEFT);
+  EXPECT_EQ(style(LabelStyle::Right | LabelStyle::Flat), Text | SS_RIGHT | WS_BORDER);
+  EXPECT_EQ(style(LabelStyle::Separator), WS_CHILD | SS_ETCHEDFRAME);
 }
 
 TEST_F(Labels, SeparatorIsAlwaysFourPixelsHigh) {
   auto win = TestWindow();
-  auto line = MakeLabel(u"", 10, 10, 200, 30, win, 3);
+  auto line = MakeLabel(u"", 10, 10, 200, 30, win, LabelStyle::Separator);
   RECT r{};
   GetClientRect(Hwnd(line), &r);
   EXPECT_EQ(r.bottom, 4);
@@ -104,9 +106,9 @@ TEST_F(Labels, TextIsTheLastOneSetNotTheWindowsOwn) {
   GetWindowTextA(Hwnd(label), shown, sizeof shown);
   EXPECT_STREQ(shown, "first");
   SetWindowTextA(Hwnd(label), "changed behind its back");
-  EXPECT_TRUE(GetGadgetText(label) == u"first");
+  EXPECT_EQ(GetGadgetText(label), u"first");
   ChangeGadgetText(label, u"second");
-  EXPECT_TRUE(GetGadgetText(label) == u"second");
+  EXPECT_EQ(GetGadgetText(label), u"second");
 }
 
 TEST_F(Labels, LongTextsAreCutAtTheWindowLimit) {

@@ -18,7 +18,7 @@ class ComboBoxes : public DriverTest {
  protected:
   void SetUp() override {
     DriverTest::SetUp();
-    win = TestWindow(1, 400, 300);
+    win = TestWindow(WindowStyle::TitleBar, 400, 300);
   }
   Ref<TGadget> Combo(int32_t style) {
     auto c = MakeComboBox(10, 10, 200, 24, win, style);
@@ -53,7 +53,7 @@ TEST_F(ComboBoxes, TypingEmitsAnActionPerChangeAndGetTextGivesTheTypedText) {
   EXPECT_EQ(Actions(c), Ints{-1});
   PressKeys({'Y'});
   EXPECT_EQ(Actions(c), Ints{-1});
-  EXPECT_TRUE(GetGadgetText(c) == u"xy");
+  EXPECT_EQ(GetGadgetText(c), u"xy");
   EXPECT_EQ(GetSelectedEntry(c), -1);
 }
 
@@ -61,7 +61,7 @@ TEST_F(ComboBoxes, ChoosingAnItemEmitsItsIndexWithItsExtra) {
   auto c = Combo(0);
   SelectGadgetEntry(c, 0);
   EXPECT_TRUE(Actions(c).empty());
-  EXPECT_TRUE(GetGadgetText(c) == u"red");
+  EXPECT_EQ(GetGadgetText(c), u"red");
   SetFocus(Inner(c));
   PressKeys({VK_DOWN});
   auto events = Only(TakeEvents(), GadgetAction, c);
@@ -69,7 +69,7 @@ TEST_F(ComboBoxes, ChoosingAnItemEmitsItsIndexWithItsExtra) {
   EXPECT_EQ(events[0].data, 1);
   EXPECT_EQ(events[0].extra, extra);
   EXPECT_EQ(GetSelectedEntry(c), 1);
-  EXPECT_TRUE(GetGadgetText(c) == u"green");
+  EXPECT_EQ(GetGadgetText(c), u"green");
 }
 
 TEST_F(ComboBoxes, SelectingFromTheProgramEmitsNothing) {
@@ -77,7 +77,7 @@ TEST_F(ComboBoxes, SelectingFromTheProgramEmitsNothing) {
     auto c = Combo(style);
     SelectGadgetEntry(c, 2);
     EXPECT_EQ(GetSelectedEntry(c), 2) << "style " << style;
-    EXPECT_TRUE(GetGadgetText(c) == u"blue") << "style " << style;
+    EXPECT_EQ(GetGadgetText(c), u"blue") << "style " << style;
     SelectGadgetEntry(c, 0);
     ChangeGadgetEntry(c, 1, u"GREEN", ItemFlag::SelectOnSet);
     EXPECT_EQ(GetSelectedEntry(c), 1) << "style " << style;
@@ -100,7 +100,7 @@ TEST_F(ComboBoxes, DeselectingAnotherItemKeepsTheSelection) {
     DeselectGadgetEntry(c, 2);
     EXPECT_EQ(GetSelectedEntry(c), 1) << "style " << style;
     EXPECT_EQ(SendMessageA(Hwnd(c), CB_GETCURSEL, 0, 0), 1) << "style " << style;
-    EXPECT_TRUE(GetGadgetText(c) == u"green") << "style " << style;
+    EXPECT_EQ(GetGadgetText(c), u"green") << "style " << style;
     DeselectGadgetEntry(c, 1);
     EXPECT_EQ(GetSelectedEntry(c), -1) << "style " << style;
     EXPECT_EQ(SendMessageA(Hwnd(c), CB_GETCURSEL, 0, 0), CB_ERR) << "style " << style;
@@ -135,10 +135,10 @@ TEST_F(ComboBoxes, ReplacingAndRemovingItemsReachTheControl) {
   auto c = Combo(0);
   ChangeGadgetEntry(c, 1, u"GREEN", ItemFlag::SelectOnSet);
   EXPECT_EQ(GetSelectedEntry(c), 1);
-  EXPECT_TRUE(GetGadgetText(c) == u"GREEN");
+  EXPECT_EQ(GetGadgetText(c), u"GREEN");
   DeleteGadgetEntry(c, 0);
   EXPECT_EQ(SendMessageA(Hwnd(c), CB_GETCOUNT, 0, 0), 2);
-  EXPECT_TRUE(GetGadgetText(c) == u"GREEN");
+  EXPECT_EQ(GetGadgetText(c), u"GREEN");
   ClearGadgetEntries(c);
   EXPECT_EQ(SendMessageA(Hwnd(c), CB_GETCOUNT, 0, 0), 0);
   EXPECT_TRUE(GetGadgetText(c).empty());

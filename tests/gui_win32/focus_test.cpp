@@ -16,7 +16,7 @@ struct TextKind {
 
 const TextKind textKinds[] = {
     {"text area", [](const Ref<TGadget>& win) { return MakeTextArea(10, 40, 200, 100, win, 0); },
-     [](const Ref<TGadget>& g) { return GetTextAreaRange(g, 0, -1, 1); }},
+     [](const Ref<TGadget>& g) { return GetTextAreaRange(g, 0, -1, TextUnits::Chars); }},
 };
 
 // Hands the activation to `win` as a user's click on its caption would.

@@ -9,8 +9,8 @@ class Hooks : public DriverTest {};
 
 TEST_F(Hooks, HotKeyOfAButtonPostsItsActionAndIsSwallowed) {
   auto win = TestWindow();
-  auto button = MakeButton(u"hot", 10, 10, 60, 20, win, 1);
-  auto keys = MakePanel(10, 40, 100, 100, win, 2, u"");  // reports the keys that reach it
+  auto button = MakeButton(u"hot", 10, 10, 60, 20, win, ButtonStyle::Push);
+  auto keys = MakePanel(10, 40, 100, 100, win, PanelStyle::Sensitive, u"");  // reports the keys that reach it
   BindGadgetHotKey(button, VK_F7, 0);
   SetFocus(Hwnd(keys));
   TakeEvents();
@@ -33,7 +33,7 @@ TEST_F(Hooks, HotKeyOfAButtonPostsItsActionAndIsSwallowed) {
 
 TEST_F(Hooks, EnterInAnEditControlMovesTheFocusToItsParent) {
   auto win = TestWindow();
-  auto panel = MakePanel(10, 10, 200, 100, win, 0, u"");
+  auto panel = MakePanel(10, 10, 200, 100, win, PanelStyle::Plain, u"");
   HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 5, 5, 100, 20, Hwnd(panel), nullptr,
                               nullptr, nullptr);
   SetFocus(edit);
@@ -49,7 +49,7 @@ TEST_F(Hooks, ChosenPointerShowsOverClientAreas) {
   LRESULT r =
       SendMessageA(Hwnd(win), WM_SETCURSOR, reinterpret_cast<WPARAM>(Hwnd(win)), MAKELPARAM(HTCLIENT, 0));
   EXPECT_EQ(r, 1);
-  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, MAKEINTRESOURCEA(0x7F01)));
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_IBEAM));
   SetPointer(0);
 }
 
@@ -64,7 +64,7 @@ TEST_F(Hooks, ApplicationActivationIsReported) {
 }
 
 TEST_F(Hooks, MenuCommandsAboveOneHundredBecomeMenuActions) {
-  auto win = TestWindow(1 | 4);
+  auto win = TestWindow(WindowStyle::TitleBar | WindowStyle::MenuBar);
   auto item = MakeMenu(u"Item", 7, win);
   RebuildWindowMenu(win);
   TakeEvents();
@@ -78,8 +78,8 @@ TEST_F(Hooks, MenuCommandsAboveOneHundredBecomeMenuActions) {
 
 TEST_F(Hooks, WheelGoesToTheSensitivePanelUnderThePointer) {
   auto win = TestWindow();
-  auto panel = MakePanel(20, 20, 100, 100, win, 2, u"");
-  auto plain = MakePanel(150, 20, 100, 100, win, 0, u"");
+  auto panel = MakePanel(20, 20, 100, 100, win, PanelStyle::Sensitive, u"");
+  auto plain = MakePanel(150, 20, 100, 100, win, PanelStyle::Plain, u"");
   POINT over{50, 50};
   ClientToScreen(Hwnd(panel), &over);
   TakeEvents();

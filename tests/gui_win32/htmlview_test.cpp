@@ -158,7 +158,7 @@ TEST_F(HtmlViews, LockedViewReportsNavigationsItDidNotAskFor) {
   ASSERT_EQ(actions.size(), 1u);
   EXPECT_EQ(actions[0].data, 0);
   ASSERT_TRUE(actions[0].extra);
-  EXPECT_TRUE(actions[0].extra->ToString() == u"about:blank#next");
+  EXPECT_EQ(actions[0].extra->ToString(), u"about:blank#next");
 }
 
 TEST_F(HtmlViews, GoingBackWithNothingToGoBackToKeepsTheViewLocked) {
@@ -203,7 +203,7 @@ TEST_F(HtmlViews, FailedNavigationKeepsTheViewLocked) {
     auto actions = Only(PumpUntil(GadgetAction), GadgetAction, view);
     ASSERT_EQ(actions.size(), 1u);
     ASSERT_TRUE(actions[0].extra);
-    EXPECT_TRUE(actions[0].extra->ToString() == u"about:blank#after");
+    EXPECT_EQ(actions[0].extra->ToString(), u"about:blank#after");
     DestroyGadget(view);
   }
 }
@@ -241,7 +241,7 @@ TEST_F(HtmlViews, BeforeNavigateCancelsOnlyUserNavigationOfALockedPage) {
     ASSERT_EQ(actions.size(), c.reported ? 1u : 0u);
     if (c.reported) {
       EXPECT_EQ(actions[0].source, Ref<TObject>(c.view));
-      EXPECT_TRUE(actions[0].extra->ToString() == u"http://example.test/a b");
+      EXPECT_EQ(actions[0].extra->ToString(), u"http://example.test/a b");
     }
   }
 }
@@ -270,7 +270,7 @@ TEST_F(HtmlViews, FinishedDocumentBecomesTheTextAndIsReportedOnce) {
   ASSERT_EQ(done.size(), 1u);
   EXPECT_EQ(done[0].source, Ref<TObject>(view));
   EXPECT_EQ(done[0].data, 0);
-  EXPECT_TRUE(GetGadgetText(view) == u"file:///C:/page.html");
+  EXPECT_EQ(GetGadgetText(view), u"file:///C:/page.html");
   EXPECT_EQ(v->Site().busy, 0);
   // A URL passed as a plain text, not by reference, is read just the same.
   VARIANT url = Direct(VT_BSTR);
@@ -280,7 +280,7 @@ TEST_F(HtmlViews, FinishedDocumentBecomesTheTextAndIsReportedOnce) {
   direct.Fire(v, DISPID_DOCUMENTCOMPLETE);
   VariantClear(&url);
   EXPECT_EQ(Only(TakeEvents(), GadgetDone).size(), 1u);
-  EXPECT_TRUE(GetGadgetText(view) == u"about:blank");
+  EXPECT_EQ(GetGadgetText(view), u"about:blank");
 }
 
 TEST_F(HtmlViews, MalformedBrowserEventsChangeNothing) {

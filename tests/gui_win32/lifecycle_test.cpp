@@ -52,12 +52,13 @@ TEST(ToolkitStart, StartingTheToolkitAloneLetsTheLoopTakeAButtonPress) {
 }
 
 TEST_F(Lifecycle, FreeRemovesGadgetsAndHwndsAndDestroysTheWindows) {
-  auto win = MakeWindow(u"free", 0, 0, 300, 200, nullptr, 1 | 8);
-  auto panel = MakePanel(10, 10, 200, 100, win, 0, u"");
-  auto button = MakeButton(u"b", 5, 5, 50, 20, panel, 1);
+  auto win = MakeWindow(u"free", 0, 0, 300, 200, nullptr, WindowStyle::TitleBar | WindowStyle::StatusBar);
+  auto panel = MakePanel(10, 10, 200, 100, win, PanelStyle::Plain, u"");
+  auto button = MakeButton(u"b", 5, 5, 50, 20, panel, ButtonStyle::Push);
   VellGadget* nwin = Cast<TWin32Gadget>(win)->native();
   VellGadget* nbutton = Cast<TWin32Gadget>(button)->native();
-  HWND outer = Hwnd(win), client = reinterpret_cast<HWND>(QueryGadgetHandle(win, 2)), hb = Hwnd(button);
+  HWND outer = Hwnd(win), client = reinterpret_cast<HWND>(QueryGadgetHandle(win, QueryKind::ClientHandle)),
+       hb = Hwnd(button);
   ASSERT_TRUE(InGadgetMap(nwin));
   ASSERT_TRUE(InGadgetMap(nbutton));
   ASSERT_TRUE(FindHwnd(outer) && FindHwnd(client) && FindHwnd(hb));
@@ -74,13 +75,13 @@ TEST_F(Lifecycle, FreeRemovesGadgetsAndHwndsAndDestroysTheWindows) {
   EXPECT_EQ(win->kids->Count(), 0u);
   // A freed gadget forwards nothing any more.
   ChangeGadgetText(button, u"gone");
-  EXPECT_EQ(QueryGadgetHandle(button, 1), 0);
+  EXPECT_EQ(QueryGadgetHandle(button, QueryKind::NativeHandle), 0);
 }
 
 TEST_F(Lifecycle, FreeingOneChildLeavesItsSiblings) {
   auto win = TestWindow();
-  auto a = MakeButton(u"a", 0, 0, 50, 20, win, 1);
-  auto b = MakeButton(u"b", 0, 30, 50, 20, win, 1);
+  auto a = MakeButton(u"a", 0, 0, 50, 20, win, ButtonStyle::Push);
+  auto b = MakeButton(u"b", 0, 30, 50, 20, win, ButtonStyle::Push);
   HWND ha = Hwnd(a);
   DestroyGadget(a);
   EXPECT_FALSE(IsWindow(ha));
@@ -91,14 +92,14 @@ TEST_F(Lifecycle, FreeingOneChildLeavesItsSiblings) {
 
 TEST_F(Lifecycle, SecondGadgetForTheSameNativeGadgetThrows) {
   auto win = TestWindow();
-  auto button = MakeButton(u"b", 0, 0, 50, 20, win, 1);
+  auto button = MakeButton(u"b", 0, 0, 50, 20, win, ButtonStyle::Push);
   VellGadget* native = Cast<TWin32Gadget>(button)->native();
   size_t kids = win->kids->Count();
   try {
     TWin32Gadget::Create(GadgetClass::Button, native, win);
     FAIL() << "no error";
   } catch (const TRuntimeError& e) {
-    EXPECT_TRUE(e.Text() == u"Gadget handle already in map!");
+    EXPECT_EQ(e.Text(), u"Gadget handle already in map!");
   }
   EXPECT_EQ(win->kids->Count(), kids);
   EXPECT_EQ(Ref<TGadget>(TWin32GUIDriver::GadgetFromHandle(native)), button);
@@ -143,9 +144,9 @@ TEST_F(Lifecycle, HwndDestroyedWithItsParentLeavesTheMap) {
 
 TEST_F(Lifecycle, InsertMovesTheControlIntoTheNewGroup) {
   auto win = TestWindow();
-  auto left = MakePanel(0, 0, 100, 100, win, 0, u"");
-  auto right = MakePanel(100, 0, 100, 100, win, 0, u"");
-  auto button = MakeButton(u"b", 5, 5, 50, 20, left, 1);
+  auto left = MakePanel(0, 0, 100, 100, win, PanelStyle::Plain, u"");
+  auto right = MakePanel(100, 0, 100, 100, win, PanelStyle::Plain, u"");
+  auto button = MakeButton(u"b", 5, 5, 50, 20, left, ButtonStyle::Push);
   right->Insert(button, -1);
   EXPECT_EQ(GetGadgetParent(button), right);
   EXPECT_EQ(GetParent(Hwnd(button)), Hwnd(right));
@@ -157,14 +158,16 @@ TEST_F(Lifecycle, UnknownClassesGiveGadgetsWithoutNativeObjects) {
   auto odd = RequireGuiDriver().CreateGadget(99, u"", 0, 0, 100, 20, win, 0);
   ASSERT_TRUE(odd);
   EXPECT_EQ(Cast<TWin32Gadget>(odd)->handle, nullptr);
-  EXPECT_EQ(QueryGadgetHandle(odd, 1), 0);
+  EXPECT_EQ(QueryGadgetHandle(odd, QueryKind::NativeHandle), 0);
   DestroyGadget(odd);
 }
 
 TEST_F(Lifecycle, DesktopIsOneGadgetAnsweringTheDesktopWindow) {
   EXPECT_EQ(GetDesktop(), Ref<TGadget>(DesktopGadget));
-  EXPECT_EQ(QueryGadgetHandle(GetDesktop(), 1), reinterpret_cast<intptr_t>(GetDesktopWindow()));
-  EXPECT_EQ(QueryGadgetHandle(GetDesktop(), 2), reinterpret_cast<intptr_t>(GetDesktopWindow()));
+  EXPECT_EQ(QueryGadgetHandle(GetDesktop(), QueryKind::NativeHandle),
+            reinterpret_cast<intptr_t>(GetDesktopWindow()));
+  EXPECT_EQ(QueryGadgetHandle(GetDesktop(), QueryKind::ClientHandle),
+            reinterpret_cast<intptr_t>(GetDesktopWindow()));
   EXPECT_GT(GetGadgetWidth(GetDesktop()), 0);
 }
 
@@ -173,7 +176,7 @@ TEST_F(Lifecycle, NodesAreNotMadeByCreateGadget) {
     RequireGuiDriver().CreateGadget(GadgetClass::Node, u"", 0, 0, 0, 0, nullptr, 0);
     FAIL() << "no error";
   } catch (const TRuntimeError& e) {
-    EXPECT_TRUE(e.Text() == u"chunks");
+    EXPECT_EQ(e.Text(), u"chunks");
   }
 }
 
@@ -181,8 +184,8 @@ class Panels : public DriverTest {};
 
 TEST_F(Panels, GroupBoxKeepsChildrenInsideItsFrame) {
   auto win = TestWindow();
-  auto box = MakePanel(10, 10, 200, 120, win, 8, u"Title");
-  HWND client = reinterpret_cast<HWND>(QueryGadgetHandle(box, 2));
+  auto box = MakePanel(10, 10, 200, 120, win, PanelStyle::GroupBox, u"Title");
+  HWND client = reinterpret_cast<HWND>(QueryGadgetHandle(box, QueryKind::ClientHandle));
   ASSERT_NE(client, Hwnd(box));
   RECT r{};
   GetWindowRect(client, &r);
@@ -197,16 +200,16 @@ TEST_F(Panels, GroupBoxKeepsChildrenInsideItsFrame) {
   char title[16] = {};
   GetWindowTextA(Hwnd(box), title, sizeof title);
   EXPECT_STREQ(title, "Title");
-  auto b = MakeButton(u"in", 0, 0, 40, 20, box, 1);
+  auto b = MakeButton(u"in", 0, 0, 40, 20, box, ButtonStyle::Push);
   EXPECT_EQ(GetParent(Hwnd(b)), client);
 }
 
 TEST_F(Panels, SensitivePanelsReportRawInput) {
   auto win = TestWindow();
-  auto plain = MakePanel(0, 0, 100, 100, win, 0, u"");
-  auto active = MakePanel(100, 0, 100, 100, win, 2, u"");
+  auto plain = MakePanel(0, 0, 100, 100, win, PanelStyle::Plain, u"");
+  auto active = MakePanel(100, 0, 100, 100, win, PanelStyle::Sensitive, u"");
   EXPECT_EQ(FindHwnd(Hwnd(plain))->SensitivityFlags, 0);
-  EXPECT_EQ(FindHwnd(Hwnd(active))->SensitivityFlags, 0x600);
+  EXPECT_EQ(FindHwnd(Hwnd(active))->SensitivityFlags, SensitiveInput | SensitiveWheel);
   TakeEvents();
   SendMessageA(Hwnd(active), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(7, 9));
   SendMessageA(Hwnd(active), WM_LBUTTONUP, 0, MAKELPARAM(7, 9));
@@ -223,6 +226,6 @@ TEST_F(Panels, SensitivePanelsReportRawInput) {
 
 TEST_F(Panels, SunkenStyleAddsTheClientEdge) {
   auto win = TestWindow();
-  auto edged = MakePanel(0, 0, 100, 100, win, 1, u"");
+  auto edged = MakePanel(0, 0, 100, 100, win, PanelStyle::Border, u"");
   EXPECT_TRUE(GetWindowLongPtrA(Hwnd(edged), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }

@@ -46,7 +46,7 @@ class ListBoxes : public DriverTest {
  protected:
   void SetUp() override {
     DriverTest::SetUp();
-    win = TestWindow(1, 400, 300);
+    win = TestWindow(WindowStyle::TitleBar, 400, 300);
     list = MakeListBox(10, 10, 300, 200, win, 0);
     TakeEvents();
   }

@@ -12,7 +12,7 @@ namespace {
 
 class Menus : public DriverTest {};
 
-constexpr int32_t MenuStyle = 1 | 4;  // a title bar and a menu bar
+constexpr int32_t MenuStyle = WindowStyle::TitleBar | WindowStyle::MenuBar;
 
 HMENU Bar(const Ref<TGadget>& win) { return GetMenu(Hwnd(win)); }
 
@@ -70,10 +70,10 @@ TEST_F(Menus, BuiltBarShowsSubmenusSeparatorsShortcutsChecksAndGrayedItems) {
   EXPECT_EQ(ItemText(sub, 5), "Plain");
 
   // The toolkit's view of the same items: a menu item never counts as visible.
-  EXPECT_EQ(check->State(), 0x10 | 8);
-  EXPECT_EQ(gray->State(), 8 | 4);
-  EXPECT_EQ(open->State(), 8);
-  EXPECT_TRUE(GetMenuText(longer).size() == 10000);
+  EXPECT_EQ(check->State(), GadgetState::Selected | GadgetState::Hidden);
+  EXPECT_EQ(gray->State(), GadgetState::Hidden | GadgetState::Disabled);
+  EXPECT_EQ(open->State(), GadgetState::Hidden);
+  EXPECT_EQ(GetMenuText(longer).size(), 10000u);
   (void)plain;
 }
 
@@ -136,7 +136,7 @@ TEST_F(Menus, BarChangesOnlyWhenUpdated) {
   MakeMenu(u"View", 3, win);
   EXPECT_EQ(GetMenuItemCount(Bar(win)), 1);
   EXPECT_EQ(ItemText(Bar(win), 0), "Edit");
-  EXPECT_TRUE(GetMenuText(edit) == u"Change");
+  EXPECT_EQ(GetMenuText(edit), u"Change");
   RebuildWindowMenu(win);
   ASSERT_EQ(GetMenuItemCount(Bar(win)), 2);
   EXPECT_EQ(ItemText(Bar(win), 0), "Change");
@@ -164,7 +164,7 @@ TEST_F(Menus, BarChoicesReportTheChosenItemWithItsTagAndNoExtra) {
 }
 
 TEST_F(Menus, PopupChoiceCarriesTheExtraObject) {
-  auto win = TestWindow(1);
+  auto win = TestWindow(WindowStyle::TitleBar);
   auto popup = MakeMenu(u"Popup", 1, nullptr);
   auto first = MakeMenu(u"First", 11, popup);
   MakeMenu(u"Second", 12, popup);
@@ -203,7 +203,7 @@ TEST_F(Menus, HotKeyOfAnItemPostsItsAction) {
 }
 
 TEST_F(Menus, HotKeyOfAPopupItemWorksInEveryWindow) {
-  auto win = TestWindow(1);
+  auto win = TestWindow(WindowStyle::TitleBar);
   auto popup = MakeMenu(u"Popup", 1, nullptr);
   auto find = MakeMenu(u"Find", 9, popup, VK_F7, 0);
   TakeEvents();
@@ -244,7 +244,7 @@ TEST_F(Menus, AFreeThatFailsLeavesTheItemWhole) {
     DestroyMenuEntry(file);
     FAIL() << "freeing File let go of an item still in use";
   } catch (const TRuntimeError& e) {
-    EXPECT_TRUE(e.Text() == u"Unable to release menu child");
+    EXPECT_EQ(e.Text(), u"Unable to release menu child");
   }
   EXPECT_EQ(file->parent, win);
   EXPECT_TRUE(file->kids->Count() == 1 && file->kids->At(0) == Ref<TObject>(save));
@@ -290,8 +290,9 @@ TEST_F(Menus, RebuildingDestroysTheOldBarAndChoicesComeFromTheNewOne) {
 }
 
 TEST_F(Menus, AChildWindowThatRefusesABarKeepsNone) {
-  auto top = TestWindow(1, 500, 400);
-  auto child = MakeWindow(u"child", 10, 10, 300, 200, top, 1 | 4 | 0x100);
+  auto top = TestWindow(WindowStyle::TitleBar, 500, 400);
+  auto child = MakeWindow(u"child", 10, 10, 300, 200, top,
+                          WindowStyle::TitleBar | WindowStyle::MenuBar | WindowStyle::Child);
   auto file = MakeMenu(u"File", 1, child);
   MakeMenu(u"Open", 2, file);
   int before = LiveMenuCount();

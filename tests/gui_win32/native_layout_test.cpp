@@ -67,12 +67,13 @@ TEST(GadgetMapKeys, OrderAddressesWithoutOverflow) {
 }
 
 TEST(PointerShapes, MapToSystemCursorsAndFallBackToTheArrow) {
-  EXPECT_EQ(PointerCursorId(0), 0x7F00);
-  EXPECT_EQ(PointerCursorId(2), 0x7F01);
-  EXPECT_EQ(PointerCursorId(11), 0x7F88);
-  EXPECT_EQ(PointerCursorId(14), 0x7F8B);
-  EXPECT_EQ(PointerCursorId(15), 0x7F00);
-  EXPECT_EQ(PointerCursorId(-1), 0x7F00);
+  auto id = [](LPCSTR cursor) { return static_cast<int32_t>(reinterpret_cast<uintptr_t>(cursor)); };
+  EXPECT_EQ(PointerCursorId(0), id(IDC_ARROW));
+  EXPECT_EQ(PointerCursorId(2), id(IDC_IBEAM));
+  EXPECT_EQ(PointerCursorId(11), id(IDC_NO));
+  EXPECT_EQ(PointerCursorId(14), id(IDC_HELP));
+  EXPECT_EQ(PointerCursorId(15), id(IDC_ARROW));
+  EXPECT_EQ(PointerCursorId(-1), id(IDC_ARROW));
 }
 
 TEST(IconPixels, TransparentBecomesMaskWhiteAndWhiteMovesOffIt) {

@@ -53,11 +53,11 @@ class PanelPaint : public DriverTest {
  protected:
   void SetUp() override {
     DriverTest::SetUp();
-    win = TestWindow(1, 440, 460);
+    win = TestWindow(WindowStyle::TitleBar, 440, 460);
   }
   // A red panel of the given size showing the marked picture in `mode`.
   Ref<TGadget> Showing(int32_t mode, int32_t pw, int32_t ph, int32_t w, int32_t h) {
-    auto panel = MakePanel(0, 0, w, h, win, 0, u"");
+    auto panel = MakePanel(0, 0, w, h, win, PanelStyle::Plain, u"");
     ChangePanelColor(panel, 255, 0, 0);
     ChangePanelPixmap(panel, MarkedPicture(pw, ph), mode);
     Repaint(Hwnd(panel));
@@ -137,7 +137,7 @@ TEST_F(PanelPaint, EachModePlacesThePictureAndTheColour) {
 }
 
 TEST_F(PanelPaint, ColourAloneFillsAndChangesThePanel) {
-  auto panel = MakePanel(0, 0, 50, 50, win, 0, u"");
+  auto panel = MakePanel(0, 0, 50, 50, win, PanelStyle::Plain, u"");
   Smear(Hwnd(panel), Blue);
   Repaint(Hwnd(panel));
   EXPECT_EQ(Pixel(Hwnd(panel), 25, 25), GetSysColor(COLOR_BTNFACE));  // nothing set: the window's own
@@ -196,7 +196,7 @@ TEST_F(PanelPaint, CanvasPaintsNoBackgroundAndReportsEachRepaint) {
 
 TEST_F(PanelPaint, GroupBoxShowsItsColourInsideTheFrame) {
   auto box = MakePanel(0, 0, 120, 100, win, PanelStyle::GroupBox, u"Box");
-  HWND client = reinterpret_cast<HWND>(QueryGadgetHandle(box, 2));
+  HWND client = reinterpret_cast<HWND>(QueryGadgetHandle(box, QueryKind::ClientHandle));
   ChangePanelColor(box, 0, 0, 255);
   Pump();
   Repaint(Hwnd(box));

@@ -19,7 +19,7 @@ struct Owner {
 };
 
 TEST_F(Popups, OnAnyGadgetOpenAtThePointerAndReportTheChoiceWithItsExtra) {
-  auto win = TestWindow(1 | 4);
+  auto win = TestWindow(WindowStyle::TitleBar | WindowStyle::MenuBar);
   auto button = MakeButton(u"Here", 10, 10, 80, 24, win, 0);
   auto item = MakeMenu(u"File", 1, win);
   const Owner owners[] = {
@@ -67,7 +67,7 @@ Ref<TObject> OpenPopupOnAction(int32_t, const Ref<TObject>& data, const Ref<TObj
 }
 
 TEST_F(Popups, OpenedFromAHookWhileThePumpRunsReportTheChoiceWithItsExtra) {
-  auto win = TestWindow(1);
+  auto win = TestWindow(WindowStyle::TitleBar);
   auto button = MakeButton(u"Menu", 10, 10, 80, 24, win, 0);
   auto popup = MakeMenu(u"Popup", 0, nullptr);
   auto first = MakeMenu(u"First", 21, popup);

@@ -9,7 +9,7 @@ namespace {
 
 class SharedHotKeys : public DriverTest {};
 
-constexpr int32_t MenuStyle = 1 | 4;  // a title bar and a menu bar
+constexpr int32_t MenuStyle = WindowStyle::TitleBar | WindowStyle::MenuBar;
 
 struct Case {
   const char* name;
@@ -51,7 +51,7 @@ TEST_F(SharedHotKeys, LettingGoOfTheFirstBindingKeepsTheKeyOfTheSecond) {
     }
     EXPECT_TRUE(Only(events, GadgetAction).empty());
     DestroyGadget(two);
-    if (QueryGadgetHandle(one, 1)) DestroyGadget(one);
+    if (QueryGadgetHandle(one, QueryKind::NativeHandle)) DestroyGadget(one);
   }
 }
 

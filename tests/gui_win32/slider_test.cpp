@@ -54,7 +54,7 @@ class Sliders : public DriverTest {
  protected:
   void SetUp() override {
     DriverTest::SetUp();
-    win = TestWindow(1, 400, 300);
+    win = TestWindow(WindowStyle::TitleBar, 400, 300);
   }
   Ref<TGadget> Make(int32_t style) { return MakeSlider(10, 10, 120, 60, win, style); }
   Ref<TGadget> win;

@@ -48,7 +48,7 @@ TEST_F(StripsShown, TheControlDrawsFromTheStripSetLastOrNone) {
        TB_GETIMAGELIST, 0},
   };
   for (const Kind& k : kinds) {
-    auto win = TestWindow(1, 300, 200);
+    auto win = TestWindow(WindowStyle::TitleBar, 300, 200);
     Ref<TGadget> g = k.make(win);
     HWND control = Hwnd(g);
     auto shown = [&] {

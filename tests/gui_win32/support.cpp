@@ -64,7 +64,9 @@ void PressKeys(const std::vector<WORD>& keys) {
   }
 }
 
-HWND Hwnd(const Ref<TGadget>& g) { return reinterpret_cast<HWND>(QueryGadgetHandle(g, 1)); }
+HWND Hwnd(const Ref<TGadget>& g) {
+  return reinterpret_cast<HWND>(QueryGadgetHandle(g, QueryKind::NativeHandle));
+}
 
 Ref<TGadget> TestWindow(int32_t style, int32_t w, int32_t h) {
   Ref<TGadget> win = MakeWindow(u"test", 50, 50, w, h, nullptr, style);

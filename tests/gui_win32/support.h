@@ -40,4 +40,4 @@ void PressKeys(const std::vector<WORD>& keys);
 // The native main window handle of a gadget.
 HWND Hwnd(const Ref<TGadget>& g);
 // A shown, activated top-level window for a test; freed by the caller (or at the fixture's end).
-Ref<TGadget> TestWindow(int32_t style = 1, int32_t w = 400, int32_t h = 300);
+Ref<TGadget> TestWindow(int32_t style = WindowStyle::TitleBar, int32_t w = 400, int32_t h = 300);

@@ -62,7 +62,7 @@ class Tabbers : public DriverTest {
  protected:
   void SetUp() override {
     DriverTest::SetUp();
-    win = TestWindow(1, 400, 300);
+    win = TestWindow(WindowStyle::TitleBar, 400, 300);
     tabber = MakeTabber(10, 10, 300, 200, win, 0);
     TakeEvents();
   }
@@ -133,7 +133,8 @@ TEST_F(Tabbers, ChoosingATabEmitsItsIndexWithItsExtra) {
 
 TEST_F(Tabbers, ThePageAreaIsTheGroupBelowTheTabs) {
   AppendGadgetEntry(tabber, u"one");
-  EXPECT_EQ(QueryGadgetHandle(tabber, 1), QueryGadgetHandle(tabber, 2));
+  EXPECT_EQ(QueryGadgetHandle(tabber, QueryKind::NativeHandle),
+            QueryGadgetHandle(tabber, QueryKind::ClientHandle));
   char cls[32] = {};
   GetClassNameA(Tabs(), cls, sizeof cls);
   EXPECT_STREQ(cls, "SysTabControl32");
@@ -232,8 +233,8 @@ TEST_F(Tabbers, HoveringEachTabShowsItsTipAfterInsertsRemovalsAndSets) {
 // A tabber moved into another group takes its tab strip along: the page stays inside it, hiding
 // the tabber hides the page, and freeing it leaves none of its windows behind.
 TEST_F(Tabbers, MovingATabberMovesAllItsWindowsAndFreeingDestroysThem) {
-  auto panel = MakePanel(10, 220, 200, 60, win, 0, u"");
-  auto other = TestWindow(1, 300, 200);
+  auto panel = MakePanel(10, 220, 200, 60, win, PanelStyle::Plain, u"");
+  auto other = TestWindow(WindowStyle::TitleBar, 300, 200);
   AppendGadgetEntry(tabber, u"one", 0, -1, u"tip");
   auto kid = MakeButton(u"kid", 0, 0, 50, 20, tabber, 0);
   struct Case {
@@ -248,7 +249,8 @@ TEST_F(Tabbers, MovingATabberMovesAllItsWindowsAndFreeingDestroysThem) {
     EXPECT_EQ(GetGadgetParent(tabber), c.group) << c.into;
     EXPECT_EQ(Page(), page) << c.into;
     EXPECT_EQ(GetParent(page), tabs) << c.into;
-    EXPECT_EQ(GetParent(tabs), reinterpret_cast<HWND>(QueryGadgetHandle(c.group, 2))) << c.into;
+    EXPECT_EQ(GetParent(tabs), reinterpret_cast<HWND>(QueryGadgetHandle(c.group, QueryKind::ClientHandle)))
+        << c.into;
     EXPECT_EQ(GetParent(Hwnd(kid)), page) << c.into;
     EXPECT_TRUE(IsWindowVisible(page)) << c.into;
     ConcealGadget(tabber);

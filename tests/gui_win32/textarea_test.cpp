@@ -10,7 +10,7 @@ class TextAreas : public DriverTest {
  protected:
   void SetUp() override {
     DriverTest::SetUp();
-    win = TestWindow(1, 400, 300);
+    win = TestWindow(WindowStyle::TitleBar, 400, 300);
     area = MakeTextArea(10, 10, 300, 200, win, 0);
     TakeEvents();
   }
@@ -35,34 +35,34 @@ int32_t RefuseOneChar(const Ref<TEvent>& e, const Ref<TObject>&) {
 TEST_F(TextAreas, AppendedTextReadsBackWithLineFeeds) {
   AppendTextAreaText(area, u"one\ntwo\n");
   AppendTextAreaText(area, u"three");
-  EXPECT_TRUE(GetTextAreaRange(area, 0, -1, 1) == u"one\ntwo\nthree");
-  EXPECT_EQ(GetTextAreaLength(area, 1), 13);
-  EXPECT_EQ(GetTextAreaLength(area, 2), 3);
-  EXPECT_TRUE(GetTextAreaRange(area, 1, 1, 2) == u"two\n");
-  EXPECT_TRUE(GetTextAreaRange(area, 4, 0, 1).empty());
+  EXPECT_EQ(GetTextAreaRange(area, 0, -1, TextUnits::Chars), u"one\ntwo\nthree");
+  EXPECT_EQ(GetTextAreaLength(area, TextUnits::Chars), 13);
+  EXPECT_EQ(GetTextAreaLength(area, TextUnits::Lines), 3);
+  EXPECT_EQ(GetTextAreaRange(area, 1, 1, TextUnits::Lines), u"two\n");
+  EXPECT_TRUE(GetTextAreaRange(area, 4, 0, TextUnits::Chars).empty());
   // The caret follows the appended text.
-  EXPECT_EQ(GetTextAreaCursor(area, 1), 13);
+  EXPECT_EQ(GetTextAreaCursor(area, TextUnits::Chars), 13);
 }
 
 TEST_F(TextAreas, WideCharactersSurviveAppendAndReadBack) {
   AppendTextAreaText(area, u"\u00e9t\u00e9 \u20ac");
-  EXPECT_TRUE(GetTextAreaRange(area, 0, -1, 1) == u"\u00e9t\u00e9 \u20ac");
+  EXPECT_EQ(GetTextAreaRange(area, 0, -1, TextUnits::Chars), u"\u00e9t\u00e9 \u20ac");
 }
 
 TEST_F(TextAreas, ReplaceChangesOnlyTheRange) {
   AppendTextAreaText(area, u"hello world");
-  ReplaceTextAreaRange(area, u"there", 6, 5, 1);
-  EXPECT_TRUE(GetTextAreaRange(area, 0, -1, 1) == u"hello there");
-  ReplaceTextAreaRange(area, u"HELLO", -5, 5, 1);
-  EXPECT_TRUE(GetTextAreaRange(area, 0, -1, 1) == u"HELLO there");
-  ReplaceTextAreaRange(area, u"!", 100, 5, 1);
-  EXPECT_TRUE(GetTextAreaRange(area, 0, -1, 1) == u"HELLO there!");
+  ReplaceTextAreaRange(area, u"there", 6, 5, TextUnits::Chars);
+  EXPECT_EQ(GetTextAreaRange(area, 0, -1, TextUnits::Chars), u"hello there");
+  ReplaceTextAreaRange(area, u"HELLO", -5, 5, TextUnits::Chars);
+  EXPECT_EQ(GetTextAreaRange(area, 0, -1, TextUnits::Chars), u"HELLO there");
+  ReplaceTextAreaRange(area, u"!", 100, 5, TextUnits::Chars);
+  EXPECT_EQ(GetTextAreaRange(area, 0, -1, TextUnits::Chars), u"HELLO there!");
 }
 
 TEST_F(TextAreas, ReplaceByLinesSwapsWholeLines) {
   AppendTextAreaText(area, u"a\nb\nc");
-  ReplaceTextAreaRange(area, u"B\n", 1, 1, 2);
-  EXPECT_TRUE(GetTextAreaRange(area, 0, -1, 1) == u"a\nB\nc");
+  ReplaceTextAreaRange(area, u"B\n", 1, 1, TextUnits::Lines);
+  EXPECT_EQ(GetTextAreaRange(area, 0, -1, TextUnits::Chars), u"a\nB\nc");
 }
 
 TEST_F(TextAreas, PositionsBeyondTheEndGiveCountsNotErrors) {
@@ -77,25 +77,25 @@ TEST_F(TextAreas, PositionsBeyondTheEndGiveCountsNotErrors) {
 
 TEST_F(TextAreas, SelectionLengthInLinesCountsTheCaretLine) {
   AppendTextAreaText(area, u"ab\ncd\nef");
-  SelectTextAreaRange(area, 3, 0, 1);  // caret at the start of the second line
-  EXPECT_EQ(GetTextAreaSelectionLength(area, 2), 0);
-  SelectTextAreaRange(area, 0, 0, 1);  // at the start of the first line
-  EXPECT_EQ(GetTextAreaSelectionLength(area, 2), 1);
-  SelectTextAreaRange(area, 4, 0, 1);  // inside a line
-  EXPECT_EQ(GetTextAreaSelectionLength(area, 2), 1);
-  SelectTextAreaRange(area, 1, 4, 1);  // over two lines
-  EXPECT_EQ(GetTextAreaSelectionLength(area, 2), 2);
-  EXPECT_EQ(GetTextAreaSelectionLength(area, 1), 4);
-  EXPECT_EQ(GetTextAreaCursor(area, 2), 0);
-  SelectTextAreaRange(area, 1, 1, 2);
-  EXPECT_EQ(GetTextAreaCursor(area, 1), 3);
-  EXPECT_EQ(GetTextAreaSelectionLength(area, 1), 3);
+  SelectTextAreaRange(area, 3, 0, TextUnits::Chars);  // caret at the start of the second line
+  EXPECT_EQ(GetTextAreaSelectionLength(area, TextUnits::Lines), 0);
+  SelectTextAreaRange(area, 0, 0, TextUnits::Chars);  // at the start of the first line
+  EXPECT_EQ(GetTextAreaSelectionLength(area, TextUnits::Lines), 1);
+  SelectTextAreaRange(area, 4, 0, TextUnits::Chars);  // inside a line
+  EXPECT_EQ(GetTextAreaSelectionLength(area, TextUnits::Lines), 1);
+  SelectTextAreaRange(area, 1, 4, TextUnits::Chars);  // over two lines
+  EXPECT_EQ(GetTextAreaSelectionLength(area, TextUnits::Lines), 2);
+  EXPECT_EQ(GetTextAreaSelectionLength(area, TextUnits::Chars), 4);
+  EXPECT_EQ(GetTextAreaCursor(area, TextUnits::Lines), 0);
+  SelectTextAreaRange(area, 1, 1, TextUnits::Lines);
+  EXPECT_EQ(GetTextAreaCursor(area, TextUnits::Chars), 3);
+  EXPECT_EQ(GetTextAreaSelectionLength(area, TextUnits::Chars), 3);
 }
 
 TEST_F(TextAreas, ProgrammaticEditsPostNoChangeOrSelection) {
   AppendTextAreaText(area, u"first\n");
-  ReplaceTextAreaRange(area, u"1st", 0, 5, 1);
-  StyleTextAreaRange(area, 255, 0, 0, 1, 0, 3, 1);
+  ReplaceTextAreaRange(area, u"1st", 0, 5, TextUnits::Chars);
+  StyleTextAreaRange(area, 255, 0, 0, FontStyle::Bold, 0, 3, TextUnits::Chars);
   auto events = TakeEvents();
   EXPECT_TRUE(Only(events, GadgetAction, area).empty());
   EXPECT_TRUE(Only(events, GadgetSelect, area).empty());
@@ -107,23 +107,24 @@ TEST_F(TextAreas, TypingPostsChangeAndSelection) {
   auto events = TakeEvents();
   EXPECT_FALSE(Only(events, GadgetAction, area).empty());
   EXPECT_FALSE(Only(events, GadgetSelect, area).empty());
-  EXPECT_TRUE(GetTextAreaRange(area, 0, -1, 1) == u"x");
+  EXPECT_EQ(GetTextAreaRange(area, 0, -1, TextUnits::Chars), u"x");
 }
 
 TEST_F(TextAreas, NestedLocksKeepTheUsersSelectionAndFocus) {
   AppendTextAreaText(area, u"0123456789");
   SetFocus(Area());
-  SelectTextAreaRange(area, 2, 3, 1);
+  SelectTextAreaRange(area, 2, 3, TextUnits::Chars);
   TakeEvents();
   FreezeTextArea(area);
   for (int i = 0; i < 5; ++i) AppendTextAreaText(area, u"\nmore");
-  ReplaceTextAreaRange(area, u"AB", 0, 2, 1);
+  ReplaceTextAreaRange(area, u"AB", 0, 2, TextUnits::Chars);
   // Still locked after the inner edits: the control keeps quiet.
   EXPECT_EQ(SendMessageA(Area(), EM_GETEVENTMASK, 0, 0), 0);
   ThawTextArea(area);
-  EXPECT_EQ(SendMessageA(Area(), EM_GETEVENTMASK, 0, 0), 0xB0001);
-  EXPECT_EQ(GetTextAreaCursor(area, 1), 2);
-  EXPECT_EQ(GetTextAreaSelectionLength(area, 1), 3);
+  EXPECT_EQ(SendMessageA(Area(), EM_GETEVENTMASK, 0, 0),
+            ENM_CHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS | ENM_SELCHANGE);
+  EXPECT_EQ(GetTextAreaCursor(area, TextUnits::Chars), 2);
+  EXPECT_EQ(GetTextAreaSelectionLength(area, TextUnits::Chars), 3);
   EXPECT_EQ(GetFocus(), Area());
   auto events = TakeEvents();
   EXPECT_TRUE(Only(events, GadgetAction, area).empty());
@@ -133,23 +134,24 @@ TEST_F(TextAreas, NestedLocksKeepTheUsersSelectionAndFocus) {
 TEST_F(TextAreas, UnbalancedThawIsHarmless) {
   ThawTextArea(area);
   AppendTextAreaText(area, u"ok");
-  EXPECT_EQ(SendMessageA(Area(), EM_GETEVENTMASK, 0, 0), 0xB0001);
-  EXPECT_TRUE(GetTextAreaRange(area, 0, -1, 1) == u"ok");
+  EXPECT_EQ(SendMessageA(Area(), EM_GETEVENTMASK, 0, 0),
+            ENM_CHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS | ENM_SELCHANGE);
+  EXPECT_EQ(GetTextAreaRange(area, 0, -1, TextUnits::Chars), u"ok");
 }
 
 TEST_F(TextAreas, StyleWithNoLengthLeavesTheTextAlone) {
   AppendTextAreaText(area, u"plain");
-  StyleTextAreaRange(area, 0, 0, 255, 1, 2, 0, 1);
+  StyleTextAreaRange(area, 0, 0, 255, FontStyle::Bold, 2, 0, TextUnits::Chars);
   CHARFORMATA cf{};
   cf.cbSize = sizeof cf;
-  SelectTextAreaRange(area, 0, 5, 1);
+  SelectTextAreaRange(area, 0, 5, TextUnits::Chars);
   SendMessageA(Area(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
   EXPECT_FALSE(cf.dwEffects & CFE_BOLD);
-  StyleTextAreaRange(area, 0, 0, 255, 1, 0, 5, 1);
+  StyleTextAreaRange(area, 0, 0, 255, FontStyle::Bold, 0, 5, TextUnits::Chars);
   SendMessageA(Area(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
   EXPECT_TRUE(cf.dwEffects & CFE_BOLD);
   EXPECT_EQ(cf.crTextColor, RGB(0, 0, 255));
-  EXPECT_TRUE(GetTextAreaRange(area, 0, -1, 1) == u"plain");
+  EXPECT_EQ(GetTextAreaRange(area, 0, -1, TextUnits::Chars), u"plain");
 }
 
 TEST_F(TextAreas, KeyFilterAnsweringZeroDiscardsTheKey) {
@@ -158,20 +160,20 @@ TEST_F(TextAreas, KeyFilterAnsweringZeroDiscardsTheKey) {
   SetFocus(Area());
   Type(Area(), u'q');
   Type(Area(), u'w');
-  EXPECT_TRUE(GetTextAreaRange(area, 0, -1, 1) == u"w");
+  EXPECT_EQ(GetTextAreaRange(area, 0, -1, TextUnits::Chars), u"w");
   InstallGadgetFilter(area, nullptr, nullptr);
   Type(Area(), u'q');
-  EXPECT_TRUE(GetTextAreaRange(area, 0, -1, 1) == u"wq");
+  EXPECT_EQ(GetTextAreaRange(area, 0, -1, TextUnits::Chars), u"wq");
 }
 
 TEST_F(TextAreas, RightClickWithoutSelectionMovesTheCaretBeforeTheMenu) {
   AppendTextAreaText(area, u"hello world");
-  SelectTextAreaRange(area, 0, 0, 1);
+  SelectTextAreaRange(area, 0, 0, TextUnits::Chars);
   LRESULT at = SendMessageA(Area(), EM_POSFROMCHAR, 6, 0);
   LPARAM point = MAKELPARAM(LOWORD(at) + 1, HIWORD(at) + 2);
   TakeEvents();
   SendMessageA(Area(), WM_RBUTTONDOWN, MK_RBUTTON, point);
-  EXPECT_EQ(GetTextAreaCursor(area, 1), 6);
+  EXPECT_EQ(GetTextAreaCursor(area, TextUnits::Chars), 6);
   SendMessageA(Area(), WM_RBUTTONUP, 0, point);
   auto menus = Only(TakeEvents(), GadgetMenu, area);
   ASSERT_EQ(menus.size(), 1u);
@@ -181,12 +183,12 @@ TEST_F(TextAreas, RightClickWithoutSelectionMovesTheCaretBeforeTheMenu) {
 
 TEST_F(TextAreas, RightClickKeepsAnExistingSelection) {
   AppendTextAreaText(area, u"hello world");
-  SelectTextAreaRange(area, 0, 5, 1);
+  SelectTextAreaRange(area, 0, 5, TextUnits::Chars);
   LRESULT at = SendMessageA(Area(), EM_POSFROMCHAR, 8, 0);
   SendMessageA(Area(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(LOWORD(at) + 1, HIWORD(at) + 2));
   SendMessageA(Area(), WM_RBUTTONUP, 0, MAKELPARAM(LOWORD(at) + 1, HIWORD(at) + 2));
-  EXPECT_EQ(GetTextAreaCursor(area, 1), 0);
-  EXPECT_EQ(GetTextAreaSelectionLength(area, 1), 5);
+  EXPECT_EQ(GetTextAreaCursor(area, TextUnits::Chars), 0);
+  EXPECT_EQ(GetTextAreaSelectionLength(area, TextUnits::Chars), 5);
 }
 
 TEST_F(TextAreas, PastedTextEndingInLineFeedEndsInCarriageReturn) {
@@ -205,7 +207,7 @@ TEST_F(TextAreas, PastedTextEndingInLineFeedEndsInCarriageReturn) {
   EXPECT_EQ(std::wstring(now), L"pasted\r");
   GlobalUnlock(GetClipboardData(CF_UNICODETEXT));
   CloseClipboard();
-  EXPECT_TRUE(GetTextAreaRange(area, 0, -1, 1) == u"pasted\n");
+  EXPECT_EQ(GetTextAreaRange(area, 0, -1, TextUnits::Chars), u"pasted\n");
   EXPECT_EQ(GetFocus(), Area());
 }
 
@@ -235,7 +237,7 @@ TEST_F(TextAreas, ColoursFontAndTabsReachTheControl) {
 }
 
 TEST_F(TextAreas, WrapAndReadOnlyStyles) {
-  auto wrap = MakeTextArea(0, 0, 100, 100, win, 1 | 2);
+  auto wrap = MakeTextArea(0, 0, 100, 100, win, TextAreaStyle::WordWrap | TextAreaStyle::ReadOnly);
   DWORD s = static_cast<DWORD>(GetWindowLongPtrA(Hwnd(wrap), GWL_STYLE));
   // The control shows and hides its scroll bars itself; horizontal scrolling shows in the style.
   EXPECT_FALSE(s & ES_AUTOHSCROLL);

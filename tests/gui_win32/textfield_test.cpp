@@ -12,9 +12,9 @@ class TextFields : public DriverTest {
  protected:
   void SetUp() override {
     DriverTest::SetUp();
-    win = TestWindow(1, 400, 200);
+    win = TestWindow(WindowStyle::TitleBar, 400, 200);
     field = MakeTextField(10, 10, 200, 24, win, 0);
-    other = MakeButton(u"other", 10, 50, 80, 24, win, 1);
+    other = MakeButton(u"other", 10, 50, 80, 24, win, ButtonStyle::Push);
     TakeEvents();
   }
   HWND Field() const { return Hwnd(field); }
@@ -36,7 +36,7 @@ int32_t RefuseOneKey(const Ref<TEvent>& e, const Ref<TObject>&) {
 TEST_F(TextFields, ProgramTextIsSilentButTypingIsReported) {
   ChangeGadgetText(field, u"abc");
   EXPECT_TRUE(Only(TakeEvents(), GadgetAction, field).empty());
-  EXPECT_TRUE(GetGadgetText(field) == u"abc");
+  EXPECT_EQ(GetGadgetText(field), u"abc");
 
   FocusGadget(field);
   ASSERT_EQ(GetFocus(), Field());
@@ -44,7 +44,7 @@ TEST_F(TextFields, ProgramTextIsSilentButTypingIsReported) {
   PressKeys({'D'});
   EXPECT_FALSE(Only(TakeEvents(), GadgetAction, field).empty());
   // What the user typed is read from the control, not the text last set.
-  EXPECT_TRUE(GetGadgetText(field) == u"abcd");
+  EXPECT_EQ(GetGadgetText(field), u"abcd");
 }
 
 TEST_F(TextFields, SelectionSurvivesSettingTheText) {
@@ -83,7 +83,7 @@ TEST_F(TextFields, PasswordFieldMasksTheTextButReadsItBack) {
   EXPECT_EQ(SendMessageA(Field(), EM_GETPASSWORDCHAR, 0, 0), 0);
   EXPECT_TRUE(GetWindowLongPtrA(h, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   ChangeGadgetText(secret, u"s3cret");
-  EXPECT_TRUE(GetGadgetText(secret) == u"s3cret");
+  EXPECT_EQ(GetGadgetText(secret), u"s3cret");
 }
 
 TEST_F(TextFields, KeyFilterAnsweringZeroDiscardsTheKey) {
@@ -105,7 +105,7 @@ TEST_F(TextFields, KeyFilterAnsweringZeroDiscardsTheKey) {
     refusedData = c.data;
     SendMessageA(Field(), EM_SETSEL, 100, 100);
     SendMessageA(Field(), c.msg, c.wp, 1);
-    EXPECT_TRUE(GetGadgetText(field) == c.after) << c.wp;
+    EXPECT_EQ(GetGadgetText(field), c.after) << c.wp;
   }
   EXPECT_EQ(Sel().first, 3u);
   InstallGadgetFilter(field, nullptr, nullptr);

@@ -98,7 +98,7 @@ class ToolBars : public DriverTest {
  protected:
   void SetUp() override {
     DriverTest::SetUp();
-    win = TestWindow(1, 400, 200);
+    win = TestWindow(WindowStyle::TitleBar, 400, 200);
     bar = MakeToolBar(nullptr, 0, 0, 100, 30, win, 0);
     Pump();
   }
@@ -122,7 +122,7 @@ TEST_F(ToolBars, MinusTwoAndBlankIconsBecomeSeparators) {
     int32_t icon;
     bool separator;
   };
-  const Case cases[] = {{0, false}, {-2, true}, {1, true}, {2, false}};
+  const Case cases[] = {{0, false}, {ToolBarIcon::Separator, true}, {1, true}, {2, false}};
   for (const Case& c : cases) AppendGadgetEntry(bar, u"", 0, c.icon);
   ASSERT_EQ(Count(), 4);
   for (int i = 0; i < 4; ++i) {
@@ -204,7 +204,8 @@ TEST_F(ToolBars, APressReportsTheItemPressedWhateverCameBeforeTheIconStrip) {
     ASSERT_EQ(pressed.size(), 1u) << c.what;
     EXPECT_EQ(pressed[0].data, c.item) << c.what;
     auto* extra = dynamic_cast<TText*>(pressed[0].extra.get());
-    EXPECT_TRUE(extra && extra->Value() == c.name) << c.what;
+    ASSERT_NE(extra, nullptr) << c.what;
+    EXPECT_EQ(extra->Value(), c.name) << c.what;
     // The press toggled the entry pressed, and the button shows it.
     EXPECT_EQ(GetSelectedEntry(bar), c.item) << c.what;
     EXPECT_NE(SendMessageA(Bar(), TB_ISBUTTONCHECKED, Button(Bar(), c.button).idCommand, 0), 0) << c.what;

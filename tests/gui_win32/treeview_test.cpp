@@ -98,7 +98,7 @@ class TreeViews : public DriverTest {
  protected:
   void SetUp() override {
     DriverTest::SetUp();
-    win = TestWindow(1, 300, 300);
+    win = TestWindow(WindowStyle::TitleBar, 300, 300);
     tree = MakeTreeView(10, 10, 260, 240, win, 0);
     Pump();
   }
@@ -121,7 +121,7 @@ TEST_F(TreeViews, InsertionIndexPlacesTheNode) {
     auto n = InsertTreeNode(c.index, u"n", parent);
     EXPECT_EQ(ChildTexts(Tree(), Item(parent)), c.order) << "index " << c.index;
     EXPECT_EQ(CountTreeNodes(parent), 4);
-    EXPECT_TRUE(GetGadgetText(n) == u"n");
+    EXPECT_EQ(GetGadgetText(n), u"n");
     DestroyTreeNode(parent);
   }
   EXPECT_EQ(CountTreeNodes(tree), 0);
@@ -214,7 +214,7 @@ TEST_F(TreeViews, AChangedNodeAnswersItsNewText) {
   for (const Ref<TGadget>& node : {parent, child}) {
     ChangeTreeNode(node, u"renamed", 1);
     EXPECT_EQ(ItemText(Tree(), Item(node)), "renamed");
-    EXPECT_TRUE(GetGadgetText(node) == u"renamed") << "still " << Narrow(GetGadgetText(node));
+    EXPECT_EQ(GetGadgetText(node), u"renamed");
   }
 }
 

@@ -20,7 +20,7 @@ TEST_F(Windows, CloseBoxPostsCloseAndTheWindowStays) {
 }
 
 TEST_F(Windows, MovePostsTheNewPosition) {
-  auto win = TestWindow(1 | 2);
+  auto win = TestWindow(WindowStyle::TitleBar | WindowStyle::Resizable);
   TakeEvents();
   SetWindowPos(Hwnd(win), nullptr, 120, 130, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
   auto moves = Only(TakeEvents(), WindowMove, win);
@@ -32,7 +32,7 @@ TEST_F(Windows, MovePostsTheNewPosition) {
 }
 
 TEST_F(Windows, MaximisedWindowPostsNoMove) {
-  auto win = TestWindow(1 | 2);
+  auto win = TestWindow(WindowStyle::TitleBar | WindowStyle::Resizable);
   WindowToMaximized(win);
   ASSERT_EQ(IsWindowMaximized(win), 1);
   TakeEvents();
@@ -44,7 +44,7 @@ TEST_F(Windows, MaximisedWindowPostsNoMove) {
 }
 
 TEST_F(Windows, MinimisingPostsSizeWithThePreviousSize) {
-  auto win = TestWindow(1 | 2, 300, 200);
+  auto win = TestWindow(WindowStyle::TitleBar | WindowStyle::Resizable, 300, 200);
   int32_t w = GetGadgetWidth(win), h = GetGadgetHeight(win);
   TakeEvents();
   WindowToMinimized(win);
@@ -59,7 +59,7 @@ TEST_F(Windows, MinimisingPostsSizeWithThePreviousSize) {
 }
 
 TEST_F(Windows, ResizePostsTheOuterSize) {
-  auto win = TestWindow(1 | 2);
+  auto win = TestWindow(WindowStyle::TitleBar | WindowStyle::Resizable);
   TakeEvents();
   SetWindowPos(Hwnd(win), nullptr, 0, 0, 333, 222, SWP_NOMOVE | SWP_NOZORDER);
   auto sizes = Only(TakeEvents(), WindowSize, win);
@@ -70,7 +70,8 @@ TEST_F(Windows, ResizePostsTheOuterSize) {
 }
 
 TEST_F(Windows, ClientCoordinatesGiveAndReportTheClientArea) {
-  auto win = MakeWindow(u"client", 100, 100, 300, 200, nullptr, 1 | 32);
+  auto win =
+      MakeWindow(u"client", 100, 100, 300, 200, nullptr, WindowStyle::TitleBar | WindowStyle::ClientCoords);
   RECT c{};
   GetClientRect(Hwnd(win), &c);
   EXPECT_EQ(c.right, 300);
@@ -86,7 +87,8 @@ TEST_F(Windows, ClientCoordinatesGiveAndReportTheClientArea) {
 }
 
 TEST_F(Windows, ToolWindowClientCoordinatesAllowForTheSmallCaption) {
-  auto win = MakeWindow(u"tool", 100, 100, 250, 150, nullptr, 1 | 16 | 32);
+  auto win = MakeWindow(u"tool", 100, 100, 250, 150, nullptr,
+                        WindowStyle::TitleBar | WindowStyle::ToolWindow | WindowStyle::ClientCoords);
   RECT c{};
   GetClientRect(Hwnd(win), &c);
   EXPECT_EQ(c.right, 250);
@@ -94,8 +96,9 @@ TEST_F(Windows, ToolWindowClientCoordinatesAllowForTheSmallCaption) {
 }
 
 TEST_F(Windows, StatusBarGetsItsOwnClientWindowAboveIt) {
-  auto win = MakeWindow(u"status", 100, 100, 300, 200, nullptr, 1 | 8 | 32);
-  HWND client = reinterpret_cast<HWND>(QueryGadgetHandle(win, 2));
+  auto win = MakeWindow(u"status", 100, 100, 300, 200, nullptr,
+                        WindowStyle::TitleBar | WindowStyle::StatusBar | WindowStyle::ClientCoords);
+  HWND client = reinterpret_cast<HWND>(QueryGadgetHandle(win, QueryKind::ClientHandle));
   ASSERT_NE(client, Hwnd(win));
   EXPECT_EQ(GetParent(client), Hwnd(win));
   RECT c{};
@@ -110,30 +113,33 @@ TEST_F(Windows, StatusBarGetsItsOwnClientWindowAboveIt) {
   GetWindowTextA(bar, text, sizeof text);
   EXPECT_STREQ(text, "ready");
   // Children go into the client window, not under the bar.
-  auto b = MakeButton(u"in", 0, 0, 50, 20, win, 1);
+  auto b = MakeButton(u"in", 0, 0, 50, 20, win, ButtonStyle::Push);
   EXPECT_EQ(GetParent(Hwnd(b)), client);
 }
 
 TEST_F(Windows, StyleBitsGiveTheWindowStyles) {
   auto style = [](int32_t s) {
-    auto w = MakeWindow(u"s", 0, 0, 100, 100, nullptr, s | 64);
+    auto w = MakeWindow(u"s", 0, 0, 100, 100, nullptr, s | WindowStyle::Hidden);
     return static_cast<DWORD>(GetWindowLongPtrA(Hwnd(w), GWL_STYLE)) & ~(WS_VISIBLE | WS_DISABLED);
   };
   auto ex = [](int32_t s) {
-    auto w = MakeWindow(u"s", 0, 0, 100, 100, nullptr, s | 64);
+    auto w = MakeWindow(u"s", 0, 0, 100, 100, nullptr, s | WindowStyle::Hidden);
     return static_cast<DWORD>(GetWindowLongPtrA(Hwnd(w), GWL_EXSTYLE));
   };
-  EXPECT_EQ(style(0), 0x86000000u);
-  EXPECT_EQ(style(1), 0x06C80000u);
-  EXPECT_EQ(style(1 | 2), 0x06CB0000u | WS_THICKFRAME);
-  EXPECT_EQ(style(2), 0x86000000u | WS_THICKFRAME);
+  constexpr DWORD Clipping = WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+  constexpr DWORD Caption = Clipping | WS_CAPTION | WS_SYSMENU;
+  EXPECT_EQ(style(0), WS_POPUP | Clipping);
+  EXPECT_EQ(style(WindowStyle::TitleBar), Caption);
+  EXPECT_EQ(style(WindowStyle::TitleBar | WindowStyle::Resizable),
+            Caption | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME);
+  EXPECT_EQ(style(WindowStyle::Resizable), WS_POPUP | Clipping | WS_THICKFRAME);
   EXPECT_TRUE(ex(0) & WS_EX_CONTROLPARENT);
-  EXPECT_TRUE(ex(16) & WS_EX_TOOLWINDOW);
-  EXPECT_TRUE(ex(128) & WS_EX_ACCEPTFILES);
+  EXPECT_TRUE(ex(WindowStyle::ToolWindow) & WS_EX_TOOLWINDOW);
+  EXPECT_TRUE(ex(WindowStyle::AcceptFiles) & WS_EX_ACCEPTFILES);
 }
 
 TEST_F(Windows, HiddenStyleLeavesTheWindowUnshown) {
-  auto win = MakeWindow(u"hidden", 0, 0, 100, 100, nullptr, 1 | 64);
+  auto win = MakeWindow(u"hidden", 0, 0, 100, 100, nullptr, WindowStyle::TitleBar | WindowStyle::Hidden);
   EXPECT_FALSE(IsWindowVisible(Hwnd(win)));
   EXPECT_EQ(IsGadgetHidden(win), 1);
   RevealGadget(win);
@@ -142,25 +148,27 @@ TEST_F(Windows, HiddenStyleLeavesTheWindowUnshown) {
 
 TEST_F(Windows, ChildStyleMakesAChildOfTheGroup) {
   auto top = TestWindow();
-  auto inner = MakeWindow(u"inner", 10, 10, 100, 80, top, 256);
+  auto inner = MakeWindow(u"inner", 10, 10, 100, 80, top, WindowStyle::Child);
   EXPECT_EQ(GetParent(Hwnd(inner)), Hwnd(top));
   EXPECT_TRUE(GetWindowLongPtrA(Hwnd(inner), GWL_STYLE) & WS_CHILD);
   EXPECT_EQ(GetGadgetX(inner), 10);
 }
 
 TEST_F(Windows, MenuBarPlaceholderIsThere) {
-  auto win = MakeWindow(u"menu", 0, 0, 200, 100, nullptr, 1 | 4 | 64);
+  auto win = MakeWindow(u"menu", 0, 0, 200, 100, nullptr,
+                        WindowStyle::TitleBar | WindowStyle::MenuBar | WindowStyle::Hidden);
   HMENU bar = GetMenu(Hwnd(win));
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(GetMenuItemCount(bar), 1);
 }
 
 TEST_F(Windows, ChildrenFollowTheClientSizeByTheirEdges) {
-  auto win = MakeWindow(u"layout", 0, 0, 200, 100, nullptr, 1 | 2 | 32);
-  auto right = MakeButton(u"r", 150, 10, 40, 20, win, 1);
-  auto wide = MakeButton(u"w", 10, 40, 180, 20, win, 1);
-  SetGadgetEdges(right, 0, 1, 1, 0);
-  SetGadgetEdges(wide, 1, 1, 1, 0);
+  auto win = MakeWindow(u"layout", 0, 0, 200, 100, nullptr,
+                        WindowStyle::TitleBar | WindowStyle::Resizable | WindowStyle::ClientCoords);
+  auto right = MakeButton(u"r", 150, 10, 40, 20, win, ButtonStyle::Push);
+  auto wide = MakeButton(u"w", 10, 40, 180, 20, win, ButtonStyle::Push);
+  SetGadgetEdges(right, EdgeMode::Free, EdgeMode::Aligned, EdgeMode::Aligned, EdgeMode::Free);
+  SetGadgetEdges(wide, EdgeMode::Aligned, EdgeMode::Aligned, EdgeMode::Aligned, EdgeMode::Free);
   ReshapeGadget(win, 0, 0, 400, 100);
   EXPECT_EQ(GetGadgetX(right), 350);
   EXPECT_EQ(GetGadgetWidth(right), 40);
@@ -180,7 +188,7 @@ TEST_F(Windows, ChildrenFollowTheClientSizeByTheirEdges) {
 }
 
 TEST_F(Windows, MinimumSizeLimitsTheTrackingSize) {
-  auto win = MakeWindow(u"min", 0, 0, 300, 200, nullptr, 1 | 2);
+  auto win = MakeWindow(u"min", 0, 0, 300, 200, nullptr, WindowStyle::TitleBar | WindowStyle::Resizable);
   SetWindowMinimumSize(win, 250, 150);
   MINMAXINFO mm{};
   SendMessageA(Hwnd(win), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&mm));
@@ -191,7 +199,7 @@ TEST_F(Windows, MinimumSizeLimitsTheTrackingSize) {
 TEST_F(Windows, FocusGoesToTheFirstTabStop) {
   auto win = TestWindow();
   auto label = MakeLabel(u"l", 0, 0, 50, 20, win, 0);
-  auto button = MakeButton(u"b", 0, 30, 50, 20, win, 1);
+  auto button = MakeButton(u"b", 0, 30, 50, 20, win, ButtonStyle::Push);
   FocusWindow(win);
   EXPECT_EQ(GetFocus(), Hwnd(button));
   EXPECT_EQ(ActiveGadget(), button);
@@ -212,7 +220,7 @@ struct DropHeader {
 }  // namespace
 
 TEST_F(Windows, DroppedFilesArriveOneEventEachWithThePath) {
-  auto win = TestWindow(1 | 128);
+  auto win = TestWindow(WindowStyle::TitleBar | WindowStyle::AcceptFiles);
   const char files[] = "C:\\one.txt\0C:\\two.txt\0";
   HGLOBAL h = GlobalAlloc(GHND, sizeof(DropHeader) + sizeof files);
   auto* drop = static_cast<DropHeader*>(GlobalLock(h));
@@ -226,8 +234,8 @@ TEST_F(Windows, DroppedFilesArriveOneEventEachWithThePath) {
   SendMessageA(Hwnd(win), WM_DROPFILES, reinterpret_cast<WPARAM>(h), 0);
   auto accepts = Only(TakeEvents(), WindowAccept, win);
   ASSERT_EQ(accepts.size(), 2u);
-  EXPECT_TRUE(Cast<TText>(accepts[0].extra)->Value() == u"C:\\one.txt");
-  EXPECT_TRUE(Cast<TText>(accepts[1].extra)->Value() == u"C:\\two.txt");
+  EXPECT_EQ(Cast<TText>(accepts[0].extra)->Value(), u"C:\\one.txt");
+  EXPECT_EQ(Cast<TText>(accepts[1].extra)->Value(), u"C:\\two.txt");
   EXPECT_EQ(accepts[0].x, 12);
   EXPECT_EQ(accepts[0].y, 34);
 }

@@ -2,26 +2,27 @@
 #include "gui/win32/kinds/button.h"
 
 #include "event/event.h"
+#include "gui/constants.h"
 
 DWORD ButtonWindowStyle(int32_t style) {
   DWORD s = WS_CHILD | WS_TABSTOP;
-  switch (style & 7) {
-    case 2:
+  switch (style & ButtonStyle::KindMask) {
+    case ButtonStyle::CheckBox:
       s |= BS_AUTOCHECKBOX;
       break;
-    case 3:
+    case ButtonStyle::Radio:
       s |= BS_AUTORADIOBUTTON;
       break;
   }
-  if (style & 8) s |= BS_DEFPUSHBUTTON;
+  if (style & ButtonStyle::Default) s |= BS_DEFPUSHBUTTON;
   return s;
 }
 
 int ButtonControlId(int32_t style) {
-  switch (style & 7) {
-    case 4:
+  switch (style & ButtonStyle::KindMask) {
+    case ButtonStyle::Ok:
       return IDOK;
-    case 5:
+    case ButtonStyle::Cancel:
       return IDCANCEL;
   }
   return 0;

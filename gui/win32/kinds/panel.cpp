@@ -12,14 +12,17 @@
 Win32Panel::Win32Panel(VellGroup* g, int32_t s) : VellPanel(g, s) {
   kind = (s & PanelStyle::GroupBox) ? GroupBox : (s & PanelStyle::Active) ? Active : Plain;
   if (kind == GroupBox) {
-    HWND h = CreateNativeWindow(WS_EX_CONTROLPARENT, "BUTTON", "", 0x56000007, g);
+    HWND h = CreateNativeWindow(WS_EX_CONTROLPARENT, "BUTTON", "",
+                                WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | BS_GROUPBOX, g);
     AttachHwnd(outer, h, this, this);
-    HWND c = CreateWindowExA(0, RegisterWindowClass(), "", 0x56000000, 0, 0, 0, 0, h, nullptr,
-                             GetModuleHandleA(nullptr), nullptr);
+    HWND c = CreateWindowExA(0, RegisterWindowClass(), "",
+                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0, 0, h,
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
     AttachHwnd(client, c, this, this);
   } else {
     DWORD ex = WS_EX_CONTROLPARENT | ((s & PanelStyle::Border) ? WS_EX_CLIENTEDGE : 0);
-    HWND h = CreateNativeWindow(ex, RegisterWindowClass(), "", 0x46000000, g);
+    HWND h =
+        CreateNativeWindow(ex, RegisterWindowClass(), "", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, g);
     AttachHwnd(outer, h, this, this);
   }
   if (s & (PanelStyle::Sensitive | PanelStyle::Active)) {
@@ -36,8 +39,8 @@ Win32Panel::~Win32Panel() {
 }
 
 intptr_t Win32Panel::Query(int32_t k) {
-  if (k == 1) return reinterpret_cast<intptr_t>(outer.hwnd);
-  if (k == 2) return reinterpret_cast<intptr_t>(client.hwnd ? client.hwnd : outer.hwnd);
+  if (k == QueryKind::NativeHandle) return reinterpret_cast<intptr_t>(outer.hwnd);
+  if (k == QueryKind::ClientHandle) return reinterpret_cast<intptr_t>(client.hwnd ? client.hwnd : outer.hwnd);
   return 0;
 }
 

@@ -7,22 +7,23 @@
 #include <algorithm>
 
 #include "event/event.h"
+#include "gui/constants.h"
 
 #undef SetProp
 #undef GetProp
 
 namespace {
 
-bool Fits16(int32_t v) { return v >= -32767 && v <= 32767; }
+bool Fits16(int32_t v) { return v >= -INT16_MAX && v <= INT16_MAX; }
 
 int32_t Clamp32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 
 DWORD SliderWindowStyle(int32_t kind, bool horizontal) {
   const DWORD base = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   switch (kind) {
-    case 1:
+    case Win32Slider::TrackBar:
       return base | WS_TABSTOP | TBS_AUTOTICKS | (horizontal ? 0 : TBS_VERT);
-    case 2:
+    case Win32Slider::UpDown:
       return base | (horizontal ? UDS_HORZ : 0);
   }
   return base | (horizontal ? 0 : SBS_VERT);
@@ -30,10 +31,10 @@ DWORD SliderWindowStyle(int32_t kind, bool horizontal) {
 
 const char* SliderClass(int32_t kind) {
   switch (kind) {
-    case 1:
-      return "msctls_trackbar32";
-    case 2:
-      return "msctls_updown32";
+    case Win32Slider::TrackBar:
+      return TRACKBAR_CLASSA;
+    case Win32Slider::UpDown:
+      return UPDOWN_CLASSA;
   }
   return "SCROLLBAR";
 }
@@ -41,20 +42,20 @@ const char* SliderClass(int32_t kind) {
 }  // namespace
 
 int32_t SliderKind(int32_t style) {
-  int32_t k = style / 4;
-  return k == 1 || k == 2 ? k : 0;
+  int32_t k = style / SliderStyle::KindStep;
+  return k == Win32Slider::TrackBar || k == Win32Slider::UpDown ? k : Win32Slider::ScrollBar;
 }
 
 Win32Slider::Win32Slider(VellGroup* g, int32_t s) : Win32Simple<VellSlider>(g, s) {
   kind = SliderKind(s);
-  horizontal = s & 1;
+  horizontal = s & SliderStyle::Horizontal;
   HWND h = CreateNativeWindow(0, SliderClass(kind), "", SliderWindowStyle(kind, horizontal != 0), g);
   AttachHwnd(self, h, this, this);
 }
 
 void Win32Slider::SetRange(int32_t a, int32_t b) {
   switch (kind) {
-    case 0: {
+    case ScrollBar: {
       a = std::max(a, 0);
       b = std::max(b, 0);
       SCROLLINFO si{};
@@ -66,7 +67,7 @@ void Win32Slider::SetRange(int32_t a, int32_t b) {
       SetScrollInfo(self.hwnd, SB_CTL, &si, TRUE);
       break;
     }
-    case 1:
+    case TrackBar:
       if (a > b) std::swap(a, b);
       // The control works out max - min, and one more than that, in 32 bits (the full range
       // divides by zero there): a wider span is halved until both fit.
@@ -75,7 +76,7 @@ void Win32Slider::SetRange(int32_t a, int32_t b) {
       SetTrackRange(a >> shift, b >> shift);
       exact = a;
       break;
-    case 2:
+    case UpDown:
       if (Fits16(a) && Fits16(b)) {
         SendMessageA(self.hwnd, UDM_SETRANGE, 0, MAKELPARAM(static_cast<WORD>(b), static_cast<WORD>(a)));
       } else {
@@ -93,7 +94,7 @@ void Win32Slider::SetTrackRange(int32_t min, int32_t max) {
   // step between marks wider than 16 bits. A wide range is marked by hand instead, in about a
   // hundred steps; the style changes before the range does, so that no range is ever marked
   // unit by unit when it should not be.
-  const bool wide = min < 0 || max > 0x7FFF;
+  const bool wide = min < 0 || max > INT16_MAX;
   const LONG_PTR style = GetWindowLongPtrA(self.hwnd, GWL_STYLE);
   SetWindowLongPtrA(self.hwnd, GWL_STYLE, wide ? style & ~LONG_PTR(TBS_AUTOTICKS) : style | TBS_AUTOTICKS);
   SendMessageA(self.hwnd, TBM_CLEARTICS, FALSE, 0);
@@ -129,7 +130,7 @@ int32_t Win32Slider::TrackValue(int32_t place) const {
 
 void Win32Slider::SetProp(int32_t value) {
   switch (kind) {
-    case 0: {
+    case ScrollBar: {
       SCROLLINFO si{};
       si.cbSize = sizeof si;
       si.fMask = SIF_POS;
@@ -137,11 +138,11 @@ void Win32Slider::SetProp(int32_t value) {
       SetScrollInfo(self.hwnd, SB_CTL, &si, TRUE);
       break;
     }
-    case 1:
+    case TrackBar:
       exact = std::clamp(value, range0, range1);
       SendMessageA(self.hwnd, TBM_SETPOS, TRUE, TrackPlace(value));
       break;
-    case 2:
+    case UpDown:
       if (Fits16(range0) && Fits16(range1)) {
         // Clamped first: the 16-bit message would otherwise wrap a far value into the range.
         value = std::clamp(value, std::min(range0, range1), std::max(range0, range1));
@@ -155,11 +156,11 @@ void Win32Slider::SetProp(int32_t value) {
 
 int32_t Win32Slider::GetProp() {
   switch (kind) {
-    case 0:
+    case ScrollBar:
       return GetScrollPos(self.hwnd, SB_CTL);
-    case 1:
+    case TrackBar:
       return TrackValue(static_cast<int32_t>(SendMessageA(self.hwnd, TBM_GETPOS, 0, 0)));
-    case 2:
+    case UpDown:
       if (Fits16(range0) && Fits16(range1)) {
         return static_cast<int16_t>(LOWORD(SendMessageA(self.hwnd, UDM_GETPOS, 0, 0)));
       }
@@ -203,7 +204,7 @@ LRESULT Win32Slider::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC 
     case WM_HSCROLL:  // the parent passed on the control's move
     case WM_VSCROLL:
       // A scroll bar only asks to move; the other kinds have moved already.
-      if (kind == 0 && !Scroll(LOWORD(wp))) return 0;
+      if (kind == ScrollBar && !Scroll(LOWORD(wp))) return 0;
       Emit(GadgetAction, GetProp(), 0, 0, 0);
       return 0;
   }

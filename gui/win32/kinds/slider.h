@@ -22,6 +22,7 @@
 // the coarser units of the halved range.
 class Win32Slider : public Win32Simple<VellSlider> {
  public:
+  enum Kind { ScrollBar = 0, TrackBar = 1, UpDown = 2 };
   Win32Slider(VellGroup* group, int32_t style);
 
   void SetRange(int32_t a, int32_t b) override;
@@ -29,7 +30,7 @@ class Win32Slider : public Win32Simple<VellSlider> {
   int32_t GetProp() override;
   LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) override;
 
-  int32_t kind = 0;  // 0 scroll bar, 1 track bar, 2 up-down
+  int32_t kind = ScrollBar;
   int32_t horizontal = 0;
   int32_t range0 = 0, range1 = 0;  // the range last set (a track bar's ends in order)
   int32_t shift = 0;               // a track bar's range is halved this many times for the control
@@ -46,5 +47,5 @@ class Win32Slider : public Win32Simple<VellSlider> {
   bool Scroll(int32_t request);
 };
 
-// The kind (0 to 2) a slider style gives.
+// The kind (a Win32Slider::Kind) a slider style gives.
 int32_t SliderKind(int32_t style);

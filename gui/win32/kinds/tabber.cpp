@@ -80,7 +80,9 @@ Win32Tabber::~Win32Tabber() {
 }
 
 intptr_t Win32Tabber::Query(int32_t kind) {
-  return kind == 1 || kind == 2 ? reinterpret_cast<intptr_t>(page_.hwnd) : 0;
+  return kind == QueryKind::NativeHandle || kind == QueryKind::ClientHandle
+             ? reinterpret_cast<intptr_t>(page_.hwnd)
+             : 0;
 }
 
 void Win32Tabber::SetFont(VellFont* f) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "event/event.h"
+#include "gui/constants.h"
 #include "gui/win32/native/font.h"
 #include "gui/win32/native/hooks.h"
 #include "runtime/text.h"
@@ -26,7 +27,8 @@ bool WideVariantWanted() {
   OSVERSIONINFOA v{};
   v.dwOSVersionInfoSize = sizeof v;
   if (!GetVersionExA(&v)) return false;
-  return v.dwPlatformId == VER_PLATFORM_WIN32_NT || (v.dwPlatformId == 1 && v.dwMajorVersion > 4);
+  return v.dwPlatformId == VER_PLATFORM_WIN32_NT ||
+         (v.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && v.dwMajorVersion > 4);
 }
 
 // The stream cursors hand the text over in blocks; each stops at the terminating zero.
@@ -94,7 +96,7 @@ HGLOBAL FixedCopy(HGLOBAL h) {
     auto* text = static_cast<Char*>(dst);
     SIZE_T n = size / sizeof(Char), end = 0;
     while (end < n && text[end]) ++end;
-    if (end < n && end > 0 && text[end - 1] == 10) text[end - 1] = 13;
+    if (end < n && end > 0 && text[end - 1] == '\n') text[end - 1] = '\r';
     GlobalUnlock(copy);
   } else if (copy) {
     GlobalFree(copy);
@@ -127,8 +129,11 @@ std::string PrintJobPath() {
 Win32TextArea::Win32TextArea(VellGroup* g, int32_t s) : Win32Simple<VellTextArea>(g, s) {
   LoadLibraryA("RICHED20.DLL");
   wide = WideVariantWanted() ? 1 : 0;
-  DWORD ws = (s & 1) ? 0x4620010C : 0x4630018C;
-  if (s & 2) ws |= ES_READONLY;
+  // Without word wrap the lines scroll sideways; the control never starts an OLE drag of its own.
+  DWORD ws = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_VSCROLL | ES_NOHIDESEL | ES_NOOLEDRAGDROP |
+             ES_MULTILINE;
+  if (!(s & TextAreaStyle::WordWrap)) ws |= WS_HSCROLL | ES_AUTOHSCROLL;
+  if (s & TextAreaStyle::ReadOnly) ws |= ES_READONLY;
   HWND h = CreateNativeWindow(WS_EX_CLIENTEDGE, wide ? "RichEdit20W" : "RichEdit20A", "", ws, g);
   SendMessageA(h, EM_LIMITTEXT, 0x400000, 0);
   SendMessageA(h, EM_SETEVENTMASK, 0, NotifyMask);
@@ -142,34 +147,36 @@ Win32TextArea::Win32TextArea(VellGroup* g, int32_t s) : Win32Simple<VellTextArea
 }
 
 int32_t Win32TextArea::AreaLen(int32_t units) {
-  if (units == 2) return static_cast<int32_t>(SendMessageA(self.hwnd, EM_GETLINECOUNT, 0, 0));
+  if (units == TextUnits::Lines) return static_cast<int32_t>(SendMessageA(self.hwnd, EM_GETLINECOUNT, 0, 0));
   GETTEXTLENGTHEX gl{GTL_DEFAULT, 0};
   return static_cast<int32_t>(SendMessageA(self.hwnd, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0));
 }
 
 int32_t Win32TextArea::CharAt(int32_t line) {
   if (line < 0) return 0;
-  if (line < AreaLen(2)) return static_cast<int32_t>(SendMessageA(self.hwnd, EM_LINEINDEX, line, 0));
-  return AreaLen(1);
+  if (line < AreaLen(TextUnits::Lines))
+    return static_cast<int32_t>(SendMessageA(self.hwnd, EM_LINEINDEX, line, 0));
+  return AreaLen(TextUnits::Chars);
 }
 
 int32_t Win32TextArea::LineAt(int32_t pos) {
   if (pos < 0) return 0;
-  if (pos <= AreaLen(1)) return static_cast<int32_t>(SendMessageA(self.hwnd, EM_EXLINEFROMCHAR, 0, pos));
-  return AreaLen(2);
+  if (pos <= AreaLen(TextUnits::Chars))
+    return static_cast<int32_t>(SendMessageA(self.hwnd, EM_EXLINEFROMCHAR, 0, pos));
+  return AreaLen(TextUnits::Lines);
 }
 
 int32_t Win32TextArea::GetCursorPos(int32_t units) {
   CHARRANGE cr{};
   SendMessageA(self.hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
-  return units == 2 ? LineAt(cr.cpMin) : cr.cpMin;
+  return units == TextUnits::Lines ? LineAt(cr.cpMin) : cr.cpMin;
 }
 
 int32_t Win32TextArea::GetSelectionLength(int32_t units) {
   CHARRANGE cr{};
   SendMessageA(self.hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
-  int32_t last = std::min<int32_t>(cr.cpMax, AreaLen(1));
-  if (units == 2) return LineAt(last - 1) - LineAt(cr.cpMin) + 1;
+  int32_t last = std::min<int32_t>(cr.cpMax, AreaLen(TextUnits::Chars));
+  if (units == TextUnits::Lines) return LineAt(last - 1) - LineAt(cr.cpMin) + 1;
   return last - cr.cpMin;
 }
 
@@ -177,7 +184,7 @@ int32_t Win32TextArea::Normalise(int32_t& pos, int32_t length, int32_t units) {
   int32_t total = AreaLen(units);
   pos = std::clamp(pos, 0, total);
   if (length < 0 || int64_t(pos) + length > total) length = total - pos;
-  if (units == 2) {
+  if (units == TextUnits::Lines) {
     int32_t line = pos;
     pos = CharAt(line);
     if (length != 0) length = std::max(0, CharAt(line + length) - pos);
@@ -230,13 +237,13 @@ void Win32TextArea::StreamIn(const std::u16string& text) {
 }
 
 void Win32TextArea::AddText(const std::u16string& text) {
-  SelectForEdit(AreaLen(1), 0);
+  SelectForEdit(AreaLen(TextUnits::Chars), 0);
   StreamIn(text);
   UnlockText();
   if (lockdepth != 0) return;  // an outer lock puts the user's selection back anyway
   // The caret follows the appended text, without telling the program it moved.
   Quiet quiet(self.hwnd);
-  int32_t end = AreaLen(1);
+  int32_t end = AreaLen(TextUnits::Chars);
   CHARRANGE cr{end, end};
   SendMessageA(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
 }
@@ -275,8 +282,9 @@ void Win32TextArea::SetStyle(int32_t r, int32_t g, int32_t b, int32_t flags, int
   cf.cbSize = sizeof cf;
   cf.dwMask = CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT;
   cf.crTextColor = Rgb(r, g, b);
-  cf.dwEffects = ((flags & 1) ? CFE_BOLD : 0) | ((flags & 2) ? CFE_ITALIC : 0) |
-                 ((flags & 4) ? CFE_UNDERLINE : 0) | ((flags & 8) ? CFE_STRIKEOUT : 0);
+  cf.dwEffects = ((flags & FontStyle::Bold) ? CFE_BOLD : 0) | ((flags & FontStyle::Italic) ? CFE_ITALIC : 0) |
+                 ((flags & FontStyle::Underline) ? CFE_UNDERLINE : 0) |
+                 ((flags & FontStyle::Strikeout) ? CFE_STRIKEOUT : 0);
   SelectForEdit(pos, length);
   SendMessageA(self.hwnd, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
   UnlockText();
@@ -293,12 +301,12 @@ void Win32TextArea::SetTabs(int32_t width) {
   HDC dc = GetDC(nullptr);
   int dpi = GetDeviceCaps(dc, LOGPIXELSX);
   ReleaseDC(nullptr, dc);
-  int32_t step = (11520 / (dpi > 0 ? dpi : 96)) * width;
+  int32_t step = (11520 / (dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI)) * width;
   PARAFORMAT pf{};
   pf.cbSize = sizeof pf;
   pf.dwMask = PFM_TABSTOPS;
-  pf.cTabCount = 32;
-  for (int i = 0; i < 32; ++i) pf.rgxTabs[i] = i * step;
+  pf.cTabCount = MAX_TAB_STOPS;
+  for (int i = 0; i < MAX_TAB_STOPS; ++i) pf.rgxTabs[i] = i * step;
   LockText();
   SendMessageA(self.hwnd, EM_SETSEL, 0, -1);
   SendMessageA(self.hwnd, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
@@ -373,22 +381,22 @@ void Win32TextArea::Print() {
   sei.cbSize = sizeof sei;
   sei.lpVerb = "print";
   sei.lpFile = path.c_str();
-  sei.nShow = 3;
+  sei.nShow = SW_SHOWMAXIMIZED;
   ShellExecuteExA(&sei);
 }
 
 int32_t Win32TextArea::Activate(int32_t command) {
   switch (command) {
-    case 1: {
+    case ActivateCommand::Cut: {
       Quiet quiet(self.hwnd);
       SendMessageA(self.hwnd, WM_CUT, 0, 0);
       return 0;
     }
-    case 2:
+    case ActivateCommand::Copy:
       SendMessageA(self.hwnd, WM_COPY, 0, 0);
       SetFocus(self.hwnd);
       return 0;
-    case 3: {
+    case ActivateCommand::Paste: {
       ClipboardFixUp();
       {
         Quiet quiet(self.hwnd);
@@ -397,7 +405,7 @@ int32_t Win32TextArea::Activate(int32_t command) {
       SetFocus(self.hwnd);
       return 0;
     }
-    case 12:
+    case ActivateCommand::Print:
       Print();
       return 0;
   }
@@ -432,7 +440,7 @@ LRESULT Win32TextArea::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
           return PassesKeyFilter(this, KeyChar, static_cast<int32_t>(mf->wParam), CurrentModifiers()) ? 0 : 1;
         case WM_RBUTTONDOWN:
           // Without a selection the caret moves to the click, so the menu acts where it opens.
-          if (GetSelectionLength(1) == 0) {
+          if (GetSelectionLength(TextUnits::Chars) == 0) {
             mf->msg = WM_LBUTTONDOWN;
             POINTL at{static_cast<short>(LOWORD(mf->lParam)), static_cast<short>(HIWORD(mf->lParam))};
             LRESULT pos = SendMessageA(self.hwnd, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&at));

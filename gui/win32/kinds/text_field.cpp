@@ -67,7 +67,7 @@ void PressDefaultButton(HWND field) {
 
 DWORD TextFieldWindowStyle(int32_t style) {
   DWORD s = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | ES_AUTOHSCROLL;
-  if (style & 1) s |= ES_PASSWORD;
+  if (style & TextFieldStyle::Password) s |= ES_PASSWORD;
   return s;
 }
 

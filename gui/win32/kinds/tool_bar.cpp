@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "event/event.h"
+#include "gui/constants.h"
 #include "gui/win32/native/common.h"
 #include "gui/win32/native/icon_strip.h"
 #include "runtime/text.h"
@@ -74,7 +75,7 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
     size_t at = index < 0 ? items.size() : std::min(static_cast<size_t>(index), items.size());
     Item item{Narrow(tip), Shown::None, 0};
     if (iconstrip) {
-      bool separator = icon == -2 || iconstrip->IsBlank(icon);
+      bool separator = icon == ToolBarIcon::Separator || iconstrip->IsBlank(icon);
       item.shown = separator ? Shown::Separator : Shown::Button;
       item.command = separator ? 0 : FreeCommand(static_cast<int>(at) + 1);
       TBBUTTON b{};
@@ -105,11 +106,13 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
   void SetItemState(int32_t index, int32_t state) override {
     int command = CommandOf(index);
     if (!command) return;
-    SendMessageA(self.hwnd, TB_ENABLEBUTTON, command, MAKELONG((state & 4) ? FALSE : TRUE, 0));
-    SendMessageA(self.hwnd, TB_CHECKBUTTON, command, MAKELONG((state & 0x10) ? TRUE : FALSE, 0));
+    SendMessageA(self.hwnd, TB_ENABLEBUTTON, command,
+                 MAKELONG((state & GadgetState::Disabled) ? FALSE : TRUE, 0));
+    SendMessageA(self.hwnd, TB_CHECKBUTTON, command,
+                 MAKELONG((state & GadgetState::Selected) ? TRUE : FALSE, 0));
   }
 
-  // Checked 0x10 and disabled 4: the toolkit changes one bit by reading the state and setting it
+  // Checked and disabled: the toolkit changes one bit by reading the state and setting it
   // back, so a state without the disabled bit would enable a disabled button it selects.
   int32_t ItemState(int32_t index) override {
     int command = CommandOf(index);
@@ -117,7 +120,8 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
     LRESULT s = SendMessageA(self.hwnd, TB_GETSTATE, command, 0);
     // A missing button answers -1, which has every bit set.
     if (s == -1) return 0;
-    return ((s & TBSTATE_CHECKED) ? 0x10 : 0) | ((s & TBSTATE_ENABLED) ? 0 : 4);
+    return ((s & TBSTATE_CHECKED) ? GadgetState::Selected : 0) |
+           ((s & TBSTATE_ENABLED) ? 0 : GadgetState::Disabled);
   }
 
   LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) override {

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "event/event.h"
+#include "gui/constants.h"
 #include "gui/win32/kinds/menu.h"
 #include "runtime/text.h"
 
@@ -12,15 +13,15 @@ namespace {
 
 DWORD WindowStyleBits(int32_t style) {
   DWORD s;
-  if (!(style & 1)) {
+  if (!(style & WindowStyle::TitleBar)) {
     s = WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-  } else if (!(style & 2)) {
+  } else if (!(style & WindowStyle::Resizable)) {
     s = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU;
   } else {
     s = WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
   }
-  if (style & 2) s |= WS_THICKFRAME;
-  if (style & 0x100) s = (s & ~WS_POPUP) | WS_CHILD;
+  if (style & WindowStyle::Resizable) s |= WS_THICKFRAME;
+  if (style & WindowStyle::Child) s = (s & ~WS_POPUP) | WS_CHILD;
   return s;
 }
 
@@ -39,16 +40,16 @@ BOOL CALLBACK FirstTabStop(HWND h, LPARAM lp) {
 
 Win32Window::Win32Window(VellGroup* g, int32_t s) : VellWindow(g, s) {
   rootmenu = NewMenu(u"", 0, nullptr);
-  DWORD ex = (s & 0x10) ? (WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW) : WS_EX_CONTROLPARENT;
+  DWORD ex = (s & WindowStyle::ToolWindow) ? (WS_EX_CONTROLPARENT | WS_EX_TOOLWINDOW) : WS_EX_CONTROLPARENT;
   DWORD ws = WindowStyleBits(s);
   // The bar holds a placeholder until the menu tree is built into it.
-  if ((s & 4) && !(ws & WS_CHILD)) {
+  if ((s & WindowStyle::MenuBar) && !(ws & WS_CHILD)) {
     menubar = CreateMenu();
     AppendMenuA(menubar, MF_STRING, 0, "");
   }
   HWND h = CreateNativeWindow(ex, RegisterWindowClass(), "", ws, g, menubar);
   AttachHwnd(outer, h, this, this);
-  if (s & 8) {
+  if (s & WindowStyle::StatusBar) {
     statusbar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, h, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
     HWND c = CreateWindowExA(0, RegisterWindowClass(), "",
@@ -56,7 +57,7 @@ Win32Window::Win32Window(VellGroup* g, int32_t s) : VellWindow(g, s) {
                              nullptr, GetModuleHandleA(nullptr), nullptr);
     AttachHwnd(client, c, this, this);
   }
-  if (s & 0x80) DragAcceptFiles(h, TRUE);
+  if (s & WindowStyle::AcceptFiles) DragAcceptFiles(h, TRUE);
   UpdateClientSize();
 }
 
@@ -66,8 +67,9 @@ Win32Window::~Win32Window() {
 }
 
 intptr_t Win32Window::Query(int32_t kind) {
-  if (kind == 1) return reinterpret_cast<intptr_t>(outer.hwnd);
-  if (kind == 2) return reinterpret_cast<intptr_t>(client.hwnd ? client.hwnd : outer.hwnd);
+  if (kind == QueryKind::NativeHandle) return reinterpret_cast<intptr_t>(outer.hwnd);
+  if (kind == QueryKind::ClientHandle)
+    return reinterpret_cast<intptr_t>(client.hwnd ? client.hwnd : outer.hwnd);
   return 0;
 }
 
@@ -97,7 +99,7 @@ RECT Win32Window::OuterFromClient(int32_t nx, int32_t ny, int32_t w, int32_t h) 
 }
 
 RECT Win32Window::CurrentShape() const {
-  if (!(style & 0x20)) return WindowRectInParent(outer.hwnd);
+  if (!(style & WindowStyle::ClientCoords)) return WindowRectInParent(outer.hwnd);
   RECT c{};
   GetClientRect(outer.hwnd, &c);
   POINT o{0, 0};
@@ -108,7 +110,7 @@ RECT Win32Window::CurrentShape() const {
 }
 
 void Win32Window::SetShape(int32_t nx, int32_t ny, int32_t w, int32_t h) {
-  RECT r = (style & 0x20) ? OuterFromClient(nx, ny, w, h) : RECT{nx, ny, nx + w, ny + h};
+  RECT r = (style & WindowStyle::ClientCoords) ? OuterFromClient(nx, ny, w, h) : RECT{nx, ny, nx + w, ny + h};
   MoveWindow(outer.hwnd, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
   if (minimized_) {
     StoreShape(nx, ny, w, h);
@@ -131,16 +133,16 @@ void Win32Window::SetEnabled(int32_t flag) { enabled = EnableNative(outer.hwnd, 
 
 int32_t Win32Window::Activate(int32_t command) {
   switch (command) {
-    case 0:
+    case ActivateCommand::Focus:
       FocusFirstChild();
       return 0;
-    case 4:
+    case ActivateCommand::Minimize:
       Minimize();
       return 0;
-    case 5:
+    case ActivateCommand::Maximize:
       Maximize();
       return 0;
-    case 6:
+    case ActivateCommand::Restore:
       Restore();
       return 0;
   }
@@ -154,7 +156,7 @@ void Win32Window::FocusFirstChild() {
 }
 
 void Win32Window::SetMinimumSize(int32_t w, int32_t h) {
-  if (style & 0x20) {
+  if (style & WindowStyle::ClientCoords) {
     RECT r = OuterFromClient(0, 0, w, h);
     w = r.right - r.left;
     h = r.bottom - r.top;
@@ -171,7 +173,9 @@ void Win32Window::Minimize() { ShowWindow(outer.hwnd, SW_MINIMIZE); }
 void Win32Window::Maximize() { ShowWindow(outer.hwnd, SW_MAXIMIZE); }
 void Win32Window::Restore() { ShowWindow(outer.hwnd, SW_RESTORE); }
 
-int32_t Win32Window::SizeState() { return (minimized_ ? 1 : 0) | (maximized_ ? 2 : 0); }
+int32_t Win32Window::SizeState() {
+  return (minimized_ ? GadgetState::Minimized : 0) | (maximized_ ? GadgetState::Maximized : 0);
+}
 
 void Win32Window::OnSize(HWND hwnd, WPARAM wp) {
   if (statusbar) SendMessageA(statusbar, WM_SIZE, 0, 0);  // the bar docks itself to the bottom
@@ -245,7 +249,7 @@ LRESULT Win32Window::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC 
       DragQueryPoint(drop, &at);
       UINT n = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
       for (UINT i = 0; i < n; ++i) {
-        char path[260] = {};
+        char path[MAX_PATH] = {};
         DragQueryFileA(drop, i, path, sizeof path);
         Emit(WindowAccept, 0, 0, at.x, at.y, MakeText(Widen(path)));
       }

@@ -31,8 +31,17 @@ class TNativeGuiFont : public TGuiFont {
   }
 };
 
-constexpr int32_t CursorIds[15] = {0x7F00, 0x7F00, 0x7F01, 0x7F02, 0x7F03, 0x7F04, 0x7F82, 0x7F83,
-                                   0x7F84, 0x7F85, 0x7F86, 0x7F88, 0x7F89, 0x7F8A, 0x7F8B};
+// Parts of a pixel or colour as 0xAARRGGBB.
+constexpr uint32_t AlphaBits = 0xFF000000u;
+constexpr uint32_t ColourBits = 0x00FFFFFFu;
+constexpr uint32_t MaskWhite = 0xFFFFFFFFu;  // opaque white, the colour an icon strip masks out
+constexpr uint32_t OffWhite = 0x00FEFEFEu;   // what real white becomes, so that it stays shown
+
+// The system cursor of each pointer shape; shapes outside the table show the first.
+const LPCSTR CursorIds[] = {IDC_ARROW,   IDC_ARROW,    IDC_IBEAM,    IDC_WAIT,        IDC_CROSS,
+                            IDC_UPARROW, IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZEWE,      IDC_SIZENS,
+                            IDC_SIZEALL, IDC_NO,       IDC_HAND,     IDC_APPSTARTING, IDC_HELP};
+constexpr int32_t PointerShapes = sizeof CursorIds / sizeof CursorIds[0];
 
 // A menu item below the group's menu (a window's bar, an item's submenu, or none: a popup's
 // root); `style` carries the user's tag, reported as the data of the item's actions.
@@ -55,7 +64,11 @@ Ref<TGadget> CreateMenuItem(const std::u16string& text, TWin32Gadget* owner, con
 
 }  // namespace
 
-int32_t PointerCursorId(int32_t shape) { return CursorIds[shape >= 0 && shape < 15 ? shape : 0]; }
+int32_t PointerCursorId(int32_t shape) {
+  // A system cursor's name is its number in a pointer's clothes.
+  LPCSTR id = CursorIds[shape >= 0 && shape < PointerShapes ? shape : 0];
+  return static_cast<int32_t>(reinterpret_cast<uintptr_t>(id));
+}
 
 TWin32GUIDriver::TWin32GUIDriver() {
   NativeHost = ManagedNativeHost();
@@ -72,7 +85,7 @@ Ref<TObject> TWin32GUIDriver::SendMessage(const Ref<TObject>& message, const Ref
 }
 
 Ref<TGuiFont> TWin32GUIDriver::LoadFont(const std::u16string& name, int32_t size, int32_t style) {
-  VellFont* f = NativeFontDriver->LoadFont(name, size, style & 7);
+  VellFont* f = NativeFontDriver->LoadFont(name, size, style & FontStyle::Mask);
   if (!f) return nullptr;
   Ref<TGuiFont> font = CreateFont(f);
   f->Release();  // the font record holds its own reference now
@@ -103,7 +116,7 @@ Ref<TGadget> TWin32GUIDriver::CreateGadget(int32_t cls, const std::u16string& te
     switch (cls) {
       case GadgetClass::Window:
         native->SetText(text);
-        if (!(style & 0x40)) native->SetShow(1);
+        if (!(style & WindowStyle::Hidden)) native->SetShow(1);
         break;
       case GadgetClass::Panel:
         native->SetShow(1);
@@ -142,7 +155,7 @@ int32_t TWin32GUIDriver::RequestColor(int32_t r, int32_t g, int32_t b) {
   cc.Flags = CC_RGBINIT | CC_FULLOPEN;
   if (!ChooseColorA(&cc)) return 0;
   COLORREF c = cc.rgbResult;
-  return static_cast<int32_t>(0xFF000000u | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
+  return static_cast<int32_t>(AlphaBits | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
 }
 
 Ref<TGuiFont> TWin32GUIDriver::RequestFont(Ref<TGuiFont> font) {
@@ -152,9 +165,9 @@ Ref<TGuiFont> TWin32GUIDriver::RequestFont(Ref<TGuiFont> font) {
   ReleaseDC(nullptr, dc);
   if (font) {
     lf.lfHeight = -MulDiv(font->size, dpi, 72);
-    lf.lfWeight = (font->style & 1) ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = (font->style & 2) ? 1 : 0;
-    lf.lfUnderline = (font->style & 4) ? 1 : 0;
+    lf.lfWeight = (font->style & FontStyle::Bold) ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = (font->style & FontStyle::Italic) ? TRUE : FALSE;
+    lf.lfUnderline = (font->style & FontStyle::Underline) ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
     std::string face = NarrowCut(font->name, LF_FACESIZE - 1);
     std::memcpy(lf.lfFaceName, face.c_str(), face.size() + 1);
@@ -166,8 +179,9 @@ Ref<TGuiFont> TWin32GUIDriver::RequestFont(Ref<TGuiFont> font) {
   cf.Flags = CF_SCREENFONTS | CF_EFFECTS | (font ? CF_INITTOLOGFONTSTRUCT : 0);
   if (!ChooseFontA(&cf)) return nullptr;
   std::u16string name = Widen(lf.lfFaceName);
-  int32_t size = cf.iPointSize / 10;
-  int32_t style = (lf.lfWeight >= FW_BOLD ? 1 : 0) | (lf.lfItalic ? 2 : 0) | (lf.lfUnderline ? 4 : 0);
+  int32_t size = cf.iPointSize / 10;  // the dialog gives tenths of a point
+  int32_t style = (lf.lfWeight >= FW_BOLD ? FontStyle::Bold : 0) | (lf.lfItalic ? FontStyle::Italic : 0) |
+                  (lf.lfUnderline ? FontStyle::Underline : 0);
   if (font && font->name == name && font->size == size && font->style == style) return font;
   return LoadFont(name, size, style);
 }
@@ -178,8 +192,6 @@ void TWin32GUIDriver::SetPointer(int32_t shape) {
   SetCursor(c);
 }
 
-int32_t TWin32GUIDriver::SetGroup(const Ref<TGadget>&, const Ref<TGadget>&) { return 0; }
-
 int32_t TWin32GUIDriver::ProcessIconPix(const Ref<TPixmap>& pixmap) {
   if (!pixmap || !PixmapFormatHasAlpha(pixmap->format)) return 0;
   for (int32_t y = 0; y < pixmap->height; ++y) {
@@ -188,9 +200,9 @@ int32_t TWin32GUIDriver::ProcessIconPix(const Ref<TPixmap>& pixmap) {
       // Mostly transparent pixels (dithered at the edge) become the mask colour white, so real
       // white is moved off it.
       if ((p >> 30) + ((x + y) & 1) <= 2) {
-        pixmap->WritePixel(x, y, 0xFFFFFFFFu);
-      } else if ((p & 0xFFFFFF) == 0xFFFFFF) {
-        pixmap->WritePixel(x, y, (p & 0xFF000000u) | 0xFEFEFE);
+        pixmap->WritePixel(x, y, MaskWhite);
+      } else if ((p & ColourBits) == ColourBits) {
+        pixmap->WritePixel(x, y, (p & AlphaBits) | OffWhite);
       }
     }
   }

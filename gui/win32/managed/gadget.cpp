@@ -48,7 +48,7 @@ T* NativeAs(VellResource* g) {
 // The window that holds all of a native gadget's windows: its main HWND may lie inside another
 // of its own (a tabber's page inside its tab control).
 HWND OutermostHwnd(VellGadget* native) {
-  HWND h = reinterpret_cast<HWND>(native->Query(1));
+  HWND h = reinterpret_cast<HWND>(native->Query(QueryKind::NativeHandle));
   while (h && (GetWindowLongPtrA(h, GWL_STYLE) & WS_CHILD)) {
     Win32Hwnd* up = FindHwnd(GetParent(h));
     if (!up || up->gadget != native) break;
@@ -92,14 +92,16 @@ Ref<TWin32Gadget> TWin32Gadget::Create(int32_t cls, VellResource* native, Ref<TG
     g->SetRange(1, 10);
     g->SetProp(0);
   }
-  if (cls == GadgetClass::ToolBar && native) g->SetLayout(1, 1, 1, 0);
+  if (cls == GadgetClass::ToolBar && native) {
+    g->SetLayout(EdgeMode::Aligned, EdgeMode::Aligned, EdgeMode::Aligned, EdgeMode::Free);
+  }
   return g;
 }
 
 intptr_t TWin32Gadget::findowner() {
   for (TGadget* g = this; g; g = g->parent.get()) {
     auto* w = dynamic_cast<TWin32Gadget*>(g);
-    if (w && w->cls == GadgetClass::Window) return w->Query(1);
+    if (w && w->cls == GadgetClass::Window) return w->Query(QueryKind::NativeHandle);
   }
   return 0;
 }
@@ -147,7 +149,7 @@ void TWin32Gadget::Insert(Ref<TGadget> gadget, int32_t index) {
     // A child control must also move into the new container's window to be shown there, with
     // every window of its own that it lies in.
     HWND h = OutermostHwnd(moved);
-    HWND into = reinterpret_cast<HWND>(group->Query(2));
+    HWND into = reinterpret_cast<HWND>(group->Query(QueryKind::ClientHandle));
     if (h && into && (GetWindowLongPtrA(h, GWL_STYLE) & WS_CHILD)) SetParent(h, into);
   }
   gadget->_setparent(Ref<TGadget>(this), index);
@@ -210,7 +212,7 @@ int32_t TWin32Gadget::State() {
   if (auto* b = NativeAs<VellButton>(handle)) s |= b->Checked() ? GadgetState::Selected : 0;
   if (auto* m = NativeAs<VellMenu>(handle)) s |= m->checked ? GadgetState::Selected : 0;
   if (auto* h = NativeAs<VellHtmlView>(handle)) s |= h->ReadyState();
-  if (!IsWindowVisible(reinterpret_cast<HWND>(Query(1)))) s |= GadgetState::Hidden;
+  if (!IsWindowVisible(reinterpret_cast<HWND>(Query(QueryKind::NativeHandle)))) s |= GadgetState::Hidden;
   if (disabled) s |= GadgetState::Disabled;
   return s;
 }

@@ -196,7 +196,6 @@ class TWin32GUIDriver : public TGuiDriver {
   static Ref<TWin32Gadget> GadgetFromHandle(const VellResource* native);
   // A gadget font describing the native font; the font record keeps the native font alive.
   Ref<TGuiFont> CreateFont(VellFont* native);
-  int32_t SetGroup(const Ref<TGadget>& gadget, const Ref<TGadget>& group);
   // Prepares an icon image with alpha for a mask colour of white (see the definition).
   static int32_t ProcessIconPix(const Ref<TPixmap>& pixmap);
 };

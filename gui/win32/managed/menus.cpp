@@ -84,7 +84,7 @@ void TWin32Gadget::PopupMenu(Ref<TGadget> menu, Ref<TObject> extra) {
   if (!root) return;
   PopupExtra = std::move(extra);
   // The action is posted at once, with the extra still set, whatever pump is running.
-  if (int32_t tag = NativeGuiDriver->TrackPopup(root, Query(1)))
+  if (int32_t tag = NativeGuiDriver->TrackPopup(root, Query(QueryKind::NativeHandle)))
     PostNativeGuiEvent(MenuAction, nullptr, tag, 0, 0, 0, nullptr);
   PopupExtra = nullptr;
 }

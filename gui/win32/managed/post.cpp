@@ -78,7 +78,7 @@ int32_t ManagedHost::PostEvent(int32_t id, VellResource* native, int32_t data, i
     extra = Ref<TObject>(tree ? TWin32GUIDriver::GadgetFromHandle(tree->NodeFromId(data)) : nullptr);
   } else if (gadget && IsItemClass(gadget->cls) && data > -1 && data < gadget->ItemCount()) {
     extra = gadget->ItemExtra(data);
-    if (gadget->ItemFlags(data) & ItemFlag::ToggleIcon) gadget->SelectItem(data, 2);
+    if (gadget->ItemFlags(data) & ItemFlag::ToggleIcon) gadget->SelectItem(data, ItemSelect::Toggle);
   }
   return PostGadgetEvent(id, gadget, data, mods, x, y, extra);
 }

@@ -1,13 +1,14 @@
 // Window creation, text, font, focus and geometry helpers shared by the Win32 kinds.
 #include "gui/win32/native/common.h"
 
+#include "gui/constants.h"
 #include "gui/win32/native/font.h"
 #include "runtime/text.h"
 
 HWND ClientHwndOf(VellGroup* group) {
   // Top-level windows have no parent; the desktop's own handle would make them its children.
   if (!group || dynamic_cast<VellDesktop*>(group)) return nullptr;
-  return reinterpret_cast<HWND>(group->Query(2));
+  return reinterpret_cast<HWND>(group->Query(QueryKind::ClientHandle));
 }
 
 HWND CreateNativeWindow(DWORD exStyle, const char* cls, const char* text, DWORD style, VellGroup* group,
@@ -28,7 +29,7 @@ void SetNativeFont(HWND hwnd, VellFont* font) {
 
 int32_t ActivateNative(HWND hwnd, int32_t command) {
   switch (command) {
-    case 0: {
+    case ActivateCommand::Focus: {
       LONG_PTR s = GetWindowLongPtrA(hwnd, GWL_STYLE);
       // A tab stop inside a dialog-like container moves the focus the way the Tab key would, so
       // that the container's default button and focus memory stay right.
@@ -39,11 +40,12 @@ int32_t ActivateNative(HWND hwnd, int32_t command) {
       }
       break;
     }
-    case 10:
-    case 11:
-      SendMessageA(GetParent(hwnd), WM_NEXTDLGCTL, command == 10 ? 1 : 0, FALSE);
+    case ActivateCommand::Back:
+    case ActivateCommand::Forward:
+      // With a false lParam, wParam 1 means the previous control and 0 the next.
+      SendMessageA(GetParent(hwnd), WM_NEXTDLGCTL, command == ActivateCommand::Back ? 1 : 0, FALSE);
       break;
-    case 13:
+    case ActivateCommand::Redraw:
       InvalidateRect(hwnd, nullptr, FALSE);
       break;
   }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "gui/constants.h"
 #include "gui/win32/native/hwnd.h"
 #include "gui/win32/native/vell.h"
 
@@ -36,7 +37,9 @@ class Win32Simple : public Base, public Win32WndProc {
   Win32Simple(VellGroup* group, int32_t style) : Base(group, style) {}
 
   intptr_t Query(int32_t kind) override {
-    return kind == 1 || kind == 2 ? reinterpret_cast<intptr_t>(self.hwnd) : 0;
+    return kind == QueryKind::NativeHandle || kind == QueryKind::ClientHandle
+               ? reinterpret_cast<intptr_t>(self.hwnd)
+               : 0;
   }
   void SetFont(VellFont* f) override {
     Base::SetFont(f);

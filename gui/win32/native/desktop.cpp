@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "gui/constants.h"
+
 Win32Desktop::Win32Desktop() : VellDesktop(nullptr, 0) {
   int32_t w = GetSystemMetrics(SM_CXVIRTUALSCREEN);
   if (w != 0) {
@@ -17,7 +19,9 @@ Win32Desktop::Win32Desktop() : VellDesktop(nullptr, 0) {
 }
 
 intptr_t Win32Desktop::Query(int32_t kind) {
-  return kind == 1 || kind == 2 ? reinterpret_cast<intptr_t>(GetDesktopWindow()) : 0;
+  return kind == QueryKind::NativeHandle || kind == QueryKind::ClientHandle
+             ? reinterpret_cast<intptr_t>(GetDesktopWindow())
+             : 0;
 }
 
 void Win32Desktop::SetShow(int32_t) {}

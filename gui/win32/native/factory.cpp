@@ -28,7 +28,8 @@ VellDesktop* NativeDesktop = nullptr;
 
 Win32GuiDriver::Win32GuiDriver() {
   OleInitialize(nullptr);
-  INITCOMMONCONTROLSEX icc{8, 0xEFF};
+  INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX),
+                           ICC_WIN95_CLASSES | ICC_USEREX_CLASSES | ICC_COOL_CLASSES | ICC_INTERNET_CLASSES};
   InitCommonControlsEx(&icc);
   LoadLibraryA("riched32.dll");
   DefaultFont = FontFromHandle(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
@@ -61,7 +62,7 @@ VellGadget* Win32GuiDriver::NewGadget(int32_t cls, VellGroup* g, int32_t s) {
     case GadgetClass::Panel:
       return WithDefaultFont(new Win32Panel(g, s));
     case GadgetClass::Canvas:
-      return WithDefaultFont(new Win32Panel(g, s | 4));
+      return WithDefaultFont(new Win32Panel(g, s | PanelStyle::Active));
     case GadgetClass::TextArea:
       return WithDefaultFont(new Win32TextArea(g, s));
     case GadgetClass::TextField:

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "gui/constants.h"
 #include "runtime/text.h"
 
 Win32FontDriver* NativeFontDriver = nullptr;
@@ -25,11 +26,11 @@ void Win32FontDriver::ReleaseScreen() {
 
 VellFont* Win32FontDriver::LoadFont(const std::u16string& name, int32_t size, int32_t style) {
   LOGFONTA lf{};
-  int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : USER_DEFAULT_SCREEN_DPI;
   lf.lfHeight = -MulDiv(size, dpi, 72);
-  lf.lfWeight = (style & 1) ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = (style & 2) ? 1 : 0;
-  lf.lfUnderline = (style & 4) ? 1 : 0;
+  lf.lfWeight = (style & FontStyle::Bold) ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = (style & FontStyle::Italic) ? TRUE : FALSE;
+  lf.lfUnderline = (style & FontStyle::Underline) ? TRUE : FALSE;
   lf.lfCharSet = DEFAULT_CHARSET;
   lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
@@ -42,7 +43,7 @@ VellFont* Win32FontDriver::LoadFont(const std::u16string& name, int32_t size, in
   auto* f = new Win32Font(h, true);
   f->name = name;
   f->size = size;
-  f->style = style & 7;
+  f->style = style & FontStyle::Mask;
   return f;
 }
 
@@ -51,10 +52,11 @@ Win32Font* Win32FontDriver::FontFromHandle(HFONT h, bool owned) {
   LOGFONTA lf{};
   if (GetObjectA(h, sizeof lf, &lf)) {
     f->name = Widen(lf.lfFaceName);
-    int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : USER_DEFAULT_SCREEN_DPI;
     int height = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
     f->size = MulDiv(height, 72, dpi);
-    f->style = (lf.lfWeight >= FW_BOLD ? 1 : 0) | (lf.lfItalic ? 2 : 0) | (lf.lfUnderline ? 4 : 0);
+    f->style = (lf.lfWeight >= FW_BOLD ? FontStyle::Bold : 0) | (lf.lfItalic ? FontStyle::Italic : 0) |
+               (lf.lfUnderline ? FontStyle::Underline : 0);
   }
   return f;
 }

@@ -45,8 +45,8 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp) {
     HWND focus = GetFocus();
     if (wp == VK_RETURN && focus && IsEditClass(focus)) SetFocus(GetAncestor(focus, GA_PARENT));
     if (event) {
-      // Bit 31 of the key flags is set for a release; the key is swallowed both ways.
-      if ((static_cast<DWORD>(lp) & 0x80000000u) == 0) event->Emit();
+      // The key flags' up bit is set for a release; the key is swallowed both ways.
+      if ((HIWORD(lp) & KF_UP) == 0) event->Emit();
       return 1;
     }
   }

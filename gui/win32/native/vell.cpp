@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "event/event.h"
+#include "gui/constants.h"
 
 VellGadget::VellGadget(VellGroup* g, int32_t s) : style(s) {
   MoveToGroup(g);
@@ -86,14 +87,15 @@ void VellLayoutAxis(int32_t modeStart, int32_t modeEnd, int32_t lockPos, int32_t
   // 64-bit intermediates keep large windows from overflowing before the division.
   using W = int64_t;
   int32_t p0 = pos, p1 = pos + extent;
-  if (modeStart != 0 || modeEnd != 0) {
-    if (modeStart == 1) p0 = lockPos;
-    if (modeStart == 2) p0 = static_cast<int32_t>(W(client) * lockPos / lockClient);
-    if (modeEnd == 1) p1 = lockPos + lockExtent - lockClient + client;
-    if (modeEnd == 2) p1 = static_cast<int32_t>(W(client) * (lockPos + lockExtent) / lockClient);
-    if (modeStart == 0) {
+  if (modeStart != EdgeMode::Free || modeEnd != EdgeMode::Free) {
+    if (modeStart == EdgeMode::Aligned) p0 = lockPos;
+    if (modeStart == EdgeMode::Relative) p0 = static_cast<int32_t>(W(client) * lockPos / lockClient);
+    if (modeEnd == EdgeMode::Aligned) p1 = lockPos + lockExtent - lockClient + client;
+    if (modeEnd == EdgeMode::Relative)
+      p1 = static_cast<int32_t>(W(client) * (lockPos + lockExtent) / lockClient);
+    if (modeStart == EdgeMode::Free) {
       p0 = p1 - lockExtent;
-    } else if (modeEnd == 0) {
+    } else if (modeEnd == EdgeMode::Free) {
       p1 = p0 + lockExtent;
     }
   } else {
@@ -141,21 +143,21 @@ void VellGroup::LayoutKids() {
 int32_t VellTextField::CursorPos(int32_t units) {
   int32_t start = 0, end = 0;
   GetSelection(start, end);
-  return units == 2 ? 0 : start;
+  return units == TextUnits::Lines ? 0 : start;
 }
 
 int32_t VellTextField::SelectionLength(int32_t units) {
   int32_t start = 0, end = 0;
   GetSelection(start, end);
-  return units == 2 ? 1 : end - start;
+  return units == TextUnits::Lines ? 1 : end - start;
 }
 
 void VellTextField::SelectRange(int32_t pos, int32_t length, int32_t units) {
   const auto chars = static_cast<int32_t>(CurrentText().size());
-  const int32_t total = units == 2 ? 1 : chars;
+  const int32_t total = units == TextUnits::Lines ? 1 : chars;
   pos = std::clamp(pos, 0, total);
   if (length < 0 || int64_t(pos) + length > total) length = total - pos;
-  if (units != 2) return Select(pos, pos + length);
+  if (units != TextUnits::Lines) return Select(pos, pos + length);
   const int32_t start = pos == 0 ? 0 : chars;
   Select(start, length > 0 ? chars : start);
 }

@@ -78,7 +78,7 @@ const char* RegisterWindowClass() {
   registered = true;
   HINSTANCE instance = GetModuleHandleA(nullptr);
   HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(101));
-  if (!icon) icon = LoadIconA(nullptr, MAKEINTRESOURCEA(0x7F00));
+  if (!icon) icon = LoadIconA(nullptr, IDI_APPLICATION);
   WNDCLASSA wc{};
   wc.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC;
   wc.lpfnWndProc = MainWindowProc;
@@ -86,7 +86,7 @@ const char* RegisterWindowClass() {
   wc.cbWndExtra = 30;
   wc.hInstance = instance;
   wc.hIcon = icon;
-  wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(0x7F00));
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
   wc.lpszMenuName = nullptr;
   wc.lpszClassName = name;

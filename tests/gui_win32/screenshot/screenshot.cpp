@@ -63,7 +63,7 @@ Ref<TGadget> Panels(const Ref<TGadget>& win) {
     ChangePanelColor(p, 250, 240, 200);
     ChangePanelPixmap(p, Picture(), modes[i]);
   }
-  auto coloured = MakePanel(555, 200, 130, 60, win, 0, u"");
+  auto coloured = MakePanel(555, 200, 130, 60, win, PanelStyle::Plain, u"");
   ChangePanelColor(coloured, 60, 120, 200);
   MakeLabel(u"Coloured panel", 10, 20, 110, 20, coloured, 0);
   auto box = MakePanel(695, 200, 130, 60, win, PanelStyle::GroupBox, u"Coloured box");
@@ -74,7 +74,7 @@ Ref<TGadget> Panels(const Ref<TGadget>& win) {
 
 // What the program draws on the canvas when it is asked to paint.
 void PaintCanvas(const Ref<TGadget>& canvas) {
-  HWND h = reinterpret_cast<HWND>(QueryGadgetHandle(canvas, 1));
+  HWND h = reinterpret_cast<HWND>(QueryGadgetHandle(canvas, QueryKind::NativeHandle));
   HDC dc = GetDC(h);
   RECT r{};
   GetClientRect(h, &r);
@@ -98,7 +98,9 @@ int main(int argc, char** argv) {
   }
   QueueModuleStart();
   Win32GuiModuleStart();
-  auto win = MakeWindow(u"Every gadget kind", 40, 40, 845, 420, nullptr, 1 | 2 | 4 | 8 | 32);
+  auto win = MakeWindow(u"Every gadget kind", 40, 40, 845, 420, nullptr,
+                        WindowStyle::TitleBar | WindowStyle::Resizable | WindowStyle::MenuBar |
+                            WindowStyle::StatusBar | WindowStyle::ClientCoords);
   ChangeStatusText(win, u"status bar text");
   auto file = MakeMenu(u"File", 1, win);
   MakeMenu(u"Open", 2, file, 79, 2);
@@ -111,43 +113,43 @@ int main(int argc, char** argv) {
   MakeMenu(u"About", 8, help, 112, 0);
   RebuildWindowMenu(win);
   MakeLabel(u"Left label", 10, 10, 160, 20, win, 0);
-  MakeLabel(u"Centred, sunken", 180, 10, 170, 20, win, 18);
-  MakeLabel(u"Right, flat border", 360, 10, 180, 20, win, 9);
-  MakeLabel(u"", 10, 38, 530, 10, win, 3);
-  MakeButton(u"Push", 10, 52, 80, 26, win, 1);
-  MakeButton(u"OK", 100, 52, 80, 26, win, 4 | 8);
-  MakeButton(u"Cancel", 190, 52, 80, 26, win, 5);
-  auto check = MakeButton(u"Check box", 280, 52, 110, 26, win, 2);
+  MakeLabel(u"Centred, sunken", 180, 10, 170, 20, win, LabelStyle::Center | LabelStyle::Sunken);
+  MakeLabel(u"Right, flat border", 360, 10, 180, 20, win, LabelStyle::Right | LabelStyle::Flat);
+  MakeLabel(u"", 10, 38, 530, 10, win, LabelStyle::Separator);
+  MakeButton(u"Push", 10, 52, 80, 26, win, ButtonStyle::Push);
+  MakeButton(u"OK", 100, 52, 80, 26, win, ButtonStyle::Ok | ButtonStyle::Default);
+  MakeButton(u"Cancel", 190, 52, 80, 26, win, ButtonStyle::Cancel);
+  auto check = MakeButton(u"Check box", 280, 52, 110, 26, win, ButtonStyle::CheckBox);
   ChangeButtonCheck(check, 1);
-  MakeButton(u"Radio", 400, 52, 100, 26, win, 3);
-  auto box = MakePanel(10, 88, 250, 120, win, 8, u"Group box");
-  MakeButton(u"Inside", 10, 10, 100, 26, box, 1);
+  MakeButton(u"Radio", 400, 52, 100, 26, win, ButtonStyle::Radio);
+  auto box = MakePanel(10, 88, 250, 120, win, PanelStyle::GroupBox, u"Group box");
+  MakeButton(u"Inside", 10, 10, 100, 26, box, ButtonStyle::Push);
   MakeLabel(u"in the group", 10, 45, 200, 20, box, 0);
-  auto plain = MakePanel(270, 88, 270, 120, win, 1, u"");
-  MakeLabel(u"Panel with a client edge", 10, 10, 240, 20, plain, 16);
+  auto plain = MakePanel(270, 88, 270, 120, win, PanelStyle::Border, u"");
+  MakeLabel(u"Panel with a client edge", 10, 10, 240, 20, plain, LabelStyle::Center);
   auto area = MakeTextArea(10, 218, 530, 90, win, 0);
   FreezeTextArea(area);
   AppendTextAreaText(area, u"A text area:\n");
   for (int i = 1; i <= 8; ++i) AppendTextAreaText(area, u"line " + std::u16string(1, u'0' + i) + u"\n");
   ThawTextArea(area);
-  StyleTextAreaRange(area, 200, 0, 0, 1, 0, 12, 1);
+  StyleTextAreaRange(area, 200, 0, 0, FontStyle::Bold, 0, 12, TextUnits::Chars);
   auto field = MakeTextField(10, 316, 170, 24, win, 0);
   ChangeGadgetText(field, u"A text field");
-  auto secret = MakeTextField(190, 316, 170, 24, win, 1);
+  auto secret = MakeTextField(190, 316, 170, 24, win, TextFieldStyle::Password);
   ChangeGadgetText(secret, u"password");
   auto progress = MakeProgressBar(370, 318, 170, 20, win, 0);
   ChangeProgressValue(progress, 0.6f);
-  auto scroll = MakeSlider(10, 352, 170, 18, win, 0 | 1);
+  auto scroll = MakeSlider(10, 352, 170, 18, win, SliderStyle::ScrollBar | SliderStyle::Horizontal);
   ChangeSliderRange(scroll, 20, 100);
   ChangeSliderPosition(scroll, 30);
-  auto track = MakeSlider(190, 348, 170, 30, win, 4 | 1);
+  auto track = MakeSlider(190, 348, 170, 30, win, SliderStyle::TrackBar | SliderStyle::Horizontal);
   ChangeSliderPosition(track, 7);
-  auto updown = MakeSlider(370, 346, 20, 34, win, 8);
+  auto updown = MakeSlider(370, 346, 20, 34, win, SliderStyle::UpDown);
   ChangeSliderPosition(updown, 4);
   auto canvas = Panels(win);
-  SetForegroundWindow(reinterpret_cast<HWND>(QueryGadgetHandle(win, 1)));
+  SetForegroundWindow(reinterpret_cast<HWND>(QueryGadgetHandle(win, QueryKind::NativeHandle)));
   PumpFor(800);
-  HWND h = reinterpret_cast<HWND>(QueryGadgetHandle(win, 1));
+  HWND h = reinterpret_cast<HWND>(QueryGadgetHandle(win, QueryKind::NativeHandle));
   RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
   PumpFor(400);
   PaintCanvas(canvas);
