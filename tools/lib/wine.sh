@@ -89,31 +89,6 @@ wine_session_stop() {
     kill "$WINE_XVFB_PID" 2>/dev/null
     wait "$WINE_XVFB_PID" 2>/dev/null
     WINE_XVFB_PID=
-WINE32_LOADER=/usr/lib/wine/wine
-
-# Answers true when this machine executes the 32-bit Wine loader itself. Some virtual machines
-# refuse 32-bit programs ("Exec format error"); running them through a user-mode emulator
-# registered with binfmt_misc works but starts each Wine process in about a minute, too slow for
-# the test suite, so an emulated loader does not count. Says why on stderr when it answers false.
-wine32_runs() {
-  local entry
-  if [ ! -x "$WINE32_LOADER" ]; then
-    echo "$WINE32_LOADER is missing (wine32:i386, installed by tools/setup)" >&2
-    return 1
-  fi
-  for entry in /proc/sys/fs/binfmt_misc/*; do
-    [ -f "$entry" ] || continue
-    if grep -q '^enabled' "$entry" 2>/dev/null &&
-      grep -q '^magic 7f454c4601010100000000000000000002000300' "$entry" 2>/dev/null; then
-      echo "32-bit programs run here only through an emulator ($entry)" >&2
-      return 1
-    fi
-  done
-  if ! "$WINE32_LOADER" --version >/dev/null 2>&1; then
-    echo "this machine cannot execute 32-bit programs ($WINE32_LOADER: $("$WINE32_LOADER" --version 2>&1 | head -1))" >&2
-    return 1
-  fi
-}
   fi
 }
 
