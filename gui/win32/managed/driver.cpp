@@ -14,13 +14,6 @@
 #include "gui/win32/native/vell.h"
 #include "runtime/text.h"
 
-#ifdef SendMessage
-#undef SendMessage
-#endif
-#ifdef CreateFont
-#undef CreateFont
-#endif
-
 namespace {
 
 // A gadget font that holds one reference to its native font.
