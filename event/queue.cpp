@@ -128,20 +128,31 @@ Ref<TEvent> PeekNextEvent() {
   return Slot(get);
 }
 
-int32_t ActiveEventId() { return ActiveEvent->id; }
-int32_t ActiveEventData() { return ActiveEvent->data; }
-int32_t ActiveEventMods() { return ActiveEvent->mods; }
-int32_t ActiveEventX() { return ActiveEvent->x; }
-int32_t ActiveEventY() { return ActiveEvent->y; }
-Ref<TObject> ActiveEventExtra() { return ActiveEvent->extra; }
+namespace {
+
+// The active event for a reader; before the queue starts there is none, and reading one is the
+// same mistake as waiting for one.
+const TEvent& Active(const char16_t* function) {
+  RequireStartedQueue(function);
+  return *ActiveEvent;
+}
+
+}  // namespace
+
+int32_t ActiveEventId() { return Active(u"ActiveEventId").id; }
+int32_t ActiveEventData() { return Active(u"ActiveEventData").data; }
+int32_t ActiveEventMods() { return Active(u"ActiveEventMods").mods; }
+int32_t ActiveEventX() { return Active(u"ActiveEventX").x; }
+int32_t ActiveEventY() { return Active(u"ActiveEventY").y; }
+Ref<TObject> ActiveEventExtra() { return Active(u"ActiveEventExtra").extra; }
 
 std::u16string ActiveEventText() {
-  auto* text = dynamic_cast<const TText*>(ActiveEvent->extra.get());
+  auto* text = dynamic_cast<const TText*>(Active(u"ActiveEventText").extra.get());
   return text ? text->Value() : std::u16string();
 }
 
-Ref<TObject> ActiveEventSource() { return ActiveEvent->source; }
-int32_t ActiveEventSourceHandle() { return ObjectHandle(ActiveEvent->source); }
+Ref<TObject> ActiveEventSource() { return Active(u"ActiveEventSource").source; }
+int32_t ActiveEventSourceHandle() { return ObjectHandle(Active(u"ActiveEventSourceHandle").source); }
 
 uint32_t QueuedEventCount() { return put - get; }
 

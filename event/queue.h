@@ -35,6 +35,9 @@ int32_t WaitNextEvent();
 // with a TRuntimeError, to run before the queue is started.
 Ref<TEvent> PeekNextEvent();
 
+// Every ActiveEvent… reader below raises "<its name>: the event queue is not started (call
+// Win32GuiModuleStart, or QueueModuleStart, first)" when called before the queue starts.
+
 // The id of the active event (the one WaitNextEvent or PollNextEvent last took); 0 when none.
 int32_t ActiveEventId();
 // The active event's data: what happened, by kind (an entry's index, a menu tag, ...).

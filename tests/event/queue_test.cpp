@@ -364,9 +364,21 @@ TEST_F(Queue, QueueHookRunsAtItsOwnPriorityOnTheEventList) {
 }
 
 // Every other test here starts the queue, so the child is a fresh run of this test alone.
-TEST(QueueNotStarted, TakingOrPeekingRaisesAndNamesTheStartToCall) {
+TEST(QueueNotStarted, TakingPeekingOrReadingRaisesAndNamesTheStartToCall) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  const Taker calls[] = {takers[0], takers[1], {"PeekNextEvent", [] { PeekNextEvent(); }}};
+  // Reading the active event before there is a queue would follow a null event.
+  const Taker calls[] = {takers[0],
+                         takers[1],
+                         {"PeekNextEvent", [] { PeekNextEvent(); }},
+                         {"ActiveEventId", [] { ActiveEventId(); }},
+                         {"ActiveEventData", [] { ActiveEventData(); }},
+                         {"ActiveEventMods", [] { ActiveEventMods(); }},
+                         {"ActiveEventX", [] { ActiveEventX(); }},
+                         {"ActiveEventY", [] { ActiveEventY(); }},
+                         {"ActiveEventExtra", [] { ActiveEventExtra(); }},
+                         {"ActiveEventText", [] { ActiveEventText(); }},
+                         {"ActiveEventSource", [] { ActiveEventSource(); }},
+                         {"ActiveEventSourceHandle", [] { ActiveEventSourceHandle(); }}};
   std::string expected;
   for (const Taker& c : calls)
     expected += std::string(c.name) + ": the event queue is not started (call Win32GuiModuleStart, or " +
