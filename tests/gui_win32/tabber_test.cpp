@@ -48,7 +48,7 @@ void PumpUntil(Done done, std::chrono::milliseconds wait) {
 // a while (longer when one is `expected`, as a busy machine may be slow to show it).
 std::string ShownTip(HWND tips, bool expected) {
   PumpUntil([tips] { return IsWindowVisible(tips) != FALSE; },
-            std::chrono::milliseconds(expected ? 4000 : 1500));
+            std::chrono::milliseconds(expected ? 15000 : 1500));
   if (!IsWindowVisible(tips)) return "";
   char text[80] = {};
   TTTOOLINFOA t{};
@@ -223,7 +223,7 @@ TEST_F(Tabbers, HoveringEachTabShowsItsTipAfterInsertsRemovalsAndSets) {
       RECT client{};
       GetClientRect(Hwnd(win), &client);
       HoverAt(Hwnd(win), POINT{client.right - 5, client.bottom - 5});
-      PumpUntil([tips] { return !IsWindowVisible(tips); }, std::chrono::milliseconds(1500));
+      PumpUntil([tips] { return !IsWindowVisible(tips); }, std::chrono::milliseconds(5000));
       HoverAt(Tabs(), Middle(TabRect(static_cast<int>(i))));
       EXPECT_EQ(ShownTip(tips, !step.shown[i].empty()), step.shown[i]) << step.what << ", tab " << i;
     }
