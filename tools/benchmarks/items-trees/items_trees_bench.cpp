@@ -11,6 +11,7 @@
 #include <string>
 
 #include "event/queue.h"
+#include "gui/constants.h"
 #include "gui/toolkit.h"
 #include "gui/win32/managed/gadget.h"
 #include "gui/win32/module_win32.h"
@@ -81,8 +82,8 @@ double RawTree(HWND parent) {
 int main() {
   QueueModuleStart();
   Win32GuiModuleStart();
-  Ref<TGadget> win = MakeWindow(u"bench", 0, 0, 400, 500, nullptr, 1);
-  HWND client = reinterpret_cast<HWND>(QueryGadgetHandle(win, 2));
+  Ref<TGadget> win = MakeWindow(u"bench", 0, 0, 400, 500, nullptr, WindowStyle::TitleBar);
+  HWND client = reinterpret_cast<HWND>(QueryGadgetHandle(win, QueryKind::ClientHandle));
   Pump();
   // Alternate the two so that neither gets a warmer machine; keep the best of each.
   double ours = 1e9, raw = 1e9;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "event/queue.h"
+#include "gui/constants.h"
 #include "gui/toolkit.h"
 #include "gui/win32/managed/gadget.h"
 #include "gui/win32/module_win32.h"
@@ -145,8 +146,8 @@ int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IONBF, 0);
   QueueModuleStart();
   Win32GuiModuleStart();
-  auto win = MakeWindow(u"bench", 0, 0, 700, 500, nullptr, 1);
-  HWND parent = reinterpret_cast<HWND>(QueryGadgetHandle(win, 2));
+  auto win = MakeWindow(u"bench", 0, 0, 700, 500, nullptr, WindowStyle::TitleBar);
+  HWND parent = reinterpret_cast<HWND>(QueryGadgetHandle(win, QueryKind::ClientHandle));
   Pump();
   std::vector<std::u16string> keys = Keys();
   std::vector<std::string> narrow;

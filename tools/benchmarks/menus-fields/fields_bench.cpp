@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "event/queue.h"
+#include "gui/constants.h"
 #include "gui/toolkit.h"
 #include "gui/win32/module_win32.h"
 #include "gui/win32/native/font.h"
@@ -43,8 +44,8 @@ double Raw(HWND edit, const std::vector<std::string>& texts) {
 int main() {
   QueueModuleStart();
   Win32GuiModuleStart();
-  auto win = MakeWindow(u"bench", 0, 0, 500, 200, nullptr, 1);
-  HWND parent = reinterpret_cast<HWND>(QueryGadgetHandle(win, 2));
+  auto win = MakeWindow(u"bench", 0, 0, 500, 200, nullptr, WindowStyle::TitleBar);
+  HWND parent = reinterpret_cast<HWND>(QueryGadgetHandle(win, QueryKind::ClientHandle));
   auto field = MakeTextField(10, 10, 300, 24, win, 0);
   HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", 0x44010080 | WS_VISIBLE, 10, 50, 300, 24, parent,
                               nullptr, GetModuleHandleA(nullptr), nullptr);

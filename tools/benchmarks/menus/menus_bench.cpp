@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "event/queue.h"
+#include "gui/constants.h"
 #include "gui/toolkit.h"
 #include "gui/win32/module_win32.h"
 #include "tools/benchmarks/bench_win32.h"
@@ -73,14 +74,14 @@ double RawRebuilds(HWND hwnd) {
 int main() {
   QueueModuleStart();
   Win32GuiModuleStart();
-  auto ours = MakeWindow(u"bench", 0, 0, 700, 500, nullptr, 1 | 4);
-  auto anchor = MakeWindow(u"anchor", 0, 0, 700, 500, nullptr, 1 | 4);
+  auto ours = MakeWindow(u"bench", 0, 0, 700, 500, nullptr, WindowStyle::TitleBar | WindowStyle::MenuBar);
+  auto anchor = MakeWindow(u"anchor", 0, 0, 700, 500, nullptr, WindowStyle::TitleBar | WindowStyle::MenuBar);
   for (int m = 0; m < Menus; ++m) {
     auto menu = MakeMenu(Wide(MenuName(m)), 0, ours);
     for (int i = 0; i < Items; ++i)
       MakeMenu(Wide(ItemName(m, i)), m * Items + i, menu, ItemKey(i), ItemMods(i));
   }
-  HWND raw = reinterpret_cast<HWND>(QueryGadgetHandle(anchor, 1));
+  HWND raw = reinterpret_cast<HWND>(QueryGadgetHandle(anchor, QueryKind::NativeHandle));
   Pump();
   // One untimed round each warms the allocator and the menu code.
   OurRebuilds(ours);

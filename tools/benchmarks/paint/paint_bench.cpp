@@ -152,8 +152,8 @@ double RawStrips(const std::string& path) {
 int main() {
   QueueModuleStart();
   Win32GuiModuleStart();
-  auto win = MakeWindow(u"bench", 0, 0, 900, 500, nullptr, 1);
-  SetForegroundWindow(reinterpret_cast<HWND>(QueryGadgetHandle(win, 1)));
+  auto win = MakeWindow(u"bench", 0, 0, 900, 500, nullptr, WindowStyle::TitleBar);
+  SetForegroundWindow(reinterpret_cast<HWND>(QueryGadgetHandle(win, QueryKind::NativeHandle)));
   auto panel = MakePanel(0, 0, 400, 400, win, 0, u"");
   ChangePanelColor(panel, 200, 30, 30);
   auto picture = New<TPixmap>(100, 50, PixmapFormat::RGB888);
@@ -165,10 +165,10 @@ int main() {
   auto* native = dynamic_cast<Win32Panel*>(Cast<TWin32Gadget>(panel)->native());
   rawBitmap = native->bitmap;
   rawBrush = native->brush;
-  HWND client = reinterpret_cast<HWND>(QueryGadgetHandle(win, 2));
+  HWND client = reinterpret_cast<HWND>(QueryGadgetHandle(win, QueryKind::ClientHandle));
   HWND raw = RawWindow(client);
   MoveWindow(raw, 420, 0, 400, 400, TRUE);
-  HWND ours = reinterpret_cast<HWND>(QueryGadgetHandle(panel, 1));
+  HWND ours = reinterpret_cast<HWND>(QueryGadgetHandle(panel, QueryKind::NativeHandle));
   Repaint(ours);
   Repaint(raw);
   std::vector<double> o, r;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "event/queue.h"
+#include "gui/constants.h"
 #include "gui/toolkit.h"
 #include "gui/win32/managed/gadget.h"
 #include "gui/win32/module_win32.h"
@@ -115,8 +116,8 @@ double RawAppends(HWND parent) {
 int main() {
   QueueModuleStart();
   Win32GuiModuleStart();
-  auto win = MakeWindow(u"bench", 0, 0, 700, 500, nullptr, 1);
-  HWND parent = reinterpret_cast<HWND>(QueryGadgetHandle(win, 2));
+  auto win = MakeWindow(u"bench", 0, 0, 700, 500, nullptr, WindowStyle::TitleBar);
+  HWND parent = reinterpret_cast<HWND>(QueryGadgetHandle(win, QueryKind::ClientHandle));
   Pump();
   // One untimed round each warms the classes and the allocator.
   OurButtons(win);
