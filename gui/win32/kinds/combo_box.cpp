@@ -31,19 +31,6 @@ void AddTabStop(HWND h) {
   if (h) SetWindowLongPtrA(h, GWL_STYLE, GetWindowLongPtrA(h, GWL_STYLE) | WS_TABSTOP);
 }
 
-// Raises a flag for as long as it lives (nesting keeps it raised).
-class Raised {
- public:
-  explicit Raised(bool& flag) : flag_(flag), was_(flag) { flag = true; }
-  ~Raised() { flag_ = was_; }
-  Raised(const Raised&) = delete;
-  Raised& operator=(const Raised&) = delete;
-
- private:
-  bool& flag_;
-  bool was_;
-};
-
 class Win32ComboBox : public Win32Simple<VellComboBox> {
  public:
   Win32ComboBox(VellGroup* group, int32_t style);
@@ -105,27 +92,27 @@ COMBOBOXEXITEMA Win32ComboBox::Item(int32_t index, std::string& text, int32_t ic
 }
 
 void Win32ComboBox::ClearItems() {
-  Raised quiet(programmatic_);
+  ScopedValue quiet(programmatic_, true);
   SendMessageA(self.hwnd, CB_RESETCONTENT, 0, 0);
 }
 
 void Win32ComboBox::InsertItem(int32_t index, const std::u16string& text, const std::u16string&,
                                int32_t icon) {
-  Raised quiet(programmatic_);
+  ScopedValue quiet(programmatic_, true);
   std::string narrow = Narrow(text);
   COMBOBOXEXITEMA item = Item(index, narrow, icon);
   SendMessageA(self.hwnd, CBEM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 void Win32ComboBox::SetItem(int32_t index, const std::u16string& text, const std::u16string&, int32_t icon) {
-  Raised quiet(programmatic_);
+  ScopedValue quiet(programmatic_, true);
   std::string narrow = Narrow(text);
   COMBOBOXEXITEMA item = Item(index, narrow, icon);
   SendMessageA(self.hwnd, CBEM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 void Win32ComboBox::RemoveItem(int32_t index) {
-  Raised quiet(programmatic_);
+  ScopedValue quiet(programmatic_, true);
   SendMessageA(self.hwnd, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
 }
 
@@ -133,7 +120,7 @@ void Win32ComboBox::SetItemState(int32_t index, int32_t state) {
   const bool selected = state & GadgetState::Selected;
   // Deselecting an item that is not the chosen one leaves the choice alone.
   if (!selected && index != Current()) return;
-  Raised quiet(programmatic_);
+  ScopedValue quiet(programmatic_, true);
   SendMessageA(self.hwnd, CB_SETCURSEL, selected ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
 }
 
@@ -172,7 +159,7 @@ std::u16string Win32ComboBox::CurrentText() {
 LRESULT Win32ComboBox::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) {
   switch (msg) {
     case WM_SETTEXT: {  // only the program sets the text; its edit field passes it on as typing
-      Raised quiet(programmatic_);
+      ScopedValue quiet(programmatic_, true);
       return CallWindowProcA(previous, hwnd, msg, wp, lp);
     }
     case WM_COMMAND:  // the parent passed on the control's own notification

@@ -78,14 +78,12 @@ Win32TextField::Win32TextField(VellGroup* g, int32_t s) : Win32Simple<VellTextFi
 
 void Win32TextField::SetText(const std::u16string& t) {
   // Restored rather than cleared: a field set while another one is being set stays silent too.
-  const int32_t outer = TextFieldSettingText;
-  TextFieldSettingText = 1;
+  ScopedValue<int32_t> quiet(TextFieldSettingText, 1);
   DWORD start = 0, end = 0;
   SendMessageA(self.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   SetNativeText(self.hwnd, t);
   SendMessageA(self.hwnd, EM_SETSEL, start, end);
   VellGadget::SetText(t);
-  TextFieldSettingText = outer;
 }
 
 std::u16string Win32TextField::CurrentText() {

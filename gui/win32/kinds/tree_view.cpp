@@ -46,19 +46,6 @@ void Orphan(VellTreeViewNode* node) {
 // and expansions as it reports the user's, and only the user's are the program's news.
 const Win32TreeView* programChanging = nullptr;
 
-// Marks a tree view as changed by the program for as long as it lives; a nested mark gives the
-// outer one back when it goes.
-class ProgramChange {
- public:
-  explicit ProgramChange(const Win32TreeView* tree) : was_(programChanging) { programChanging = tree; }
-  ~ProgramChange() { programChanging = was_; }
-  ProgramChange(const ProgramChange&) = delete;
-  ProgramChange& operator=(const ProgramChange&) = delete;
-
- private:
-  const Win32TreeView* was_;
-};
-
 constexpr DWORD TreeStyle =
     WS_CHILD | WS_CLIPSIBLINGS | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
 
@@ -165,7 +152,7 @@ void Win32TreeView::ActivateNode(VellTreeViewNode* node, int32_t command) {
   auto* n = static_cast<Win32TreeViewNode*>(node);
   if (!n || n->tree != this || !n->item || n == root) return;
   auto item = reinterpret_cast<LPARAM>(n->item);
-  ProgramChange quiet(this);
+  ScopedValue<const Win32TreeView*> quiet(programChanging, this);
   switch (command) {
     case ActivateCommand::Select:
       SendMessageA(self.hwnd, TVM_SELECTITEM, TVGN_CARET, item);
@@ -182,7 +169,7 @@ void Win32TreeView::ActivateNode(VellTreeViewNode* node, int32_t command) {
 void Win32TreeView::RemoveNode(VellTreeViewNode* node) {
   auto* n = static_cast<Win32TreeViewNode*>(node);
   if (!n || n->tree != this || n == root) return;
-  ProgramChange quiet(this);
+  ScopedValue<const Win32TreeView*> quiet(programChanging, this);
   // Deleting the selected item would make the control select a neighbour; the node leaves no
   // selection behind instead.
   SendMessageA(self.hwnd, TVM_SELECTITEM, TVGN_CARET, 0);
