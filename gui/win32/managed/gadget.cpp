@@ -274,7 +274,7 @@ void TWin32Gadget::SetHotKey(int32_t key, int32_t modifiers) {
     // The item shows its shortcut from the next build of its menu on.
     m->hotkey = key;
     m->hotkeymods = modifiers;
-    event = MakeEvent(MenuAction, Ref<TObject>(this), MenuUserTag(m), 0, 0, 0, nullptr);
+    event = MakeEvent(MenuAction, Ref<TObject>(this), MenuUserTag(m->tag), 0, 0, 0, nullptr);
   }
   // Bound to the gadget's window; without one (a popup's item) it works in every window.
   if (key != 0) hotkey = RegisterHotKeyEvent(key, modifiers, event, findowner());

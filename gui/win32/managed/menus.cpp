@@ -2,7 +2,9 @@
 // user tags and the check that keeps a failing free from changing anything.
 #include "gui/win32/managed/menus.h"
 
+#include <charconv>
 #include <set>
+#include <string_view>
 
 #include "event/event.h"
 #include "gui/constants.h"
@@ -36,6 +38,26 @@ bool HeldBelow(const VellMenu* node, const std::set<const VellMenu*>& freed) {
   return false;
 }
 
+// The decimal text IntText gives for `value`, written into `buffer` (room for any 32-bit value):
+// the maps' key for a native tag without a string made per menu action.
+std::u16string_view DecimalKey(int32_t value, char16_t (&buffer)[12]) {
+  char digits[12];
+  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  size_t length = static_cast<size_t>(end - digits);
+  for (size_t i = 0; i < length; ++i) buffer[i] = static_cast<char16_t>(digits[i]);
+  return {buffer, length};
+}
+
+// The value of a decimal text as IntText writes it.
+int32_t DecimalValue(const std::u16string& text) {
+  int64_t v = 0;
+  bool negative = !text.empty() && text[0] == u'-';
+  for (size_t i = negative ? 1 : 0; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+    v = v * 10 + (text[i] - u'0');
+  }
+  return static_cast<int32_t>(negative ? -v : v);
+}
+
 }  // namespace
 
 VellMenu* MenuParentOf(const TWin32Gadget* group) {
@@ -44,10 +66,16 @@ VellMenu* MenuParentOf(const TWin32Gadget* group) {
   return dynamic_cast<VellMenu*>(group->handle);
 }
 
-int32_t MenuUserTag(const VellMenu* item) {
-  auto it = MenuTagMap.find(IntText(item->tag));
-  if (it == MenuTagMap.end()) return 0;
-  return static_cast<int32_t>(std::stol(std::string(it->second.begin(), it->second.end())));
+int32_t MenuUserTag(int32_t nativeTag) {
+  char16_t buffer[12];
+  auto it = MenuTagMap.find(DecimalKey(nativeTag, buffer));
+  return it == MenuTagMap.end() ? 0 : DecimalValue(it->second);
+}
+
+TWin32Gadget* MenuItemGadget(int32_t nativeTag) {
+  char16_t buffer[12];
+  auto it = MenuGadgetMap.find(DecimalKey(nativeTag, buffer));
+  return it == MenuGadgetMap.end() ? nullptr : it->second;
 }
 
 void CheckMenuFree(TGadget* gadget) {

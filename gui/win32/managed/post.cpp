@@ -1,8 +1,5 @@
 // The managed layer as the native layer's host: events of native gadgets become toolkit events of
 // their gadgets, a gadget's key filter decides on its keys, and hot keys find their events.
-#include <charconv>
-#include <string_view>
-
 #include "event/event.h"
 #include "gui/hotkey.h"
 #include "gui/win32/managed/gadget.h"
@@ -10,25 +7,6 @@
 #include "gui/win32/native/vell.h"
 
 namespace {
-
-// The decimal text IntText gives for `value`, written into `buffer` (room for any 32-bit value):
-// a menu action's key without a string made per action.
-std::u16string_view DecimalKey(int32_t value, char16_t (&buffer)[12]) {
-  char digits[12];
-  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  size_t length = static_cast<size_t>(end - digits);
-  for (size_t i = 0; i < length; ++i) buffer[i] = static_cast<char16_t>(digits[i]);
-  return {buffer, length};
-}
-
-int32_t DecimalValue(const std::u16string& text) {
-  int64_t v = 0;
-  bool negative = !text.empty() && text[0] == u'-';
-  for (size_t i = negative ? 1 : 0; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-    v = v * 10 + (text[i] - u'0');
-  }
-  return static_cast<int32_t>(negative ? -v : v);
-}
 
 bool IsItemClass(int32_t cls) {
   return cls == GadgetClass::ComboBox || cls == GadgetClass::ListBox || cls == GadgetClass::ToolBar ||
@@ -62,14 +40,11 @@ int32_t ManagedHost::PostEvent(int32_t id, VellResource* native, int32_t data, i
   if (gadget && id == WindowSize) gadget->UpdateSize();
   if (gadget && id == WindowMove) gadget->UpdatePos();
   if (id == MenuAction) {
-    char16_t text[12];
-    const std::u16string_view key = DecimalKey(data, text);
-    auto tag = MenuTagMap.find(key);
-    data = tag == MenuTagMap.end() ? 0 : DecimalValue(tag->second);
-    auto item = MenuGadgetMap.find(key);
+    TWin32Gadget* item = MenuItemGadget(data);
     // A command of a freed item (from a menu built before it went) is no item's any more.
-    if (item == MenuGadgetMap.end()) return 0;
-    gadget = Ref<TWin32Gadget>(item->second);
+    if (!item) return 0;
+    data = MenuUserTag(data);
+    gadget = Ref<TWin32Gadget>(item);
     extra = PopupExtra;
   }
   if (gadget && gadget->cls == GadgetClass::TreeView) {
