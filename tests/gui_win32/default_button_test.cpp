@@ -9,6 +9,7 @@
 
 #include "event/hook.h"
 #include "gui/constants.h"
+#include "tests/gui_win32/click.h"
 #include "tests/gui_win32/support.h"
 
 namespace {
@@ -182,6 +183,11 @@ TEST_F(DefaultButtons, EnterInAnOpenComboBoxListChoosesTheItemAndPressesNothing)
     SelectGadgetEntry(combo, 0);
     HWND edit = reinterpret_cast<HWND>(SendMessageA(Hwnd(combo), CBEM_GETEDITCONTROL, 0, 0));
     SetFocus(edit ? edit : Inner(combo));
+    // The open list follows the pointer: one left over a list item by an earlier test would pick
+    // that item instead of the key's.
+    RECT frame{};
+    GetWindowRect(Hwnd(win), &frame);
+    SettlePointer(POINT{frame.right + 40, frame.bottom + 40});
     SendMessageA(Inner(combo), CB_SHOWDROPDOWN, TRUE, 0);
     ASSERT_TRUE(SendMessageA(Inner(combo), CB_GETDROPPEDSTATE, 0, 0)) << "style " << style;
     PressKeys({VK_DOWN});
