@@ -6,8 +6,10 @@
 #include <vector>
 
 namespace {
+// Never destroyed: the handlers run from std::atexit, after static destructors of objects made
+// later than the registration, so a list that static destruction could free would be read freed.
 std::vector<std::function<void()>>& Handlers() {
-  static std::vector<std::function<void()>> handlers;
+  static auto& handlers = *new std::vector<std::function<void()>>;
   return handlers;
 }
 bool runtimeStarted = false;
@@ -15,7 +17,7 @@ bool runtimeStarted = false;
 
 void RuntimeModuleStart() {
   if (!EnterModule(runtimeStarted)) return;
-  // A plain exit() from anywhere still releases what the modules registered.
+  // A plain exit() or a return from main still releases what the modules registered.
   std::atexit(RunExitHandlers);
 }
 

@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "runtime/containers.h"
 #include "runtime/module.h"
 #include "runtime/startup.h"
@@ -150,6 +154,38 @@ TEST(Module, EndExitsWithStatusZeroAfterTheHandlers) {
         End();
       },
       testing::ExitedWithCode(0), "handler ran");
+}
+
+// The path of a program built beside this test executable.
+std::string ProgramBeside(const char* name) {
+#ifdef _WIN32
+  char self[MAX_PATH];
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  return (std::filesystem::path(self).parent_path() / (std::string(name) + ".exe")).string();
+#else
+  return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / name).string();
+#endif
+}
+
+// Whichever way a program ends, each handler runs once, last registered first, and nothing they
+// read has been freed before them (the sanitizers and the debug heap see to the second).
+TEST(Module, ExitHandlersRunOnceWhetherMainReturnsExitsOrEnds) {
+  for (const char* how : {"return", "exit", "end"}) {
+    SCOPED_TRACE(how);
+    std::string command = "\"" + ProgramBeside("exit_child") + "\" " + how;
+#ifdef _WIN32
+    command = "\"" + command + "\"";  // the command processor drops the outer pair of quotes
+#endif
+    FILE* child = popen(command.c_str(), "r");
+    ASSERT_NE(child, nullptr);
+    std::string out;
+    char buffer[256];
+    while (size_t n = std::fread(buffer, 1, sizeof buffer, child)) out.append(buffer, n);
+    const int status = pclose(child);
+    std::erase(out, '\r');
+    EXPECT_EQ(out, "handler 3\nhandler 2\nhandler 1\n");
+    EXPECT_EQ(status, 0);
+  }
 }
 
 TEST(Errors, RuntimeErrorsCarryTheirText) {

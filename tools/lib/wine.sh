@@ -34,12 +34,16 @@ wine32_runs() {
 
 # The prefix lives in the build tree and is initialised once; the registry keys put every Wine
 # window inside Wine's own virtual desktop, so no window manager is needed and destroying a
-# minimised window does not stall.
+# minimised window does not stall. A crash never waits in a dialog: the debugger writes where it
+# happened to the program's error output and the program ends at once.
+# Every program runs with Wine's heap checking (freed blocks are filled and heap errors raised),
+# so a use-after-free or an overrun crashes the 64-bit run too; VARNOC_WINEDEBUG overrides it.
+WINE_PREFIX_VERSION=2
 wine_prefix_init() {
-  export WINEPREFIX="$1/wineprefix" WINEDEBUG=-all WINEARCH=win64
+  export WINEPREFIX="$1/wineprefix" WINEDEBUG=${VARNOC_WINEDEBUG:--all,warn+heap} WINEARCH=win64
   # No runtime or browser-engine installers: nothing here needs them and they would block.
   export WINEDLLOVERRIDES="mscoree=;mshtml="
-  if [ -f "$WINEPREFIX/.varnoc-ready" ]; then
+  if [ "$(cat "$WINEPREFIX/.varnoc-ready" 2>/dev/null)" = "$WINE_PREFIX_VERSION" ]; then
     wine_fonts_link
     return 0
   fi
@@ -48,9 +52,11 @@ wine_prefix_init() {
   DISPLAY= "$WINE" wineboot -i >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  "$WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1 /f >/dev/null 2>&1
   "$WINESERVER" -w
   wine_fonts_link
-  touch "$WINEPREFIX/.varnoc-ready"
+  echo "$WINE_PREFIX_VERSION" >"$WINEPREFIX/.varnoc-ready"
 }
 
 # Wine's own fonts (the symbols of the caption buttons, the dialog font) go into the prefix's font
