@@ -21,6 +21,9 @@ class THook : public TObject {
   int32_t priority = 0;
   THookFunc func = NullHookFunc;
   Ref<TObject> context;
+  // Set when the hook leaves its list. A run that is passing through it still follows its succ,
+  // which may lead to hooks removed since; a run skips every hook marked so.
+  bool removed = false;
 };
 
 // Number of hook lists; ids run 0..HookListCount-1.
@@ -40,7 +43,9 @@ void InstallHook(int32_t id, THookFunc func, Ref<TObject> context, int32_t prior
 // identity); nothing happens when there is none.
 void UninstallHook(int32_t id, THookFunc func, const Ref<TObject>& context);
 // Runs list `id` in order, each hook receiving the previous one's result; returns the last result,
-// or `data` itself when the list is empty. Hooks may install or remove hooks while the list runs.
+// or `data` itself when the list is empty. Hooks may install or remove hooks while the list runs;
+// a hook removed by then never runs, whatever the order of removals (a hook may remove itself and
+// then others).
 Ref<TObject> CallHooks(int32_t id, Ref<TObject> data);
 
 // The first hook of list `id` (Null for an empty list or an id outside 0..255).
