@@ -42,7 +42,9 @@ void ClearKeyState();
 // Pump once, then forget every button's state and count and the wheel total (x and y stay).
 void ClearPointerState();
 
-// These block in the system driver; call them only from the application's own loop.
+// These block in the system driver; call them only from the application's own loop. Inside the
+// message pump (from a hook, an event filter or a window procedure) no new input can arrive, so
+// each refuses there with a TRuntimeError naming it, before touching any tally.
 // The first key (1..255, lowest first) pressed after the call.
 int32_t WaitForAnyKey();
 // The first nonzero character typed after the call.
