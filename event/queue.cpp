@@ -38,19 +38,14 @@ bool SameKindAndSource(const TEvent& waiting, const TEvent& arriving) {
   return waiting.id == arriving.id && waiting.source == arriving.source;
 }
 
-void TakeOverValues(TEvent& waiting, const TEvent& arriving) {
-  waiting.data = arriving.data;
-  waiting.mods = arriving.mods;
-  waiting.x = arriving.x;
-  waiting.y = arriving.y;
-  waiting.extra = arriving.extra;
-}
-
-bool MergeIntoWaiting(const TEvent& event) {
+// The newcomer takes the waiting one's place rather than having its values copied over: a timer's
+// own event and a hot key's event are objects their owners send again, and writing a click's data
+// into one would make every later tick or key press carry it.
+bool MergeIntoWaiting(const Ref<TEvent>& event) {
   for (uint32_t n = get; n != put; ++n) {
-    TEvent& waiting = *Slot(n);
-    if (SameKindAndSource(waiting, event)) {
-      TakeOverValues(waiting, event);
+    Ref<TEvent>& waiting = Slot(n);
+    if (SameKindAndSource(*waiting, *event)) {
+      waiting = event;
       return true;
     }
   }
@@ -81,7 +76,7 @@ void RequireStartedQueue(const char16_t* function) {
 
 void QueueEvent(const Ref<TEvent>& event, int32_t merge) {
   if (!event) return;
-  if (merge && MergeIntoWaiting(*event)) return;
+  if (merge && MergeIntoWaiting(event)) return;
   if (QueueFull()) return;
   Slot(put) = event;
   ++put;

@@ -15,8 +15,10 @@ extern Ref<TEvent> EmptyEvent;
 // The event most recently taken.
 extern Ref<TEvent> ActiveEvent;
 
-// Puts an event into the queue. With `merge` nonzero a waiting event of the same id and source
-// takes over the new one's data, mods, x, y and extra instead, keeping its place.
+// Puts an event into the queue. With `merge` nonzero the new event replaces a waiting event of the
+// same id and source in its place instead, so the latest values are taken where the first stood;
+// no event object is written to. A Null event is ignored; with 256 waiting, an event that merges
+// with none is dropped.
 void QueueEvent(const Ref<TEvent>& event, int32_t merge);
 // The queue's hook on EventHookId (priority -10000): queues events, merging window moves and
 // sizes, timer ticks and gadget actions. Returns `data`, or Null when it is not an event.
