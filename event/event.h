@@ -78,6 +78,8 @@ class TEvent : public TObject {
          Ref<TObject> extra)
       : id(id), source(std::move(source)), data(data), mods(mods), x(x), y(y), extra(std::move(extra)) {}
   // Runs the event through the hooks of EventHookId; the chain's result is dropped. Returns 0.
+  // Raises what a hook raises (see CallHooks); the hooks behind that one (the queue's, when it
+  // comes later) then do not see the event.
   int32_t Emit();
 
   // Events come and go at the rate of input; freed ones are kept for the next (event.cpp).

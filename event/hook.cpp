@@ -40,7 +40,9 @@ void UninstallHook(int32_t id, THookFunc func, const Ref<TObject>& context) {
   for (Ref<THook>* link = &hookLists[id]; *link; link = &(*link)->succ) {
     THook* h = link->get();
     if (h->func == func && h->context == context) {
-      // The removed hook keeps its successor, so a list that is running through it carries on.
+      // The removed hook keeps its successor, so a list that is running through it carries on;
+      // the mark stops that run at hooks that left the list after it.
+      h->removed = true;
       *link = h->succ;
       return;
     }
@@ -49,8 +51,12 @@ void UninstallHook(int32_t id, THookFunc func, const Ref<TObject>& context) {
 
 Ref<TObject> CallHooks(int32_t id, Ref<TObject> data) {
   if (!ValidHookId(id)) return data;
-  // The running hook is held so that removing itself from inside its function is safe.
-  for (Ref<THook> h = hookLists[id]; h; h = h->succ) data = h->func(id, data, h->context);
+  // The running hook is held so that removing itself from inside its function is safe. A hook
+  // that removed itself still leads on through its old successors, which it may have removed
+  // afterwards: those are passed over.
+  for (Ref<THook> h = hookLists[id]; h; h = h->succ) {
+    if (!h->removed) data = h->func(id, data, h->context);
+  }
   return data;
 }
 

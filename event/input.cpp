@@ -5,6 +5,7 @@
 
 #include "event/event.h"
 #include "event/hook.h"
+#include "event/pump_guard.h"
 #include "event/system.h"
 #include "runtime/module.h"
 
@@ -200,6 +201,7 @@ void ClearPointerState() {
 }
 
 int32_t WaitForAnyKey() {
+  RefuseInsidePump(u"WaitForAnyKey");
   ClearKeyState();
   for (;;) {
     AwaitSystem();
@@ -209,6 +211,7 @@ int32_t WaitForAnyKey() {
 }
 
 int32_t WaitForTypedChar() {
+  RefuseInsidePump(u"WaitForTypedChar");
   ClearKeyState();
   for (;;) {
     AwaitSystem();
@@ -218,6 +221,7 @@ int32_t WaitForTypedChar() {
 }
 
 int32_t WaitForAnyButton() {
+  RefuseInsidePump(u"WaitForAnyButton");
   ClearPointerState();
   for (;;) {
     AwaitSystem();

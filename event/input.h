@@ -8,7 +8,7 @@
 
 // Installs the tracker's hook on EventHookId at priority 0 (ahead of the queue, which still gets
 // every event). With a source given only events from that object are tallied. Attaching while
-// attached does nothing. Attaching and detaching clear every tally.
+// attached does nothing. Attaching and detaching clear every tally, pumping like ClearKeyState.
 void AttachInputTracker(Ref<TObject> source);
 // Removes the tracker's hook (nothing when it is not attached) and clears every tally.
 void DetachInputTracker();
@@ -16,7 +16,9 @@ void DetachInputTracker();
 Ref<TObject> InputTrackerHook(int32_t id, const Ref<TObject>& data, const Ref<TObject>& context);
 
 // Every query pumps the system once first. Key codes are 0..255 and buttons 0..3 (1 left,
-// 2 right, 3 middle); other numbers answer 0.
+// 2 right, 3 middle); other numbers answer 0. The queries, the clears and the waits raise only
+// what the pump raises: TNullMethodException while no platform system driver is installed
+// (event/system.h); inside the message pump the queries and clears do not pump and raise nothing.
 int32_t KeyIsDown(int32_t key);
 // Presses since the last read; reading resets the count.
 int32_t KeyHitCount(int32_t key);
@@ -42,7 +44,9 @@ void ClearKeyState();
 // Pump once, then forget every button's state and count and the wheel total (x and y stay).
 void ClearPointerState();
 
-// These block in the system driver; call them only from the application's own loop.
+// These block in the system driver; call them only from the application's own loop. Inside the
+// message pump (from a hook, an event filter or a window procedure) no new input can arrive, so
+// each refuses there with a TRuntimeError naming it, before touching any tally.
 // The first key (1..255, lowest first) pressed after the call.
 int32_t WaitForAnyKey();
 // The first nonzero character typed after the call.

@@ -6,6 +6,7 @@
 
 #include "event/handle.h"
 #include "event/hook.h"
+#include "event/pump_guard.h"
 #include "event/system.h"
 #include "runtime/module.h"
 #include "runtime/object.h"
@@ -37,19 +38,14 @@ bool SameKindAndSource(const TEvent& waiting, const TEvent& arriving) {
   return waiting.id == arriving.id && waiting.source == arriving.source;
 }
 
-void TakeOverValues(TEvent& waiting, const TEvent& arriving) {
-  waiting.data = arriving.data;
-  waiting.mods = arriving.mods;
-  waiting.x = arriving.x;
-  waiting.y = arriving.y;
-  waiting.extra = arriving.extra;
-}
-
-bool MergeIntoWaiting(const TEvent& event) {
+// The newcomer takes the waiting one's place rather than having its values copied over: a timer's
+// own event and a hot key's event are objects their owners send again, and writing a click's data
+// into one would make every later tick or key press carry it.
+bool MergeIntoWaiting(const Ref<TEvent>& event) {
   for (uint32_t n = get; n != put; ++n) {
-    TEvent& waiting = *Slot(n);
-    if (SameKindAndSource(waiting, event)) {
-      TakeOverValues(waiting, event);
+    Ref<TEvent>& waiting = Slot(n);
+    if (SameKindAndSource(*waiting, *event)) {
+      waiting = event;
       return true;
     }
   }
@@ -76,21 +72,11 @@ void RequireStartedQueue(const char16_t* function) {
                u": the event queue is not started (call Win32GuiModuleStart, or QueueModuleStart, first)");
 }
 
-// Inside a pump the driver cannot pump again: no new event can arrive there, and a loop taking
-// events would spin for ever once the waiting ones are gone.
-void RequireOutsidePump(const char16_t* function) {
-  if (!SystemPumpBusy()) return;
-  RuntimeError(
-      std::u16string(function) +
-      u": called inside the message pump (from a hook, an event filter or a window procedure), where "
-      u"no new event can arrive; take events only in the program's own loop");
-}
-
 }  // namespace
 
 void QueueEvent(const Ref<TEvent>& event, int32_t merge) {
   if (!event) return;
-  if (merge && MergeIntoWaiting(*event)) return;
+  if (merge && MergeIntoWaiting(event)) return;
   if (QueueFull()) return;
   Slot(put) = event;
   ++put;
@@ -105,7 +91,8 @@ Ref<TObject> QueueHook(int32_t, const Ref<TObject>& data, const Ref<TObject>&) {
 
 int32_t PollNextEvent() {
   RequireStartedQueue(u"PollNextEvent");
-  RequireOutsidePump(u"PollNextEvent");
+  // Even with events waiting: a loop of these inside a hook would drain them and then spin.
+  RefuseInsidePump(u"PollNextEvent");
   if (QueueEmpty()) PumpSystem();
   if (QueueEmpty()) {
     ActiveEvent = EmptyEvent;
@@ -116,7 +103,7 @@ int32_t PollNextEvent() {
 
 int32_t WaitNextEvent() {
   RequireStartedQueue(u"WaitNextEvent");
-  RequireOutsidePump(u"WaitNextEvent");
+  RefuseInsidePump(u"WaitNextEvent");
   while (QueueEmpty()) AwaitSystem();
   return TakeEvent();
 }

@@ -15,11 +15,14 @@ extern Ref<TEvent> EmptyEvent;
 // The event most recently taken.
 extern Ref<TEvent> ActiveEvent;
 
-// Puts an event into the queue. With `merge` nonzero a waiting event of the same id and source
-// takes over the new one's data, mods, x, y and extra instead, keeping its place.
+// Puts an event into the queue. With `merge` nonzero the new event replaces a waiting event of the
+// same id and source in its place instead, so the latest values are taken where the first stood;
+// no event object is written to. A Null event is ignored; with 256 waiting, an event that merges
+// with none is dropped. Raises nothing.
 void QueueEvent(const Ref<TEvent>& event, int32_t merge);
 // The queue's hook on EventHookId (priority -10000): queues events, merging window moves and
-// sizes, timer ticks and gadget actions. Returns `data`, or Null when it is not an event.
+// sizes, timer ticks and gadget actions. Returns `data`, or Null when it is not an event. Raises
+// nothing.
 Ref<TObject> QueueHook(int32_t id, const Ref<TObject>& data, const Ref<TObject>& context);
 
 // Takes the oldest event without blocking (pumping once if none waits) and returns its id; with
@@ -29,10 +32,12 @@ Ref<TObject> QueueHook(int32_t id, const Ref<TObject>& data, const Ref<TObject>&
 int32_t PollNextEvent();
 // Takes the oldest event, sleeping in the system driver until there is one; returns its id.
 // Refuses like PollNextEvent: before the queue is started, or inside the message pump, the wait
-// could never end.
+// could never end. Both also pass on what the pump raises: TNullMethodException while no platform
+// system driver is installed (event/system.h).
 int32_t WaitNextEvent();
 // The oldest waiting event (pumping once if none waits), left in the queue; Null if none. Refuses,
-// with a TRuntimeError, to run before the queue is started.
+// with a TRuntimeError, to run before the queue is started. Inside the message pump it does not
+// pump and does not raise: it only looks at what waits.
 Ref<TEvent> PeekNextEvent();
 
 // Every ActiveEvent… reader below raises "<its name>: the event queue is not started (call

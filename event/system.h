@@ -43,7 +43,8 @@ extern Ref<TSystemDriver> ActiveSystemDriver;
 void SystemModuleStart();
 
 // Pump the platform's messages once / sleep until a message comes and pump. Both return at once
-// when a pump is already running (a hook that pumps from inside a pump).
+// when a pump is already running (a hook that pumps from inside a pump). Both raise
+// TNullMethodException while the driver slot holds the abstract base (no platform module started).
 void PumpSystem();
 // Sleeps until a platform message comes, then pumps; returns at once inside a running pump.
 void AwaitSystem();

@@ -20,19 +20,25 @@ class TTimer : public TObject {
   // Stops the timer for good: no tick fires after it, ticks in flight are dropped, and the timer's
   // reference to itself goes. Stopping a stopped timer does nothing.
   virtual void Stop();
-  // Counts one tick and emits its event; the tick delivery calls it on the main thread.
+  // Counts one tick and emits its event; the tick delivery calls it on the main thread. Raises
+  // what the event's hooks raise.
   virtual void Fire();
   // Pumps until at least one tick fired since the last Wait; returns how many. 0 at once for a
-  // stopped timer, and without waiting while a pump runs (no tick could arrive there).
+  // stopped timer, and without waiting while a pump runs (no tick could arrive there): unlike
+  // WaitNextEvent it does not raise there. Raises what the pump raises (TNullMethodException
+  // while no platform system driver is installed).
   virtual int32_t Wait();
 
-  // Null when 16 timers already run or the platform refuses the rate (above 1000 Hz, 0 or less).
+  // Null when 16 timers already run or the platform refuses the rate (above 1000 Hz, 0 or less);
+  // raises nothing.
   static Ref<TTimer> Create(float hertz, Ref<TEvent> event);
 };
 
 // A timer ticking `hertz` times a second (up to 1000): each tick sends `event`, or a TimerTick
-// whose source is the timer and whose data is its tick count. Null when 16 timers already run or
-// the rate is refused.
+// whose source is the timer and whose data is its tick count. `event` goes out as it was given on
+// every tick: nothing changes it, also when a newer event of its id and source takes its place in
+// the queue. Null when 16 timers already run or the rate is refused; raises nothing (a tick raises
+// what the hooks it runs through raise).
 Ref<TTimer> NewTimer(float hertz, Ref<TEvent> event);
 // The module-level forms; a Null timer answers 0 and is otherwise ignored.
 int32_t TimerTickCount(const Ref<TTimer>& timer);

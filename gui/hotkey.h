@@ -12,7 +12,7 @@ class THotKey : public TObject {
   Ref<THotKey> succ;
   int32_t key = 0;     // platform key code
   int32_t mods = 0;    // modifier bits as the driver reports them
-  Ref<TEvent> event;   // what to emit when the combination is pressed
+  Ref<TEvent> event;   // emitted as it is on every press; nothing writes into it
   intptr_t owner = 0;  // native handle of the window the key belongs to; 0 for every window
 
   static Ref<THotKey> first;

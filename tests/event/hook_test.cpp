@@ -38,7 +38,8 @@ int32_t TestHookId() {
 class HookList : public ::testing::Test {
  protected:
   void SetUp() override { id = TestHookId(); }
-  void TearDown() override {
+  void TearDown() override { Clear(); }
+  void Clear() {
     while (Ref<THook> h = HookListHead(id)) UninstallHook(id, h->func, h->context);
   }
   Ref<TObject> Tagged(const std::string& name) { return New<Tag>(name, &log); }
@@ -162,6 +163,71 @@ TEST_F(HookList, HookMayRemoveItselfWhileTheListRuns) {
   EXPECT_EQ(Run(), (Names{"A", "B"}));
   EXPECT_EQ(Run(), (Names{"A", "B"}));
   EXPECT_EQ(HookListHead(id)->succ->succ, nullptr);
+}
+
+// A hook that, when it runs, removes the hooks named in its context, in that order ("R" is itself).
+struct Remover : Tag {
+  Remover(std::vector<std::string> victims, std::vector<std::string>* log)
+      : Tag("R", log), victims(std::move(victims)) {}
+  std::vector<std::string> victims;
+};
+
+// The hooks a Remover may name, by name; set by the test that runs removers.
+std::vector<std::pair<std::string, Ref<TObject>>>* removable;
+int32_t removalListId;
+
+Ref<TObject> RemoveNamed(int32_t id, const Ref<TObject>& data, const Ref<TObject>& context) {
+  Record(id, data, context);
+  for (const std::string& victim : static_cast<Remover*>(context.get())->victims) {
+    if (victim == "R") {
+      UninstallHook(removalListId, RemoveNamed, context);
+      continue;
+    }
+    for (auto& [name, tag] : *removable)
+      if (name == victim) UninstallHook(removalListId, Record, tag);
+  }
+  return data;
+}
+
+TEST_F(HookList, HookRemovedWhileTheListRunsNeverRunsAgainWhateverTheOrderOfRemovals) {
+  // The list is A, R, B, C from the highest priority down; R removes its victims when it runs.
+  struct Case {
+    std::vector<std::string> victims;
+    Names first, second;
+  };
+  const Case cases[] = {
+      {{"R", "B"}, {"A", "R", "C"}, {"A", "C"}},       // itself, then the next
+      {{"B", "R"}, {"A", "R", "C"}, {"A", "C"}},       // the next, then itself
+      {{"R", "C"}, {"A", "R", "B"}, {"A", "B"}},       // itself, then a later one
+      {{"C", "R"}, {"A", "R", "B"}, {"A", "B"}},       // a later one, then itself
+      {{"R", "B", "C"}, {"A", "R"}, {"A"}},            // itself, then all behind it
+      {{"R", "C", "B"}, {"A", "R"}, {"A"}},            // itself, then all behind it from the end
+      {{"B", "R", "C"}, {"A", "R"}, {"A"}},            // itself between the two
+      {{"C", "B", "R"}, {"A", "R"}, {"A"}},            // all behind it from the end, then itself
+      {{"B", "C"}, {"A", "R"}, {"A", "R"}},            // the two behind it, staying itself
+      {{"C", "B"}, {"A", "R"}, {"A", "R"}},            // the same from the end
+      {{"R", "A"}, {"A", "R", "B", "C"}, {"B", "C"}},  // itself, then an earlier one
+      {{"A", "R", "C"}, {"A", "R", "B"}, {"B"}},       // an earlier one, itself, a later one
+      {{"R", "A", "B", "C"}, {"A", "R"}, {}},          // every hook of the list
+  };
+
+  std::vector<std::pair<std::string, Ref<TObject>>> hooks;
+  removable = &hooks;
+  removalListId = id;
+  for (const Case& c : cases) {
+    std::string trace;
+    for (const std::string& v : c.victims) trace += v + " ";
+    SCOPED_TRACE("R removes " + trace);
+    hooks = {{"A", Tagged("A")}, {"B", Tagged("B")}, {"C", Tagged("C")}};
+    InstallHook(id, Record, hooks[0].second, 4);
+    InstallHook(id, RemoveNamed, New<Remover>(c.victims, &log), 3);
+    InstallHook(id, Record, hooks[1].second, 2);
+    InstallHook(id, Record, hooks[2].second, 1);
+    EXPECT_EQ(Run(), c.first);
+    EXPECT_EQ(Run(), c.second);
+    Clear();
+  }
+  removable = nullptr;
 }
 
 TEST_F(HookList, HookNeverGivenAFunctionRaisesTheNullFunctionError) {

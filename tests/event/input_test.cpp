@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "event/event.h"
 #include "event/hook.h"
 #include "event/queue.h"
+#include "runtime/text.h"
 #include "tests/event/test_system_driver.h"
 
 namespace {
@@ -263,6 +266,43 @@ TEST_F(Input, WaitForAnyButtonReturnsTheLowestButtonPressedAfterTheCall) {
   driver->Script([] { Send(MouseDown, 3); });
   EXPECT_EQ(WaitForAnyButton(), 3);
   EXPECT_EQ(ButtonHitCount(1), 0);
+}
+
+TEST_F(Input, WaitingInsideAPumpRaisesNamingTheCallAndKeepsTheTallies) {
+  struct Waiter {
+    const char* name;
+    int32_t (*wait)();
+  };
+  const Waiter waiters[] = {
+      {"WaitForAnyKey", WaitForAnyKey},
+      {"WaitForTypedChar", WaitForTypedChar},
+      {"WaitForAnyButton", WaitForAnyButton},
+  };
+  for (const Waiter& waiter : waiters) {
+    SCOPED_TRACE(waiter.name);
+    std::string seen = "the step never ran";
+    // Inside the pump no new key, character or click can arrive: the wait could only spin.
+    driver->Script([&] {
+      Send(KeyDown, KeyA);
+      Send(KeyChar, 'a');
+      Send(MouseDown, 1);
+      try {
+        seen = "returned " + std::to_string(waiter.wait());
+      } catch (const TRuntimeError& e) {
+        seen = Narrow(e.Text());
+      }
+    });
+    PumpSystem();
+    EXPECT_EQ(seen, std::string(waiter.name) +
+                        ": called inside the message pump (from a hook, an event filter or a window "
+                        "procedure), where no new event can arrive; take events only in the program's own "
+                        "loop");
+    EXPECT_EQ(KeyHitCount(KeyA), 1);
+    EXPECT_EQ(NextTypedChar(), 'a');
+    EXPECT_EQ(ButtonHitCount(1), 1);
+    Send(KeyUp, KeyA);
+    Send(MouseUp, 1);
+  }
 }
 
 }  // namespace

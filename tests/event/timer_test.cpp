@@ -185,6 +185,35 @@ TEST_F(Timer, OwnEventIsEmittedItselfOnEveryTick) {
   EXPECT_EQ(own->source, nullptr);
 }
 
+TEST_F(Timer, OwnEventKeepsItsValuesWhateverMergesWithItWhileItWaits) {
+  // The timer presses a button: its own event shares id and source with the button's clicks.
+  Ref<TObject> button = New<TObject>();
+  Ref<TEvent> press = MakeEvent(GadgetAction, button, 0, 0, 0, 0, nullptr);
+  Ref<TTimer> t = Make(10.0f, press);
+  Ref<TObject> clickExtra = New<TObject>();
+  // The tick waits and the click merges into it, or the other way round.
+  for (const bool clickFirst : {false, true}) {
+    SCOPED_TRACE(clickFirst ? "tick after a click" : "click after a tick");
+    Ref<TEvent> click = MakeEvent(GadgetAction, button, 1, ModShift, 5, 6, clickExtra);
+    if (clickFirst) click->Emit();
+    Tick(t);
+    if (!clickFirst) click->Emit();
+    EXPECT_EQ(QueuedEventCount(), 1u);
+    ASSERT_EQ(PollNextEvent(), GadgetAction);
+    EXPECT_EQ(ActiveEventData(), clickFirst ? 0 : 1);
+    // The next tick sends what the timer was given, not the click's values.
+    Tick(t);
+    ASSERT_EQ(PollNextEvent(), GadgetAction);
+    EXPECT_EQ(ActiveEventData(), 0);
+    EXPECT_EQ(ActiveEventMods(), 0);
+    EXPECT_EQ(ActiveEventX(), 0);
+    EXPECT_EQ(ActiveEventY(), 0);
+    EXPECT_EQ(ActiveEventExtra(), nullptr);
+    EXPECT_EQ(ActiveEventSource(), button);
+    EXPECT_EQ(QueuedEventCount(), 0u);
+  }
+}
+
 TEST_F(Timer, SeventeenthTimerIsRefusedUntilOneStops) {
   std::vector<Ref<TTimer>> timers;
   for (int i = 0; i < MaxLiveTimers; ++i) {

@@ -1,10 +1,12 @@
-// The program's event loop over the real pump: a hook that tries to take an event from inside the
-// pump gets an error naming the call instead of spinning there for ever.
+// The program's event loop over the real pump: a hook that tries to take an event, or to wait for a
+// key, a character or a button, from inside the pump gets an error naming the call instead of
+// spinning there for ever.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "event/hook.h"
+#include "event/input.h"
 #include "event/queue.h"
 #include "event/win32/system_win32.h"
 #include "runtime/text.h"
@@ -12,10 +14,10 @@
 
 namespace {
 
-// A way of taking an event, with the name its error carries.
+// A way of taking an event or waiting for input, with the name its error carries.
 struct Taker {
   const char* name;
-  void (*take)();
+  int32_t (*take)();
 };
 
 // The hook's context: how it tries to take an event, and what that gave.
@@ -50,8 +52,9 @@ class EventLoop : public ::testing::Test {
 
 TEST_F(EventLoop, TakingAnEventInsideAHookRaisesAndTheLoopGoesOn) {
   const Taker takers[] = {
-      {"WaitNextEvent", [] { WaitNextEvent(); }},
-      {"PollNextEvent", [] { PollNextEvent(); }},
+      {"WaitNextEvent", WaitNextEvent},       {"PollNextEvent", PollNextEvent},
+      {"WaitForAnyKey", WaitForAnyKey},       {"WaitForTypedChar", WaitForTypedChar},
+      {"WaitForAnyButton", WaitForAnyButton},
   };
   TTestWindow window(100, 100, 100, 100, New<TObject>());
   for (const Taker& taker : takers) {
