@@ -54,5 +54,5 @@ int32_t WaitForTypedChar();
 // The first button (1..3, lowest first) pressed after the call.
 int32_t WaitForAnyButton();
 
-// Starts the event, queue and system modules the tracker needs; it attaches nothing.
+// Starts the event and system modules the tracker needs (not the queue); it attaches nothing.
 void InputModuleStart();
