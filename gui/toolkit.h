@@ -245,7 +245,8 @@ Ref<TGadget> GetWindowMenuRoot(const Ref<TGadget>& window);
 int32_t RebuildWindowMenu(const Ref<TGadget>& window);
 // Shows the items below `menu` (an entry of no window) at the pointer, owned by `window`, and
 // returns once the user chose or left; the chosen item sends MenuAction with `extra` as the event's
-// extra.
+// extra. Refused while another popup is shown (from a hook or timer run by its menu): it then
+// returns at once and sends nothing.
 int32_t ShowPopupMenu(const Ref<TGadget>& window, const Ref<TGadget>& menu,
                       const Ref<TObject>& extra = nullptr);
 // Gives the keyboard focus to the window's first child that takes the Tab key (the window itself

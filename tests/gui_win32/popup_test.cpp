@@ -1,4 +1,6 @@
 // Popup menus chosen from with the mouse: opened on any gadget, and opened from inside the pump.
+#include <string>
+
 #include "event/hook.h"
 #include "event/system.h"
 #include "runtime/text.h"
@@ -96,6 +98,71 @@ TEST_F(Popups, OpenedFromAHookWhileThePumpRunsReportTheChoiceWithItsExtra) {
   EXPECT_EQ(actions[0].data, 21);
   EXPECT_EQ(actions[0].extra, opener->extra);
   DestroyGadget(popup);
+}
+
+// A second popup asked for while the first is shown, from a thread timer that the first one's
+// menu loop runs: the platform shows one popup at a time, so it is refused or closed at once.
+struct Nested {
+  Ref<TGadget> owner, menu;
+  Ref<TObject> extra;
+  bool asked = false;
+} nested;
+
+BOOL CALLBACK FindShownMenu(HWND hwnd, LPARAM lp) {
+  char cls[16] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (std::string(cls) != "#32768" || !IsWindowVisible(hwnd)) return TRUE;
+  *reinterpret_cast<bool*>(lp) = true;
+  return FALSE;
+}
+
+void CALLBACK CloseMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  EndMenu();
+}
+
+void CALLBACK OpenNested(HWND, UINT, UINT_PTR id, DWORD) {
+  bool shown = false;
+  EnumThreadWindows(GetCurrentThreadId(), FindShownMenu, reinterpret_cast<LPARAM>(&shown));
+  if (!shown) return;
+  KillTimer(nullptr, id);
+  nested.asked = true;
+  UINT_PTR closer = SetTimer(nullptr, 0, 20, CloseMenu);
+  ShowPopupMenu(nested.owner, nested.menu, nested.extra);
+  KillTimer(nullptr, closer);
+}
+
+TEST_F(Popups, APopupAskedForWhileAnotherIsShownLeavesTheShownOnesExtra) {
+  auto win = TestWindow(WindowStyle::TitleBar);
+  auto outer = MakeMenu(u"Outer", 0, nullptr);
+  MakeMenu(u"First", 31, outer);
+  auto second = MakeMenu(u"Second", 32, outer);
+  nested.owner = win;
+  nested.menu = MakeMenu(u"Inner", 0, nullptr);
+  MakeMenu(u"Inner item", 41, nested.menu);
+  nested.extra = MakeText(u"inner");
+  nested.asked = false;
+  Ref<TObject> extra = MakeText(u"outer");
+  SetForegroundWindow(Hwnd(win));
+  TakeEvents();
+  PointerTo(PointerAt);
+  {
+    // The nested call comes first, the chooser's click on the outer popup after it.
+    UINT_PTR opener = SetTimer(nullptr, 0, 10, OpenNested);
+    MenuChooser choose(1);
+    ShowPopupMenu(win, outer, extra);
+    KillTimer(nullptr, opener);
+    EXPECT_TRUE(choose.Opened());
+  }
+  // The second popup was refused at once: it sent nothing, and the first kept its extra.
+  EXPECT_TRUE(nested.asked);
+  auto actions = Only(TakeEvents(), MenuAction);
+  ASSERT_EQ(actions.size(), 1u);
+  EXPECT_EQ(actions[0].source, Ref<TObject>(second));
+  EXPECT_EQ(actions[0].extra, extra);
+  DestroyGadget(outer);
+  DestroyGadget(nested.menu);
+  nested = Nested{};
 }
 
 }  // namespace
