@@ -165,4 +165,86 @@ TEST_F(Popups, APopupAskedForWhileAnotherIsShownLeavesTheShownOnesExtra) {
   nested = Nested{};
 }
 
+// A click away from the shown popup menu, from a thread timer that the menu's loop runs; when
+// the menu is still shown some seconds on, the click did not close it and the menu is ended.
+struct Outside {
+  POINT click{};
+  bool clicked = false, forced = false;
+  int ticks = 0;
+} outside;
+
+void CALLBACK ClickOutside(HWND, UINT, UINT_PTR id, DWORD) {
+  bool shown = false;
+  EnumThreadWindows(GetCurrentThreadId(), FindShownMenu, reinterpret_cast<LPARAM>(&shown));
+  if (shown && !outside.clicked) {
+    outside.clicked = true;
+    SendClick(outside.click);
+    return;
+  }
+  if (++outside.ticks >= 100) {
+    KillTimer(nullptr, id);
+    outside.forced = shown;
+    EndMenu();
+  }
+}
+
+// Another program's window in the foreground: a window of a thread of its own, which answers its
+// messages until it is closed.
+class ForeignWindow {
+ public:
+  ForeignWindow() {
+    ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+    WaitForSingleObject(ready_, 5000);
+  }
+  ~ForeignWindow() {
+    PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+    WaitForSingleObject(thread_, 5000);
+    CloseHandle(thread_);
+    CloseHandle(ready_);
+  }
+  HWND hwnd() const { return hwnd_; }
+
+ private:
+  static DWORD WINAPI Run(LPVOID self) {
+    auto* w = static_cast<ForeignWindow*>(self);
+    w->hwnd_ = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
+                               600, 500, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetEvent(w->ready_);
+    MSG m;
+    while (GetMessageW(&m, nullptr, 0, 0) > 0) {
+      if (m.message == WM_CLOSE) break;
+      DispatchMessageW(&m);
+    }
+    DestroyWindow(w->hwnd_);
+    return 0;
+  }
+  HANDLE ready_ = nullptr, thread_ = nullptr;
+  HWND hwnd_ = nullptr;
+};
+
+// A popup on the desktop is owned by a hidden window of the driver's. Opened while another
+// program is in the foreground (a tray icon's menu), a click outside it still closes it, with no
+// choice.
+TEST_F(Popups, OwnedByTheHiddenWindowCloseOnAClickOutside) {
+  ForeignWindow other;
+  auto popup = MakeMenu(u"Popup", 0, nullptr);
+  MakeMenu(u"First", 51, popup);
+  RECT r{};
+  GetWindowRect(other.hwnd(), &r);
+  outside = Outside{};
+  // Above and left of the menu, which opens right and below the pointer.
+  outside.click = POINT{r.left + 40, r.top + 60};
+  SetForegroundWindow(other.hwnd());
+  TakeEvents();
+  PointerTo(PointerAt);
+  UINT_PTR timer = SetTimer(nullptr, 0, 50, ClickOutside);
+  ShowPopupMenu(GetDesktop(), popup, MakeText(u"extra"));
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(outside.clicked);
+  EXPECT_FALSE(outside.forced);
+  EXPECT_TRUE(Only(TakeEvents(), MenuAction).empty());
+  DestroyGadget(popup);
+}
+
 }  // namespace
