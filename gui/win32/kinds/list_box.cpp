@@ -28,7 +28,7 @@ constexpr DWORD ListBoxWindowStyle = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | L
 // its tip (empty for none), kept to lay its tool anew.
 struct ListEntry {
   int32_t id;
-  std::string tip;
+  std::u16string tip;
 };
 
 class Win32ListBox : public Win32Simple<VellListBox> {
@@ -137,7 +137,8 @@ void Win32ListBox::AddTip(size_t index) const {
   TTTOOLINFOA t = Tool(entries_[index].id);
   t.uFlags = TTF_SUBCLASS;
   t.rect = ItemBounds(static_cast<int32_t>(index));
-  t.lpszText = const_cast<char*>(entries_[index].tip.c_str());
+  std::string narrow = Narrow(entries_[index].tip);
+  t.lpszText = narrow.data();
   SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&t));
 }
 
@@ -185,7 +186,7 @@ void Win32ListBox::InsertItem(int32_t index, const std::u16string& text, const s
   // The selection remembered by index moves with the items below the new one.
   if (lastselected_ >= at) ++lastselected_;
   entries_.insert(entries_.begin() + std::min<size_t>(static_cast<size_t>(at), entries_.size()),
-                  ListEntry{id, Narrow(tip)});
+                  ListEntry{id, tip});
   AutosizeSoon();
   if (!tip.empty()) {
     AddTip(std::min<size_t>(static_cast<size_t>(at), entries_.size() - 1));
