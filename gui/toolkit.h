@@ -200,11 +200,13 @@ int32_t IsGadgetDisabled(const Ref<TGadget>& g);  // 1 or 0
 // (itself when none does).
 int32_t FocusGadget(const Ref<TGadget>& g);
 // Cuts the selected text of a text field, text area or editable combo box to the clipboard, as the
-// user's keys would; other gadgets ignore it.
+// user's keys would, but sends nothing: the program's change is not the user's edit. Other gadgets
+// (a drop-down list among them) ignore it.
 int32_t CutFromGadget(const Ref<TGadget>& g);
 // Copies the selected text to the clipboard, like CutFromGadget.
 int32_t CopyFromGadget(const Ref<TGadget>& g);
-// Pastes the clipboard's text over the selection, as the user's keys would.
+// Pastes the clipboard's text over the selection, as the user's keys would; sends nothing, like
+// CutFromGadget.
 int32_t PasteIntoGadget(const Ref<TGadget>& g);
 // Prints a text area through the platform's print dialog; other gadgets ignore it.
 int32_t PrintGadget(const Ref<TGadget>& g);
@@ -245,7 +247,8 @@ Ref<TGadget> GetWindowMenuRoot(const Ref<TGadget>& window);
 int32_t RebuildWindowMenu(const Ref<TGadget>& window);
 // Shows the items below `menu` (an entry of no window) at the pointer, owned by `window`, and
 // returns once the user chose or left; the chosen item sends MenuAction with `extra` as the event's
-// extra.
+// extra. Refused while another popup is shown (from a hook or timer run by its menu): it then
+// returns at once and sends nothing.
 int32_t ShowPopupMenu(const Ref<TGadget>& window, const Ref<TGadget>& menu,
                       const Ref<TObject>& extra = nullptr);
 // Gives the keyboard focus to the window's first child that takes the Tab key (the window itself
@@ -313,7 +316,9 @@ std::u16string GetTextAreaRange(const Ref<TGadget>& area, int32_t pos, int32_t l
 int32_t GetTextAreaLength(const Ref<TGadget>& area, int32_t units);
 // Stops redrawing and reporting the area while the program makes many changes; freezes nest.
 int32_t FreezeTextArea(const Ref<TGadget>& area);
-// Undoes one FreezeTextArea; after the last it shows the result and puts the user's selection back.
+// Undoes one FreezeTextArea; after the last it shows the result and puts back the selection and
+// focus the freeze found, except what the program changed meanwhile: a selection it set stays, and
+// a focus it gave to another gadget stays there (the area then sends GadgetLostFocus).
 int32_t ThawTextArea(const Ref<TGadget>& area);
 // The width of a tab stop.
 int32_t ChangeTextAreaTabs(const Ref<TGadget>& area, int32_t tabs);

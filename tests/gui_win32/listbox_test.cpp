@@ -13,6 +13,7 @@
 #include "gui/win32/native/icon_strip.h"
 #include "runtime/text.h"
 #include "tests/gui_win32/click.h"
+#include "tests/gui_win32/hover.h"
 #include "tests/gui_win32/support.h"
 
 namespace {
@@ -40,6 +41,18 @@ std::vector<TTTOOLINFOA> ToolsOver(HWND hwnd) {
     }
   }
   return tools;
+}
+
+// The tooltip window that has a tool over `hwnd` (the list view's own one has none).
+HWND TooltipOver(HWND hwnd) {
+  std::vector<HWND> tips;
+  EnumThreadWindows(GetCurrentThreadId(), CollectTooltip, reinterpret_cast<LPARAM>(&tips));
+  for (HWND tip : tips) {
+    TTTOOLINFOA t{};
+    t.cbSize = sizeof t;
+    if (SendMessageA(tip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&t)) && t.hwnd == hwnd) return tip;
+  }
+  return nullptr;
 }
 
 class ListBoxes : public DriverTest {
@@ -237,6 +250,44 @@ TEST_F(ListBoxes, TooltipsFollowTheirItems) {
   AppendGadgetEntry(list, u"d", 0, -1, u"tip d");
   ClearGadgetEntries(list);
   EXPECT_EQ(ToolCount(), 0);
+}
+
+// Each entry shows its own tip when hovered after another entry's tip went away, by removal or by
+// a set with an empty tip: the tooltip keeps watching the list for the tips that stay.
+TEST_F(ListBoxes, HoveringEachEntryShowsItsTipAfterOthersLoseTheirs) {
+  AppendGadgetEntry(list, u"z", 0, -1, u"tip z");
+  HWND tips = TooltipOver(List());
+  ASSERT_NE(tips, nullptr);
+  DeleteGadgetEntry(list, 0);
+  struct Step {
+    const char* what;
+    void (*change)(const Ref<TGadget>&);
+    std::vector<std::u16string> shown;  // per entry
+  } steps[] = {
+      {"three with tips",
+       [](const Ref<TGadget>& l) {
+         for (const char16_t* name : {u"a", u"b", u"c"})
+           AppendGadgetEntry(l, name, 0, -1, u"tip " + std::u16string(name));
+       },
+       {u"tip a", u"tip b", u"tip c"}},
+      {"the first removed", [](const Ref<TGadget>& l) { DeleteGadgetEntry(l, 0); }, {u"tip b", u"tip c"}},
+      {"the first set without a tip",
+       [](const Ref<TGadget>& l) { ChangeGadgetEntry(l, 0, u"b", 0, -1, u""); },
+       {u"", u"tip c"}},
+      {"one added with a tip",
+       [](const Ref<TGadget>& l) { AppendGadgetEntry(l, u"d", 0, -1, u"tip d"); },
+       {u"", u"tip c", u"tip d"}},
+  };
+  for (const Step& step : steps) {
+    step.change(list);
+    ASSERT_EQ(SendMessageA(List(), LVM_GETITEMCOUNT, 0, 0), static_cast<LRESULT>(step.shown.size()))
+        << step.what;
+    for (size_t i = 0; i < step.shown.size(); ++i) {
+      HoverAway(Hwnd(win), tips);
+      HoverAt(List(), Middle(Bounds(static_cast<int>(i))));
+      EXPECT_EQ(ShownTip(tips, !step.shown[i].empty()), step.shown[i]) << step.what << ", entry " << i;
+    }
+  }
 }
 
 TEST_F(ListBoxes, IconsComeFromTheStripAndToggleItemsShowTheNextOne) {

@@ -2,6 +2,8 @@
 // the key filter, the right click and the clipboard fix-up.
 #include "gui/win32/kinds/text_area.h"
 #include "gui/win32/managed/gadget.h"
+#include "tests/gui_win32/click.h"
+#include "tests/gui_win32/menu_input.h"
 #include "tests/gui_win32/support.h"
 
 namespace {
@@ -129,6 +131,45 @@ TEST_F(TextAreas, NestedLocksKeepTheUsersSelectionAndFocus) {
   auto events = TakeEvents();
   EXPECT_TRUE(Only(events, GadgetAction, area).empty());
   EXPECT_TRUE(Only(events, GadgetLostFocus, area).empty());
+}
+
+// What the program does to the selection and the focus while the area is frozen is what it shows
+// after the thaw: the thaw puts back only what the freeze itself took away.
+TEST_F(TextAreas, ThawKeepsTheSelectionAndFocusTheProgramSetWhileFrozen) {
+  auto field = MakeTextField(10, 220, 200, 24, win, 0);
+  struct Case {
+    const char* what;
+    bool select, focusField;
+    int32_t cursor, length;
+  } cases[] = {
+      {"nothing done while frozen", false, false, 0, 1},
+      {"a selection set", true, false, 4, 2},
+      {"the focus given to a field", false, true, 0, 1},
+      {"both", true, true, 4, 2},
+  };
+  ChangeGadgetText(area, u"0123456789");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    // The user clicks into the area and selects its first character with the keys.
+    ClickAt(Area(), POINT{40, 40});
+    PressChord({VK_CONTROL, VK_HOME});
+    PressChord({VK_SHIFT, VK_RIGHT});
+    ASSERT_EQ(GetFocus(), Area());
+    ASSERT_EQ(GetTextAreaSelectionLength(area, TextUnits::Chars), 1);
+    TakeEvents();
+    FreezeTextArea(area);
+    ReplaceTextAreaRange(area, u"ab", 8, 2, TextUnits::Chars);
+    if (c.select) SelectTextAreaRange(area, 4, 2, TextUnits::Chars);
+    if (c.focusField) FocusGadget(field);
+    ThawTextArea(area);
+    EXPECT_EQ(GetTextAreaCursor(area, TextUnits::Chars), c.cursor);
+    EXPECT_EQ(GetTextAreaSelectionLength(area, TextUnits::Chars), c.length);
+    EXPECT_EQ(GetFocus(), c.focusField ? Hwnd(field) : Area());
+    auto events = TakeEvents();
+    // The area reports the focus it lost to the field, once, and nothing the program changed.
+    EXPECT_EQ(Only(events, GadgetLostFocus, area).size(), c.focusField ? 1u : 0u);
+    EXPECT_TRUE(Only(events, GadgetAction, area).empty());
+  }
 }
 
 TEST_F(TextAreas, UnbalancedThawIsHarmless) {

@@ -305,3 +305,42 @@ TEST_F(TreeViews, EventsNameNodesByIdsThatDieWithTheNode) {
   ASSERT_EQ(late.size(), 1u);
   EXPECT_EQ(late[0].extra, nullptr);
 }
+
+// The user's selection stays through the removal of any node outside the selected one's branch:
+// the control would move it to a neighbour of a deleted selected item, but no other deletion may
+// touch it.
+TEST_F(TreeViews, RemovingANodeClearsTheSelectionOnlyWhenItHeldTheSelectedNode) {
+  struct Case {
+    const char* removed;
+    bool cleared;
+  };
+  const Case cases[] = {{"b", false}, {"c", false}, {"leaf", false}, {"picked", true}, {"a", true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.removed);
+    auto a = AppendTreeNode(u"a", tree);
+    auto picked = AppendTreeNode(u"picked", a);
+    auto leaf = AppendTreeNode(u"leaf", picked);
+    auto b = AppendTreeNode(u"b", tree);
+    auto last = AppendTreeNode(u"c", tree);
+    const std::pair<const char*, Ref<TGadget>> byName[] = {
+        {"a", a}, {"picked", picked}, {"leaf", leaf}, {"b", b}, {"c", last}};
+    ExpandTreeNode(a);
+    TakeEvents();
+    ClickAt(Tree(), Centre(Tree(), picked));
+    ASSERT_EQ(GetSelectedTreeNode(tree), picked);
+    TakeEvents();
+    for (const auto& [name, node] : byName) {
+      if (std::strcmp(name, c.removed) == 0) DestroyTreeNode(node);
+    }
+    const auto caret = reinterpret_cast<HTREEITEM>(SendMessageA(Tree(), TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (c.cleared) {
+      EXPECT_EQ(GetSelectedTreeNode(tree), nullptr);
+      EXPECT_EQ(caret, nullptr);
+    } else {
+      EXPECT_EQ(GetSelectedTreeNode(tree), picked);
+      EXPECT_EQ(caret, Item(picked));
+    }
+    EXPECT_TRUE(Only(TakeEvents(), GadgetSelect).empty());
+    for (const Ref<TGadget>& n : {a, b, last}) DestroyTreeNode(n);
+  }
+}

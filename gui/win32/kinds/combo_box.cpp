@@ -45,6 +45,7 @@ class Win32ComboBox : public Win32Simple<VellComboBox> {
   void SetItemState(int32_t index, int32_t state) override;
   int32_t ItemState(int32_t index) override;
   std::u16string CurrentText() override;
+  int32_t Activate(int32_t command) override;
   LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) override;
 
  private:
@@ -154,6 +155,18 @@ std::u16string Win32ComboBox::CurrentText() {
     if (std::optional<std::u16string> text = ItemText(current)) return *text;
   }
   return EditText();
+}
+
+int32_t Win32ComboBox::Activate(int32_t command) {
+  const UINT clip = ClipboardMessage(command);
+  if (!clip) return ActivateNative(self.hwnd, command);
+  // Only an editable box has an edit field to cut from and paste into; the program's cut or paste
+  // is not the user's typing.
+  if (HWND edit = reinterpret_cast<HWND>(SendMessageW(self.hwnd, CBEM_GETEDITCONTROL, 0, 0))) {
+    ScopedValue quiet(programmatic_, true);
+    SendMessageW(edit, clip, 0, 0);
+  }
+  return 0;
 }
 
 LRESULT Win32ComboBox::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) {

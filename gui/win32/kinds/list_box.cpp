@@ -6,6 +6,7 @@
 // The list view and tooltip declarations need the base platform header first.
 #include <commctrl.h>
 
+#include <string>
 #include <vector>
 
 #include "event/event.h"
@@ -24,10 +25,10 @@ constexpr DWORD ListBoxWindowStyle = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | L
                                      LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_NOCOLUMNHEADER;
 
 // One native item as the list box knows it: the id its item parameter and tooltip carry, and
-// whether it has a tooltip.
+// its tip (empty for none), kept to lay its tool anew.
 struct ListEntry {
   int32_t id;
-  bool tip;
+  std::u16string tip;
 };
 
 class Win32ListBox : public Win32Simple<VellListBox> {
@@ -54,6 +55,10 @@ class Win32ListBox : public Win32Simple<VellListBox> {
   TTTOOLINFOA Tool(int32_t id) const;
   // Puts the tooltips of the items from `from` on over their items' current bounds.
   void MoveTips(size_t from) const;
+  // Gives the item at `index` its tool over its current bounds.
+  void AddTip(size_t index) const;
+  // Takes every tool away and adds those of the items with tips again.
+  void LayTips() const;
 
   HWND tips_ = nullptr;
   int32_t nextid_ = 0;
@@ -121,17 +126,39 @@ TTTOOLINFOA Win32ListBox::Tool(int32_t id) const {
 void Win32ListBox::MoveTips(size_t from) const {
   if (tipcount_ == 0) return;
   for (size_t i = from; i < entries_.size(); ++i) {
-    if (!entries_[i].tip) continue;
+    if (entries_[i].tip.empty()) continue;
     TTTOOLINFOA t = Tool(entries_[i].id);
     t.rect = ItemBounds(static_cast<int32_t>(i));
     SendMessageA(tips_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&t));
   }
 }
 
+void Win32ListBox::AddTip(size_t index) const {
+  TTTOOLINFOA t = Tool(entries_[index].id);
+  t.uFlags = TTF_SUBCLASS;
+  t.rect = ItemBounds(static_cast<int32_t>(index));
+  std::string narrow = Narrow(entries_[index].tip);
+  t.lpszText = narrow.data();
+  SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&t));
+}
+
+void Win32ListBox::LayTips() const {
+  // Taking one tool away from the tooltip stops it watching the list view for the tools that stay:
+  // they are all laid anew, as the tabber does.
+  for (const ListEntry& e : entries_) {
+    if (e.tip.empty()) continue;
+    TTTOOLINFOA t = Tool(e.id);
+    SendMessageA(tips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&t));
+  }
+  for (size_t i = 0; i < entries_.size(); ++i) {
+    if (!entries_[i].tip.empty()) AddTip(i);
+  }
+}
+
 void Win32ListBox::ClearItems() {
   lastselected_ = -1;
   for (const ListEntry& e : entries_) {
-    if (!e.tip) continue;
+    if (e.tip.empty()) continue;
     TTTOOLINFOA t = Tool(e.id);
     SendMessageA(tips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&t));
   }
@@ -159,15 +186,10 @@ void Win32ListBox::InsertItem(int32_t index, const std::u16string& text, const s
   // The selection remembered by index moves with the items below the new one.
   if (lastselected_ >= at) ++lastselected_;
   entries_.insert(entries_.begin() + std::min<size_t>(static_cast<size_t>(at), entries_.size()),
-                  ListEntry{id, !tip.empty()});
+                  ListEntry{id, tip});
   AutosizeSoon();
   if (!tip.empty()) {
-    std::string narrowtip = Narrow(tip);
-    TTTOOLINFOA t = Tool(id);
-    t.uFlags = TTF_SUBCLASS;
-    t.rect = ItemBounds(at);
-    t.lpszText = narrowtip.data();
-    SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&t));
+    AddTip(std::min<size_t>(static_cast<size_t>(at), entries_.size() - 1));
     ++tipcount_;
   }
   MoveTips(static_cast<size_t>(at) + 1);
@@ -191,14 +213,18 @@ void Win32ListBox::RemoveItem(int32_t index) {
   }
   const ListEntry gone = entries_[static_cast<size_t>(index)];
   entries_.erase(entries_.begin() + index);
-  if (gone.tip) {
+  if (!gone.tip.empty()) {
     TTTOOLINFOA t = Tool(gone.id);
     SendMessageA(tips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&t));
     --tipcount_;
   }
   SendMessageA(self.hwnd, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
   AutosizeSoon();
-  MoveTips(static_cast<size_t>(index));
+  if (!gone.tip.empty() && tipcount_ > 0) {
+    LayTips();
+  } else {
+    MoveTips(static_cast<size_t>(index));
+  }
 }
 
 void Win32ListBox::SetItemState(int32_t index, int32_t state) {

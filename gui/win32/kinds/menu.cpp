@@ -73,7 +73,14 @@ int32_t TrackNativePopup(const VellMenu* root, HWND own) {
   ::GetCursorPos(&at);
   // The choice comes back from the call rather than as a posted command: a pump that is already
   // running (a hook that opens the popup) would handle that only after the caller's state is gone.
+  // The platform closes a popup on a click outside only while its thread is in the foreground:
+  // opened while another program is (a tray icon's menu), its owner comes to the foreground first,
+  // and the owner takes a message afterwards so that the next popup works too.
+  HWND foreground = GetForegroundWindow();
+  if (!foreground || GetWindowThreadProcessId(foreground, nullptr) != GetCurrentThreadId())
+    SetForegroundWindow(GetAncestor(owner.hwnd, GA_ROOT));
   UINT chosen = TrackPopupMenu(popup, TPM_RETURNCMD, at.x, at.y, 0, owner.hwnd, nullptr);
+  PostMessageW(owner.hwnd, WM_NULL, 0, 0);
   DestroyMenu(popup);
   return chosen > MenuTag::CommandOffset ? static_cast<int32_t>(chosen - MenuTag::CommandOffset) : 0;
 }

@@ -205,7 +205,15 @@ void Win32TextArea::LockText() {
 void Win32TextArea::UnlockText() {
   if (lockdepth <= 0 || --lockdepth != 0) return;
   SendMessageA(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&saved));
-  if (hadfocus) SetFocus(self.hwnd);
+  // The focus comes back only when nothing took it meanwhile: a field the program focused while
+  // the area was locked keeps it, and the area reports the focus it lost.
+  if (hadfocus) {
+    if (GetFocus() == nullptr) {
+      SetFocus(self.hwnd);
+    } else if (GetFocus() != self.hwnd) {
+      Emit(GadgetLostFocus, 0, 0, 0, 0);
+    }
+  }
   hadfocus = 0;
   SendMessageA(self.hwnd, EM_HIDESELECTION, FALSE, 0);
   SendMessageA(self.hwnd, EM_SETEVENTMASK, 0, NotifyMask);
@@ -293,6 +301,8 @@ void Win32TextArea::SetStyle(int32_t r, int32_t g, int32_t b, int32_t flags, int
 void Win32TextArea::SetSelection(int32_t pos, int32_t length, int32_t units) {
   length = Normalise(pos, length, units);
   CHARRANGE cr{pos, pos + length};
+  // Under a lock the selection set is the one the unlock shows, not the one it had before.
+  if (lockdepth > 0) saved = cr;
   Quiet quiet(self.hwnd);
   SendMessageA(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
 }

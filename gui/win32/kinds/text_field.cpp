@@ -104,7 +104,13 @@ void Win32TextField::GetSelection(int32_t& start, int32_t& end) {
 void Win32TextField::Select(int32_t start, int32_t end) { SendMessageA(self.hwnd, EM_SETSEL, start, end); }
 
 int32_t Win32TextField::Activate(int32_t command) {
-  if (command == 0) SendMessageA(self.hwnd, EM_SETSEL, 0, -1);
+  if (command == ActivateCommand::Focus) SendMessageA(self.hwnd, EM_SETSEL, 0, -1);
+  if (UINT clip = ClipboardMessage(command)) {
+    // The program's cut or paste is not the user's edit.
+    ScopedValue<int32_t> quiet(TextFieldSettingText, 1);
+    SendMessageW(self.hwnd, clip, 0, 0);
+    return 0;
+  }
   return ActivateNative(self.hwnd, command);
 }
 

@@ -42,6 +42,14 @@ void Orphan(VellTreeViewNode* node) {
   for (VellTreeViewNode* k : node->kids) Orphan(k);
 }
 
+// True when `node` is `branch` or lies below it.
+bool InBranch(const VellTreeViewNode* node, const VellTreeViewNode* branch) {
+  for (; node; node = node->parent) {
+    if (node == branch) return true;
+  }
+  return false;
+}
+
 // The tree view the program is changing right now: the control reports the program's selections
 // and expansions as it reports the user's, and only the user's are the program's news.
 const Win32TreeView* programChanging = nullptr;
@@ -170,10 +178,12 @@ void Win32TreeView::RemoveNode(VellTreeViewNode* node) {
   auto* n = static_cast<Win32TreeViewNode*>(node);
   if (!n || n->tree != this || n == root) return;
   ScopedValue<const Win32TreeView*> quiet(programChanging, this);
-  // Deleting the selected item would make the control select a neighbour; the node leaves no
-  // selection behind instead.
-  SendMessageA(self.hwnd, TVM_SELECTITEM, TVGN_CARET, 0);
-  selected = nullptr;
+  // Deleting the selected item (or a branch holding it) would make the control select a
+  // neighbour; the node leaves no selection behind instead. Any other node leaves it alone.
+  if (InBranch(selected, n)) {
+    SendMessageA(self.hwnd, TVM_SELECTITEM, TVGN_CARET, 0);
+    selected = nullptr;
+  }
   // No item must never reach the control: deleting "no item" deletes every item.
   if (n->item) {
     ForgetItems(n);

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "event/win32/system_win32.h"
 #include "gui/win32/managed/menus.h"
 #include "gui/win32/native/hwnd.h"
 #include "gui/win32/native/vell.h"
@@ -184,6 +185,9 @@ void TWin32Gadget::Free() {
   }
   // A freed gadget's key would keep firing for it (and its event would keep it alive).
   DropHotKey();
+  // Its windows go without the platform's word that the pointer left them: the pointer leaves
+  // now, while the window still answers where it is, and shows again if it was hidden in it.
+  if (TrackedSource.get() == this) TrackPointer(nullptr, 0, 0, nullptr);
   ReleaseNative();
 }
 

@@ -9,12 +9,16 @@
 #include "event/event.h"
 #include "gui/constants.h"
 #include "gui/win32/managed/gadget.h"
+#include "gui/win32/native/common.h"
 #include "gui/win32/native/factory.h"
 #include "runtime/text.h"
 
 Ref<TObject>& PopupExtra = *new Ref<TObject>();
 
 namespace {
+
+// True while a popup menu is shown.
+bool popupShown = false;
 
 // The items of the menu gadgets among `g` and every gadget below it: what freeing `g` lets go.
 void CollectFreedItems(TGadget* g, std::set<const VellMenu*>& items) {
@@ -109,10 +113,12 @@ void TWin32Gadget::UpdateMenu() {
 
 void TWin32Gadget::PopupMenu(Ref<TGadget> menu, Ref<TObject> extra) {
   VellMenu* root = MenuParentOf(dynamic_cast<TWin32Gadget*>(menu.get()));
-  if (!root) return;
-  PopupExtra = std::move(extra);
+  // The platform shows one popup at a time: one asked for while another is shown (from a hook or
+  // timer that the shown one's menu loop runs) is refused, and the shown one keeps its extra.
+  if (!root || popupShown) return;
+  ScopedValue<bool> shown(popupShown, true);
+  ScopedValue<Ref<TObject>> carried(PopupExtra, std::move(extra));
   // The action is posted at once, with the extra still set, whatever pump is running.
   if (int32_t tag = NativeGuiDriver->TrackPopup(root, Query(QueryKind::NativeHandle)))
     PostNativeGuiEvent(MenuAction, nullptr, tag, 0, 0, 0, nullptr);
-  PopupExtra = nullptr;
 }

@@ -18,6 +18,18 @@ HWND CreateNativeWindow(DWORD exStyle, const char* cls, const char* text, DWORD 
 void SetNativeText(HWND hwnd, const std::u16string& text);
 void SetNativeFont(HWND hwnd, VellFont* font);
 int32_t ActivateNative(HWND hwnd, int32_t command);
+// The message an edit control takes for a cut, copy or paste command; 0 for any other command.
+inline UINT ClipboardMessage(int32_t command) {
+  switch (command) {
+    case ActivateCommand::Cut:
+      return WM_CUT;
+    case ActivateCommand::Copy:
+      return WM_COPY;
+    case ActivateCommand::Paste:
+      return WM_PASTE;
+  }
+  return 0;
+}
 // Shows or hides (enables or disables) the HWND; answers the byte the gadget stores for it.
 inline uint8_t ShowNative(HWND hwnd, int32_t flag) {
   ShowWindow(hwnd, flag ? SW_SHOW : SW_HIDE);
