@@ -70,7 +70,7 @@ Win32ComboBox::Win32ComboBox(VellGroup* g, int32_t s) : Win32Simple<VellComboBox
 }
 
 void Win32ComboBox::SetShape(int32_t nx, int32_t ny, int32_t w, int32_t h) {
-  MoveWindow(self.hwnd, nx, ny, w, DropDownHeight, TRUE);
+  MoveNativeWindow(self.hwnd, nx, ny, w, DropDownHeight);
   VellGadget::SetShape(nx, ny, w, h);
 }
 

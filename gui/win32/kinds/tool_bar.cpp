@@ -53,7 +53,7 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
   // The control sizes itself to its parent's width and its buttons' height; the shape kept is
   // the one it took.
   void SetShape(int32_t, int32_t, int32_t, int32_t h) override {
-    MoveWindow(self.hwnd, 0, 0, BarWidth, h, TRUE);
+    MoveNativeWindow(self.hwnd, 0, 0, BarWidth, h);
     StoreWindowSize();
   }
 
@@ -199,6 +199,7 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
   void StoreWindowSize() {
     RECT r{};
     GetWindowRect(self.hwnd, &r);
+    r = RectToProgram(r, DpiOf(self.hwnd));
     StoreShape(0, 0, r.right - r.left, r.bottom - r.top);
   }
 

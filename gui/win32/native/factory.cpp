@@ -32,7 +32,7 @@ Win32GuiDriver::Win32GuiDriver() {
                            ICC_WIN95_CLASSES | ICC_USEREX_CLASSES | ICC_COOL_CLASSES | ICC_INTERNET_CLASSES};
   InitCommonControlsEx(&icc);
   LoadLibraryA("riched32.dll");
-  DefaultFont = FontFromHandle(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+  DefaultFont = NativeFontDriver->MessageFont();
   NativeDesktop = NewDesktop();
   NativeGuiDriver = this;
 }
