@@ -438,3 +438,8 @@ int32_t ChangeProgressValue(const Ref<TGadget>& bar, float value);
 // The drawing context attached to the canvas; Null with the Win32 driver, which leaves painting to
 // the program (GadgetPaint).
 Ref<TGraphics> CanvasGraphics(const Ref<TGadget>& canvas);
+// The screen's pixels per unit of the gadget's shape: its window's DPI / 96 (1.5 at 144 DPI). Every
+// position and size the toolkit takes and answers is in 96-DPI units and scaled where it meets the
+// screen; a canvas multiplies by this to draw one line per pixel, a panel picks the picture made
+// for this scale. It changes with WindowScale. Sends nothing; refuses none but a Null gadget.
+float GadgetScale(const Ref<TGadget>& g);

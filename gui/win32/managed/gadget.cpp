@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "gui/win32/managed/menus.h"
+#include "gui/win32/native/dpi.h"
 #include "gui/win32/native/hwnd.h"
 #include "gui/win32/native/vell.h"
 #include "runtime/text.h"
@@ -185,6 +186,13 @@ void TWin32Gadget::Free() {
   // A freed gadget's key would keep firing for it (and its event would keep it alive).
   DropHotKey();
   ReleaseNative();
+}
+
+float TWin32Gadget::Scale() {
+  VellGadget* n = native();
+  HWND hwnd = n ? reinterpret_cast<HWND>(n->Query(QueryKind::NativeHandle)) : nullptr;
+  // The desktop and gadgets without a window of their own are at the screen's scale.
+  return static_cast<float>(hwnd ? DpiOf(hwnd) : SystemDpi()) / ProgramDpi;
 }
 
 int32_t TWin32Gadget::ClientWidth() {
