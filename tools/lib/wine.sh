@@ -38,9 +38,13 @@ wine32_runs() {
 # happened to the program's error output and the program ends at once.
 # Every program runs with Wine's heap checking (freed blocks are filled and heap errors raised),
 # so a use-after-free or an overrun crashes the 64-bit run too; VARNOC_WINEDEBUG overrides it.
+# VARNOC_DPI=N (other than 96) gives a prefix of its own whose screen has N DPI (LogPixels), so a
+# run at another display scale never changes the one the tests run in.
 WINE_PREFIX_VERSION=2
 wine_prefix_init() {
-  export WINEPREFIX="$1/wineprefix" WINEDEBUG=${VARNOC_WINEDEBUG:--all,warn+heap} WINEARCH=win64
+  local dpi=${VARNOC_DPI:-96} name=wineprefix
+  [ "$dpi" = 96 ] || name=wineprefix-dpi$dpi
+  export WINEPREFIX="$1/$name" WINEDEBUG=${VARNOC_WINEDEBUG:--all,warn+heap} WINEARCH=win64
   # No runtime or browser-engine installers: nothing here needs them and they would block.
   export WINEDLLOVERRIDES="mscoree=;mshtml="
   if [ "$(cat "$WINEPREFIX/.varnoc-ready" 2>/dev/null)" = "$WINE_PREFIX_VERSION" ]; then
@@ -54,6 +58,9 @@ wine_prefix_init() {
   "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   "$WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1 /f >/dev/null 2>&1
+  if [ "$dpi" != 96 ]; then
+    "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  fi
   "$WINESERVER" -w
   wine_fonts_link
   echo "$WINE_PREFIX_VERSION" >"$WINEPREFIX/.varnoc-ready"

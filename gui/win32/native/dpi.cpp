@@ -35,6 +35,19 @@ RECT RectToProgram(const RECT& r, int dpi) {
   return RECT{x, y, x + ToProgram(r.right - r.left, dpi), y + ToProgram(r.bottom - r.top, dpi)};
 }
 
+void DeclareDpiAwareness() {
+  using ContextFn = BOOL(WINAPI*)(HANDLE);
+  // The platform's DPI_AWARENESS_CONTEXT values: per-monitor v2 (-4) and per-monitor (-3).
+  static const auto context = User32Function<ContextFn>("SetProcessDpiAwarenessContext");
+  if (context) {
+    if (context(reinterpret_cast<HANDLE>(-4)) || context(reinterpret_cast<HANDLE>(-3))) return;
+    if (GetLastError() == ERROR_ACCESS_DENIED) return;  // the manifest or an earlier call decided
+  }
+  using AwareFn = BOOL(WINAPI*)();
+  static const auto aware = User32Function<AwareFn>("SetProcessDPIAware");
+  if (aware) aware();
+}
+
 int SystemDpi() {
   using GetDpiForSystemFn = UINT(WINAPI*)();
   static const auto forSystem = User32Function<GetDpiForSystemFn>("GetDpiForSystem");

@@ -21,6 +21,11 @@ inline int32_t ToProgram(int32_t v, int dpi) { return MulDiv(v, ProgramDpi, dpi)
 RECT ShapeToPixels(int32_t x, int32_t y, int32_t w, int32_t h, int dpi);
 RECT RectToProgram(const RECT& r, int dpi);
 
+// Asks the platform to let the toolkit scale for each screen itself: per-monitor v2, else
+// per-monitor, else the system's scale. A program whose manifest already said so is refused, as is
+// a process that has drawn already; either way what stands is kept.
+void DeclareDpiAwareness();
+
 // The screen's DPI: the one of a process aware of the system scale only, and of the desktop.
 int SystemDpi();
 // The DPI the window is shown at: the one its top-level window last took from a change of DPI,
