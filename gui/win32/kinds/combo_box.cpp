@@ -76,7 +76,7 @@ void Win32ComboBox::SetShape(int32_t nx, int32_t ny, int32_t w, int32_t h) {
 
 void Win32ComboBox::SetIconStrip(VellIconStrip* strip) {
   VellGadget::SetIconStrip(strip);
-  SendMessageA(self.hwnd, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip)));
+  SendMessageA(self.hwnd, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip, self.hwnd)));
 }
 
 COMBOBOXEXITEMA Win32ComboBox::Item(int32_t index, std::string& text, int32_t icon) const {

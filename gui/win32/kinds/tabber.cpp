@@ -115,7 +115,7 @@ int32_t Win32Tabber::Activate(int32_t command) { return ActivateNative(tabs_.hwn
 
 void Win32Tabber::SetIconStrip(VellIconStrip* strip) {
   VellGadget::SetIconStrip(strip);
-  SendMessageA(tabs_.hwnd, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip)));
+  SendMessageA(tabs_.hwnd, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip, tabs_.hwnd)));
 }
 
 void Win32Tabber::UpdateClientSize() {

@@ -59,7 +59,7 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
 
   void SetIconStrip(VellIconStrip* strip) override {
     // The bar lets go of the old list before the old strip (and its list) may be destroyed.
-    SendMessageA(self.hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip)));
+    SendMessageA(self.hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip, self.hwnd)));
     VellToolBar::SetIconStrip(strip);
     SendMessageA(self.hwnd, TB_AUTOSIZE, 0, 0);
     StoreWindowSize();

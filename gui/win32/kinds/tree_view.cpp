@@ -97,7 +97,7 @@ void Win32TreeView::SetColor(int32_t r, int32_t g, int32_t b) {
 
 void Win32TreeView::SetIconStrip(VellIconStrip* strip) {
   // The control lets go of the old list before the old strip (and its list) may be destroyed.
-  SendMessageA(self.hwnd, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(ImageListOf(strip)));
+  SendMessageA(self.hwnd, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(ImageListOf(strip, self.hwnd)));
   VellTreeView::SetIconStrip(strip);
 }
 

@@ -8,6 +8,7 @@
 #include "gui/constants.h"
 #include "gui/win32/kinds/menu.h"
 #include "gui/win32/native/dpi_change.h"
+#include "gui/win32/native/window_icon.h"
 #include "runtime/text.h"
 
 namespace {
@@ -59,6 +60,7 @@ Win32Window::Win32Window(VellGroup* g, int32_t s) : VellWindow(g, s) {
     AttachHwnd(client, c, this, this);
   }
   if (s & WindowStyle::AcceptFiles) DragAcceptFiles(h, TRUE);
+  if (!(ws & WS_CHILD)) SetWindowIcons(h, DpiOf(h));
   UpdateClientSize();
 }
 
@@ -169,7 +171,8 @@ POINT Win32Window::MinimumTrackSize() const {
 
 void Win32Window::TakeDpi(int dpi, const RECT& suggested) {
   SetWindowDpi(outer.hwnd, dpi);
-  RefontForDpi(this);
+  RefitForDpi(this);
+  if (!(style & WindowStyle::Child)) SetWindowIcons(outer.hwnd, dpi);
   SetWindowPos(outer.hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   // The pixels may not have changed where the program units did: the children are placed again
