@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "gui/pixmap.h"
+// After windows.h (support.h), which defines its types.
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -93,6 +97,25 @@ void SendDpiChange(const Ref<TGadget>& win, int dpi) {
   SendMessageW(h, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
 }
 
+// The colour (0xRRGGBB) of one pixel of an image list's icon drawn over green.
+uint32_t IconPixel(HIMAGELIST list, int size, int x, int y) {
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  RECT all{0, 0, size, size};
+  HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
+  FillRect(dc, &all, green);
+  ImageList_Draw(list, 0, dc, 0, 0, ILD_NORMAL);
+  const COLORREF c = GetPixel(dc, x, y);
+  SelectObject(dc, old);
+  DeleteObject(green);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return uint32_t{GetRValue(c)} << 16 | uint32_t{GetGValue(c)} << 8 | GetBValue(c);
+}
+
 class Dpi : public DriverTest {};
 
 }  // namespace
@@ -163,6 +186,36 @@ TEST_F(Dpi, ADpiChangeLaysTheWindowOutAsIfMadeThere) {
   TakeEvents();
   ExpectScaled(placed, before);
   EXPECT_EQ(FontHeightOf(Hwnd(placed[0].gadget)), MessageFontHeight(before));
+}
+
+TEST_F(Dpi, IconsGrowWithTheScaleAndStayClearAroundThem) {
+  // One 16-pixel icon: white (clear) with a red square from 4 to 12.
+  auto pixels = New<TPixmap>(16, 16, PixmapFormat::RGB888);
+  for (int32_t y = 0; y < 16; ++y) {
+    for (int32_t x = 0; x < 16; ++x) {
+      pixels->WritePixel(x, y, x >= 4 && x < 12 && y >= 4 && y < 12 ? 0xFFFF0000 : 0xFFFFFFFF);
+    }
+  }
+  Ref<TGadget> win = TestWindow(WindowStyle::TitleBar | WindowStyle::ClientCoords, 300, 200);
+  Ref<TGadget> list = MakeListBox(10, 10, 200, 150, win, 0);
+  ChangeGadgetIconStrip(list, LoadIconStrip(pixels));
+  auto shown = [&] {
+    return reinterpret_cast<HIMAGELIST>(SendMessageW(Hwnd(list), LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+  };
+  const int dpi = DpiOf(Hwnd(list));
+  int w = 0, h = 0;
+  ImageList_GetIconSize(shown(), &w, &h);
+  EXPECT_EQ(w, ToPixels(16, dpi));
+  SendDpiChange(win, dpi * 2);
+  const int size = ToPixels(16, dpi * 2);
+  ImageList_GetIconSize(shown(), &w, &h);
+  EXPECT_EQ(w, size);
+  EXPECT_EQ(h, size);
+  const int in = size / 4, out = in - 1;  // the red square's first pixel, and the one before it
+  EXPECT_EQ(IconPixel(shown(), size, in, in), 0xFF0000u);
+  EXPECT_EQ(IconPixel(shown(), size, size / 2, size / 2), 0xFF0000u);
+  EXPECT_EQ(IconPixel(shown(), size, out, out), 0x00FF00u);
+  EXPECT_EQ(IconPixel(shown(), size, size - 1, size - 1), 0x00FF00u);
 }
 
 TEST_F(Dpi, AClickLandsAtTheProgramsCoordinates) {
