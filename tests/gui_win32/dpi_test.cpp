@@ -219,16 +219,27 @@ TEST_F(Dpi, IconsGrowWithTheScaleAndStayClearAroundThem) {
 }
 
 TEST_F(Dpi, AClickLandsAtTheProgramsCoordinates) {
-  Ref<TGadget> win = TestWindow(WindowStyle::TitleBar | WindowStyle::ClientCoords, 300, 200);
+  Ref<TGadget> win = TestWindow(WindowStyle::TitleBar | WindowStyle::ClientCoords, 300, 400);
   Ref<TGadget> canvas = MakeCanvas(20, 20, 200, 150, win, 0);
+  Ref<TGadget> area = MakeTextArea(20, 200, 200, 150, win, 0);
   SendDpiChange(win, DpiOf(Hwnd(win)) * 3 / 2);
   TakeEvents();
   const int dpi = DpiOf(Hwnd(canvas));
-  ClickAt(Hwnd(canvas), POINT{ToPixels(40, dpi), ToPixels(30, dpi)});
-  auto downs = Only(TakeEvents(), MouseDown, canvas);
-  ASSERT_EQ(downs.size(), 1u);
-  EXPECT_EQ(downs[0].x, 40);
-  EXPECT_EQ(downs[0].y, 30);
+  struct Case {
+    const char* what;
+    Ref<TGadget> gadget;
+    bool right;
+    int32_t event;
+  };
+  for (const Case& c : {Case{"a canvas's mouse down", canvas, false, MouseDown},
+                        Case{"a text area's context menu", area, true, GadgetMenu}}) {
+    SCOPED_TRACE(c.what);
+    ClickAt(Hwnd(c.gadget), POINT{ToPixels(40, dpi), ToPixels(30, dpi)}, 1, c.right);
+    auto seen = Only(TakeEvents(), c.event, c.gadget);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].x, 40);
+    EXPECT_EQ(seen[0].y, 30);
+  }
 }
 
 TEST_F(Dpi, TheMinimumSizeFollowsTheWindowsScale) {
