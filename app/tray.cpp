@@ -16,7 +16,7 @@ void AddTrayIcon(const Ref<TGadget>& window, const std::u16string& tip, const st
   record.HWND = QueryGadgetHandle(window, QueryKind::NativeHandle);
   record.id = 0;
   record.CallbackMessage = TrayIconMessage;
-  record.Icon = LoadTrayIcon(iconFile, 16, 16, IconShared);
+  record.Icon = LoadTrayIcon(iconFile, 0, 0, IconShared);
   record.Flags = TrayIconFlags;
   SetTrayTip(record, tip);
   ShellNotifyIcon(TrayAdd, &record.Size);

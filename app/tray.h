@@ -70,6 +70,7 @@ void RemoveTrayIcon();
 intptr_t LoadTrayIcon(const std::u16string& fileName, int32_t width, int32_t height, int32_t flags);
 
 // The platform's calls, kept out of this header: the shell's notification-icon call (TrayAdd or
-// TrayDelete) with the record's address, and the icon loader with an 8-bit file name.
+// TrayDelete) with the record's address, and the icon loader with an 8-bit file name (a width or
+// height of 0: the screen's small icon size).
 void ShellNotifyIcon(int32_t message, void* record);
 intptr_t LoadIconImage(const char* fileName, int32_t width, int32_t height, int32_t flags);

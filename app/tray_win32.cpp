@@ -20,6 +20,9 @@ void ShellNotifyIcon(int32_t message, void* record) {
 }
 
 intptr_t LoadIconImage(const char* fileName, int32_t width, int32_t height, int32_t flags) {
+  // The notification area shows the small icon size of the screen's scale (16 at 96 DPI).
+  if (width == 0) width = GetSystemMetrics(SM_CXSMICON);
+  if (height == 0) height = GetSystemMetrics(SM_CYSMICON);
   return reinterpret_cast<intptr_t>(
       LoadImageA(nullptr, fileName, IMAGE_ICON, width, height, static_cast<UINT>(flags)));
 }

@@ -9,12 +9,13 @@ include(CMakePackageConfigHelpers)
 # A windowed program of someone else's in one line, target_link_libraries(app PRIVATE
 # Varnoc::windowed_app): the toolkit with its Win32 driver, the windows subsystem (no console opens
 # beside the program), everything linked in (no runtime DLLs to ship) and, in Release and
-# MinSizeRel, no symbols, so the program stays small.
+# MinSizeRel, no symbols, so the program stays small; and the program's manifest.
 if(TARGET varnoc_gui_win32)
   add_library(varnoc_windowed_app INTERFACE)
   target_link_libraries(varnoc_windowed_app INTERFACE varnoc_gui_win32)
   target_link_options(varnoc_windowed_app INTERFACE -mwindows -static -Wl,--gc-sections
                       $<$<CONFIG:Release,MinSizeRel>:-s>)
+  include(${PROJECT_SOURCE_DIR}/cmake/manifest.cmake)
 endif()
 
 # Component name -> library target; a component whose library this build does not make is absent.

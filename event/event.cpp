@@ -45,6 +45,7 @@ constexpr NamedId eventNames[] = {
     {WindowClose, u"WindowClose"},
     {WindowActivate, u"WindowActivate"},
     {WindowAccept, u"WindowAccept"},
+    {WindowScale, u"WindowScale"},
     {MenuAction, u"MenuAction"},
     {StreamEof, u"StreamEof"},
     {StreamAvail, u"StreamAvail"},

@@ -41,6 +41,7 @@ constexpr int32_t WindowSize = 0x4002;
 constexpr int32_t WindowClose = 0x4003;
 constexpr int32_t WindowActivate = 0x4004;
 constexpr int32_t WindowAccept = 0x4005;
+constexpr int32_t WindowScale = 0x4006;
 constexpr int32_t MenuAction = 0x8001;
 constexpr int32_t StreamEof = 0x10001;
 constexpr int32_t StreamAvail = 0x10002;

@@ -48,6 +48,7 @@ void TGadget::Free() {}
 void TGadget::Rethink() {}
 int32_t TGadget::ClientWidth() { return 0; }
 int32_t TGadget::ClientHeight() { return 0; }
+float TGadget::Scale() { return 1.0f; }
 void TGadget::Activate(int32_t) {}
 int32_t TGadget::State() { return 0; }
 void TGadget::SetText(const std::u16string&) {}

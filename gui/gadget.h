@@ -143,6 +143,9 @@ class TGadget : public TObject {
   virtual int32_t ClientWidth();
   // The height of the client area, as the native element reports it.
   virtual int32_t ClientHeight();
+  // How many of the screen's pixels one unit of the gadget's shape covers (its DPI / 96); 1 where
+  // the driver does not scale.
+  virtual float Scale();
   // Carries out an ActivateCommand (focus, clipboard, window state, tree node, history, print,
   // redraw).
   virtual void Activate(int32_t command);

@@ -28,6 +28,7 @@ void TProxyGadget::Free() { Ref<TGadget>(proxy)->Free(); }
 void TProxyGadget::Rethink() { Ref<TGadget>(proxy)->Rethink(); }
 int32_t TProxyGadget::ClientWidth() { return Ref<TGadget>(proxy)->ClientWidth(); }
 int32_t TProxyGadget::ClientHeight() { return Ref<TGadget>(proxy)->ClientHeight(); }
+float TProxyGadget::Scale() { return Ref<TGadget>(proxy)->Scale(); }
 void TProxyGadget::Activate(int32_t command) { Ref<TGadget>(proxy)->Activate(command); }
 int32_t TProxyGadget::State() { return Ref<TGadget>(proxy)->State(); }
 void TProxyGadget::SetText(const std::u16string& text) { Ref<TGadget>(proxy)->SetText(text); }

@@ -34,11 +34,14 @@ Ref<TGadget> GetDesktop();
 // or hides it; WindowMove (0x4001), x, y the new position, none while maximised; WindowSize
 // (0x4002), x, y the new width and height (the previous ones when minimised); WindowActivate
 // (0x4004) when it becomes the active window; WindowAccept (0x4005) for each file dropped on an
-// AcceptFiles window, x, y the drop point in its client area, extra the path as text. With
-// ClientCoords the positions and sizes are the client area's. The exception: moves, resizes,
-// minimising, maximising, restoring and showing by the program send these too, as they report
-// the window's shape and activation whoever changed them. The application gaining or losing the
-// activation sends AppResume (0x102) or AppSuspend (0x101) with no source.
+// AcceptFiles window, x, y the drop point in its client area, extra the path as text; WindowScale
+// (0x4006), data the new DPI, x, y the new width and height, once the window has moved to a screen
+// of another scale (or the scale changed) and every gadget in it is laid out and lettered for it:
+// a canvas repaints at its new GadgetScale. With ClientCoords the positions and sizes are the
+// client area's. The exception: moves, resizes, minimising, maximising, restoring and showing by
+// the program send these too, as they report the window's shape and activation whoever changed
+// them. The application gaining or losing the activation sends AppResume (0x102) or AppSuspend
+// (0x101) with no source.
 Ref<TGadget> MakeWindow(const std::u16string& title, int32_t x, int32_t y, int32_t w, int32_t h,
                         const Ref<TGadget>& group, int32_t style);
 // Sends GadgetAction (0x2001) when the user clicks it (or presses Space on it): data 1 when a
@@ -440,3 +443,8 @@ int32_t ChangeProgressValue(const Ref<TGadget>& bar, float value);
 // The drawing context attached to the canvas; Null with the Win32 driver, which leaves painting to
 // the program (GadgetPaint).
 Ref<TGraphics> CanvasGraphics(const Ref<TGadget>& canvas);
+// The screen's pixels per unit of the gadget's shape: its window's DPI / 96 (1.5 at 144 DPI). Every
+// position and size the toolkit takes and answers is in 96-DPI units and scaled where it meets the
+// screen; a canvas multiplies by this to draw one line per pixel, a panel picks the picture made
+// for this scale. It changes with WindowScale. Sends nothing; refuses none but a Null gadget.
+float GadgetScale(const Ref<TGadget>& g);

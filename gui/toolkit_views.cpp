@@ -56,3 +56,5 @@ int32_t ChangeProgressValue(const Ref<TGadget>& bar, float value) {
 }
 
 Ref<TGraphics> CanvasGraphics(const Ref<TGadget>& canvas) { return NeedGadget(canvas).CanvasGraphics(); }
+
+float GadgetScale(const Ref<TGadget>& g) { return NeedGadget(g).Scale(); }

@@ -83,12 +83,12 @@ TEST(ProgramFile, HasItsTrayIconFileBesideIt) {
   std::string path = VarnocPath();
   path = path.substr(0, path.find_last_of("\\/") + 1) + "xicon.ico";
   std::vector<char> icon = ReadFile(path);
-  ASSERT_GE(icon.size(), 6u + 2 * 16u);
-  // An icon directory with the 16- and 32-pixel pictures.
+  ASSERT_GE(icon.size(), 6u + 4 * 16u);
+  // An icon directory with the small and large pictures at 100 % and 150 %: 16, 24, 32 and 48 pixels.
   EXPECT_EQ(icon[2], 1);
-  EXPECT_EQ(icon[4], 2);
-  EXPECT_EQ(static_cast<unsigned char>(icon[6]), 16);
-  EXPECT_EQ(static_cast<unsigned char>(icon[22]), 32);
+  EXPECT_EQ(icon[4], 4);
+  const int sizes[] = {16, 24, 32, 48};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(static_cast<unsigned char>(icon[6 + 16 * i]), sizes[i]);
 }
 
 }  // namespace

@@ -121,8 +121,8 @@ TEST(EventText, EveryNamedIdPrintsItsName) {
       {0x2006, "GadgetClose"},  {0x2007, "GadgetDone"},     {0x2008, "GadgetLostFocus"},
       {0x2009, "GadgetShape"},  {0x4001, "WindowMove"},     {0x4002, "WindowSize"},
       {0x4003, "WindowClose"},  {0x4004, "WindowActivate"}, {0x4005, "WindowAccept"},
-      {0x8001, "MenuAction"},   {0x10001, "StreamEof"},     {0x10002, "StreamAvail"},
-      {0x20001, "ProcessExit"},
+      {0x4006, "WindowScale"},  {0x8001, "MenuAction"},     {0x10001, "StreamEof"},
+      {0x10002, "StreamAvail"}, {0x20001, "ProcessExit"},
   };
   for (auto [id, name] : names)
     EXPECT_EQ(Text(MakeEvent(id, nullptr, 0, 0, 0, 0, nullptr)),

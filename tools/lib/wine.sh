@@ -38,9 +38,18 @@ wine32_runs() {
 # happened to the program's error output and the program ends at once.
 # Every program runs with Wine's heap checking (freed blocks are filled and heap errors raised),
 # so a use-after-free or an overrun crashes the 64-bit run too; VARNOC_WINEDEBUG overrides it.
+# VARNOC_DPI=N (other than 96) gives a prefix of its own whose screen has N DPI (LogPixels), so a
+# run at another display scale never changes the one the tests run in; its screen has as many more
+# pixels, like a display of the same size and a finer grain.
 WINE_PREFIX_VERSION=2
+wine_screen_size() {
+  local dpi=${VARNOC_DPI:-96}
+  echo "$((1280 * dpi / 96))x$((1024 * dpi / 96))"
+}
 wine_prefix_init() {
-  export WINEPREFIX="$1/wineprefix" WINEDEBUG=${VARNOC_WINEDEBUG:--all,warn+heap} WINEARCH=win64
+  local dpi=${VARNOC_DPI:-96} name=wineprefix
+  [ "$dpi" = 96 ] || name=wineprefix-dpi$dpi
+  export WINEPREFIX="$1/$name" WINEDEBUG=${VARNOC_WINEDEBUG:--all,warn+heap} WINEARCH=win64
   # No runtime or browser-engine installers: nothing here needs them and they would block.
   export WINEDLLOVERRIDES="mscoree=;mshtml="
   if [ "$(cat "$WINEPREFIX/.varnoc-ready" 2>/dev/null)" = "$WINE_PREFIX_VERSION" ]; then
@@ -51,9 +60,12 @@ wine_prefix_init() {
   mkdir -p "$WINEPREFIX"
   DISPLAY= "$WINE" wineboot -i >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$(wine_screen_size)" /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   "$WINE" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1 /f >/dev/null 2>&1
+  if [ "$dpi" != 96 ]; then
+    "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  fi
   "$WINESERVER" -w
   wine_fonts_link
   echo "$WINE_PREFIX_VERSION" >"$WINEPREFIX/.varnoc-ready"
@@ -77,7 +89,7 @@ wine_session_start() {
   local fifo
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$(wine_screen_size)x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   WINE_XVFB_PID=$!
   local num
   read -r num <"$fifo"

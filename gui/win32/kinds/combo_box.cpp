@@ -71,13 +71,13 @@ Win32ComboBox::Win32ComboBox(VellGroup* g, int32_t s) : Win32Simple<VellComboBox
 }
 
 void Win32ComboBox::SetShape(int32_t nx, int32_t ny, int32_t w, int32_t h) {
-  MoveWindow(self.hwnd, nx, ny, w, DropDownHeight, TRUE);
+  MoveNativeWindow(self.hwnd, nx, ny, w, DropDownHeight);
   VellGadget::SetShape(nx, ny, w, h);
 }
 
 void Win32ComboBox::SetIconStrip(VellIconStrip* strip) {
   VellGadget::SetIconStrip(strip);
-  SendMessageA(self.hwnd, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip)));
+  SendMessageA(self.hwnd, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip, self.hwnd)));
 }
 
 COMBOBOXEXITEMA Win32ComboBox::Item(int32_t index, std::string& text, int32_t icon) const {

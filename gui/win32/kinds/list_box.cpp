@@ -90,7 +90,8 @@ Win32ListBox::~Win32ListBox() {
 void Win32ListBox::SetIconStrip(VellIconStrip* strip) {
   if (!strip) return;
   VellGadget::SetIconStrip(strip);
-  SendMessageA(self.hwnd, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(ImageListOf(strip)));
+  SendMessageA(self.hwnd, LVM_SETIMAGELIST, LVSIL_SMALL,
+               reinterpret_cast<LPARAM>(ImageListOf(strip, self.hwnd)));
 }
 
 int32_t Win32ListBox::Selected() const {

@@ -55,7 +55,7 @@ void Win32Panel::SetText(const std::u16string& t) {
 }
 
 void Win32Panel::SetShape(int32_t nx, int32_t ny, int32_t w, int32_t h) {
-  MoveWindow(outer.hwnd, nx, ny, w, h, TRUE);
+  MoveNativeWindow(outer.hwnd, nx, ny, w, h);
   InvalidateRect(outer.hwnd, nullptr, TRUE);
   StoreShape(nx, ny, w, h);
 }
@@ -67,8 +67,7 @@ void Win32Panel::SetEnabled(int32_t flag) { enabled = EnableNative(outer.hwnd, f
 int32_t Win32Panel::Activate(int32_t command) { return ActivateNative(outer.hwnd, command); }
 
 void Win32Panel::UpdateClientSize() {
-  RECT c{};
-  GetClientRect(client.hwnd ? client.hwnd : outer.hwnd, &c);
+  RECT c = ProgramClientRect(client.hwnd ? client.hwnd : outer.hwnd);
   clientwidth = c.right;
   clientheight = c.bottom;
 }
@@ -165,9 +164,8 @@ LRESULT Win32Panel::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC p
     case WM_SIZE:  // the group box's client sits inside the frame, below the title
       if (hwnd == client.hwnd) return 0;
       if (kind == GroupBox) {
-        RECT c{};
-        GetClientRect(outer.hwnd, &c);
-        MoveWindow(client.hwnd, 4, 16, c.right - 8, c.bottom - 20, TRUE);
+        RECT c = ProgramClientRect(outer.hwnd);
+        MoveNativeWindow(client.hwnd, 4, 16, c.right - 8, c.bottom - 20);
       }
       break;
     case WM_PAINT:  // the program paints an active panel; a group box draws its own frame

@@ -98,13 +98,12 @@ void Win32Tabber::SetText(const std::u16string& t) {
 void Win32Tabber::SetShape(int32_t nx, int32_t ny, int32_t w, int32_t h) {
   w = std::max(w, 4);
   h = std::max(h, 4);
-  MoveWindow(tabs_.hwnd, nx, ny, w, h, TRUE);
-  RECT c{}, first{};
-  GetClientRect(tabs_.hwnd, &c);
+  MoveNativeWindow(tabs_.hwnd, nx, ny, w, h);
+  RECT c = ProgramClientRect(tabs_.hwnd), first{};
   SendMessageA(tabs_.hwnd, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
-  const int32_t top = c.top + (first.bottom - first.top) + 2;
-  MoveWindow(page_.hwnd, c.left + 2, top, std::max<LONG>(0, c.right - 2 - (c.left + 2)),
-             std::max<LONG>(0, c.bottom - 2 - top), TRUE);
+  const int32_t top = c.top + ToProgram(first.bottom - first.top, DpiOf(tabs_.hwnd)) + 2;
+  MoveNativeWindow(page_.hwnd, c.left + 2, top, std::max<LONG>(0, c.right - 2 - (c.left + 2)),
+                   std::max<LONG>(0, c.bottom - 2 - top));
   StoreShape(nx, ny, w, h);
 }
 
@@ -116,12 +115,11 @@ int32_t Win32Tabber::Activate(int32_t command) { return ActivateNative(tabs_.hwn
 
 void Win32Tabber::SetIconStrip(VellIconStrip* strip) {
   VellGadget::SetIconStrip(strip);
-  SendMessageA(tabs_.hwnd, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip)));
+  SendMessageA(tabs_.hwnd, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip, tabs_.hwnd)));
 }
 
 void Win32Tabber::UpdateClientSize() {
-  RECT c{};
-  GetClientRect(page_.hwnd, &c);
+  RECT c = ProgramClientRect(page_.hwnd);
   clientwidth = c.right;
   clientheight = c.bottom;
 }

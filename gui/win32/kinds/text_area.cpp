@@ -459,8 +459,8 @@ LRESULT Win32TextArea::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
           }
           return 0;
         case WM_RBUTTONUP:
-          Emit(GadgetMenu, 0, 0, static_cast<short>(LOWORD(mf->lParam)),
-               static_cast<short>(HIWORD(mf->lParam)));
+          Emit(GadgetMenu, 0, 0, ToProgram(static_cast<short>(LOWORD(mf->lParam)), DpiOf(self.hwnd)),
+               ToProgram(static_cast<short>(HIWORD(mf->lParam)), DpiOf(self.hwnd)));
           return 0;
       }
       return 0;

@@ -53,13 +53,13 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
   // The control sizes itself to its parent's width and its buttons' height; the shape kept is
   // the one it took.
   void SetShape(int32_t, int32_t, int32_t, int32_t h) override {
-    MoveWindow(self.hwnd, 0, 0, BarWidth, h, TRUE);
+    MoveNativeWindow(self.hwnd, 0, 0, BarWidth, h);
     StoreWindowSize();
   }
 
   void SetIconStrip(VellIconStrip* strip) override {
     // The bar lets go of the old list before the old strip (and its list) may be destroyed.
-    SendMessageA(self.hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip)));
+    SendMessageA(self.hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip, self.hwnd)));
     VellToolBar::SetIconStrip(strip);
     SendMessageA(self.hwnd, TB_AUTOSIZE, 0, 0);
     StoreWindowSize();
@@ -199,6 +199,7 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
   void StoreWindowSize() {
     RECT r{};
     GetWindowRect(self.hwnd, &r);
+    r = RectToProgram(r, DpiOf(self.hwnd));
     StoreShape(0, 0, r.right - r.left, r.bottom - r.top);
   }
 

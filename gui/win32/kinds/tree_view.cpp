@@ -105,7 +105,8 @@ void Win32TreeView::SetColor(int32_t r, int32_t g, int32_t b) {
 
 void Win32TreeView::SetIconStrip(VellIconStrip* strip) {
   // The control lets go of the old list before the old strip (and its list) may be destroyed.
-  SendMessageA(self.hwnd, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(ImageListOf(strip)));
+  SendMessageA(self.hwnd, TVM_SETIMAGELIST, TVSIL_NORMAL,
+               reinterpret_cast<LPARAM>(ImageListOf(strip, self.hwnd)));
   VellTreeView::SetIconStrip(strip);
 }
 
@@ -238,7 +239,9 @@ LRESULT Win32TreeView::Notify(const NMHDR* header) {
         tv.mask = TVIF_PARAM;
         tv.hItem = item;
         SendMessageA(self.hwnd, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
-        if (Win32TreeViewNode* n = NodeOf(item, tv.lParam)) Emit(GadgetMenu, n->id, 0, screen.x, screen.y);
+        if (Win32TreeViewNode* n = NodeOf(item, tv.lParam))
+          Emit(GadgetMenu, n->id, 0, ToProgram(screen.x, DpiOf(self.hwnd)),
+               ToProgram(screen.y, DpiOf(self.hwnd)));
       }
       return 1;
     }

@@ -7,6 +7,8 @@
 #include "event/event.h"
 #include "gui/constants.h"
 #include "gui/win32/kinds/menu.h"
+#include "gui/win32/native/dpi_change.h"
+#include "gui/win32/native/window_icon.h"
 #include "runtime/text.h"
 
 namespace {
@@ -58,6 +60,7 @@ Win32Window::Win32Window(VellGroup* g, int32_t s) : VellWindow(g, s) {
     AttachHwnd(client, c, this, this);
   }
   if (s & WindowStyle::AcceptFiles) DragAcceptFiles(h, TRUE);
+  if (!(ws & WS_CHILD)) SetWindowIcons(h, DpiOf(h));
   UpdateClientSize();
 }
 
@@ -91,10 +94,12 @@ int32_t Win32Window::StatusHeight() const {
 }
 
 RECT Win32Window::OuterFromClient(int32_t nx, int32_t ny, int32_t w, int32_t h) const {
-  RECT r{nx, ny, nx + w, ny + h + StatusHeight()};
+  const int dpi = DpiOf(outer.hwnd);
+  RECT r = ShapeToPixels(nx, ny, w, h, dpi);
+  r.bottom += StatusHeight();
   // The extended style matters: a tool window's small caption is thinner than a normal one.
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(outer.hwnd, GWL_STYLE)), menubar != nullptr,
-                     static_cast<DWORD>(GetWindowLongPtrA(outer.hwnd, GWL_EXSTYLE)));
+  AdjustFrameForDpi(&r, static_cast<DWORD>(GetWindowLongPtrA(outer.hwnd, GWL_STYLE)), menubar != nullptr,
+                    static_cast<DWORD>(GetWindowLongPtrA(outer.hwnd, GWL_EXSTYLE)), dpi);
   return r;
 }
 
@@ -106,11 +111,12 @@ RECT Win32Window::CurrentShape() const {
   ClientToScreen(outer.hwnd, &o);
   if (GetWindowLongPtrA(outer.hwnd, GWL_STYLE) & WS_CHILD)
     MapWindowPoints(nullptr, GetParent(outer.hwnd), &o, 1);
-  return RECT{o.x, o.y, o.x + c.right, o.y + c.bottom - StatusHeight()};
+  return RectToProgram(RECT{o.x, o.y, o.x + c.right, o.y + c.bottom - StatusHeight()}, DpiOf(outer.hwnd));
 }
 
 void Win32Window::SetShape(int32_t nx, int32_t ny, int32_t w, int32_t h) {
-  RECT r = (style & WindowStyle::ClientCoords) ? OuterFromClient(nx, ny, w, h) : RECT{nx, ny, nx + w, ny + h};
+  RECT r = (style & WindowStyle::ClientCoords) ? OuterFromClient(nx, ny, w, h)
+                                               : ShapeToPixels(nx, ny, w, h, DpiOf(outer.hwnd));
   MoveWindow(outer.hwnd, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
   if (minimized_) {
     StoreShape(nx, ny, w, h);
@@ -121,8 +127,7 @@ void Win32Window::SetShape(int32_t nx, int32_t ny, int32_t w, int32_t h) {
 }
 
 void Win32Window::UpdateClientSize() {
-  RECT c{};
-  GetClientRect(client.hwnd ? client.hwnd : outer.hwnd, &c);
+  RECT c = ProgramClientRect(client.hwnd ? client.hwnd : outer.hwnd);
   clientwidth = c.right;
   clientheight = c.bottom;
 }
@@ -155,13 +160,25 @@ void Win32Window::FocusFirstChild() {
   SetFocus(found ? found : outer.hwnd);
 }
 
-void Win32Window::SetMinimumSize(int32_t w, int32_t h) {
-  if (style & WindowStyle::ClientCoords) {
-    RECT r = OuterFromClient(0, 0, w, h);
-    w = r.right - r.left;
-    h = r.bottom - r.top;
-  }
-  minimum_ = POINT{w, h};
+void Win32Window::SetMinimumSize(int32_t w, int32_t h) { minimum_ = POINT{w, h}; }
+
+POINT Win32Window::MinimumTrackSize() const {
+  RECT r = (style & WindowStyle::ClientCoords)
+               ? OuterFromClient(0, 0, minimum_.x, minimum_.y)
+               : ShapeToPixels(0, 0, minimum_.x, minimum_.y, DpiOf(outer.hwnd));
+  return POINT{r.right - r.left, r.bottom - r.top};
+}
+
+void Win32Window::TakeDpi(int dpi, const RECT& suggested) {
+  SetWindowDpi(outer.hwnd, dpi);
+  RefitForDpi(this);
+  if (!(style & WindowStyle::Child)) SetWindowIcons(outer.hwnd, dpi);
+  SetWindowPos(outer.hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The pixels may not have changed where the program units did: the children are placed again
+  // either way.
+  RECT now = CurrentShape();
+  StoreShape(now.left, now.top, now.right - now.left, now.bottom - now.top);
 }
 
 void Win32Window::SetStatusText(const std::u16string& t) {
@@ -241,12 +258,21 @@ LRESULT Win32Window::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC 
       CallWindowProcA(previous, hwnd, msg, wp, lp);
       return 0;
     case WM_GETMINMAXINFO:  // the program's minimum size limits dragging the frame
-      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = minimum_;
+      reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = MinimumTrackSize();
       return 0;
+    case WM_DPICHANGED:  // moved to a screen of another scale: laid out again as if made there
+      if (hwnd != outer.hwnd) break;
+      TakeDpi(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      Emit(WindowScale, LOWORD(wp), 0, width, height);
+      return 0;
+    case WM_NCDESTROY:  // the DPI it took goes with it: a new window may get its handle
+      if (hwnd == outer.hwnd) SetWindowDpi(hwnd, 0);
+      break;
     case WM_DROPFILES: {  // one event per dropped file, each carrying its path
       auto drop = reinterpret_cast<HDROP>(wp);
       POINT at{};
       DragQueryPoint(drop, &at);
+      at = POINT{ToProgram(at.x, DpiOf(hwnd)), ToProgram(at.y, DpiOf(hwnd))};
       UINT n = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
       for (UINT i = 0; i < n; ++i) {
         char path[MAX_PATH] = {};

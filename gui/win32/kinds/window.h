@@ -41,6 +41,11 @@ class Win32Window : public VellWindow, public Win32WndProc {
   RECT OuterFromClient(int32_t x, int32_t y, int32_t w, int32_t h) const;
   // Re-reads the shape the window has now, as the style says it is reported.
   RECT CurrentShape() const;
+  // The smallest outer size the frame may be dragged to, from the program's minimum at the
+  // window's DPI.
+  POINT MinimumTrackSize() const;
+  // Takes a new DPI: fonts for it, the rectangle the platform suggests, every gadget placed anew.
+  void TakeDpi(int dpi, const RECT& suggested);
   void OnSize(HWND hwnd, WPARAM wp);
   // Reports an activation and gives the focus back to the gadget that had it; false when the
   // default handling is still to place the focus.
@@ -48,6 +53,6 @@ class Win32Window : public VellWindow, public Win32WndProc {
 
   bool minimized_ = false;
   bool maximized_ = false;
-  POINT minimum_{0, 0};
+  POINT minimum_{0, 0};   // in program units, as the program gave it
   HWND focus_ = nullptr;  // the gadget that had the keyboard focus when the window was left
 };

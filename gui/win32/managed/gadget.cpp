@@ -6,6 +6,7 @@
 
 #include "event/win32/system_win32.h"
 #include "gui/win32/managed/menus.h"
+#include "gui/win32/native/dpi.h"
 #include "gui/win32/native/hwnd.h"
 #include "gui/win32/native/vell.h"
 #include "runtime/text.h"
@@ -189,6 +190,13 @@ void TWin32Gadget::Free() {
   // now, while the window still answers where it is, and shows again if it was hidden in it.
   if (TrackedSource.get() == this) TrackPointer(nullptr, 0, 0, nullptr);
   ReleaseNative();
+}
+
+float TWin32Gadget::Scale() {
+  VellGadget* n = native();
+  HWND hwnd = n ? reinterpret_cast<HWND>(n->Query(QueryKind::NativeHandle)) : nullptr;
+  // The desktop and gadgets without a window of their own are at the screen's scale.
+  return static_cast<float>(hwnd ? DpiOf(hwnd) : SystemDpi()) / ProgramDpi;
 }
 
 int32_t TWin32Gadget::ClientWidth() {

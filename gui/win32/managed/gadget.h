@@ -69,6 +69,7 @@ class TWin32Gadget : public TGadget {
   void Rethink() override;
   int32_t ClientWidth() override;
   int32_t ClientHeight() override;
+  float Scale() override;
   void Activate(int32_t command) override;
   int32_t State() override;
   void SetText(const std::u16string& text) override;

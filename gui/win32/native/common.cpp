@@ -23,7 +23,7 @@ void SetNativeText(HWND hwnd, const std::u16string& text) {
 
 void SetNativeFont(HWND hwnd, VellFont* font) {
   if (auto* f = dynamic_cast<Win32Font*>(font)) {
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f->handle), TRUE);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f->HandleFor(DpiOf(hwnd))), TRUE);
   }
 }
 
@@ -58,5 +58,5 @@ RECT WindowRectInParent(HWND hwnd) {
   if (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD) {
     MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
   }
-  return r;
+  return RectToProgram(r, DpiOf(hwnd));
 }

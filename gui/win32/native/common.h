@@ -6,6 +6,7 @@
 #include <string>
 
 #include "gui/constants.h"
+#include "gui/win32/native/dpi.h"
 #include "gui/win32/native/hwnd.h"
 #include "gui/win32/native/vell.h"
 
@@ -39,7 +40,8 @@ inline uint8_t EnableNative(HWND hwnd, int32_t flag) {
   EnableWindow(hwnd, flag ? TRUE : FALSE);
   return flag ? 1 : 0;
 }
-// The window's rectangle in its parent's client coordinates (the screen for top-level windows).
+// The window's rectangle in its parent's client coordinates (the screen for top-level windows), in
+// program units.
 RECT WindowRectInParent(HWND hwnd);
 
 // Gives `variable` a value for as long as it lives, then the one it had, so marks nest: how a kind
@@ -77,7 +79,7 @@ class Win32Simple : public Base, public Win32WndProc {
     SetNativeText(self.hwnd, t);
   }
   void SetShape(int32_t x, int32_t y, int32_t w, int32_t h) override {
-    MoveWindow(self.hwnd, x, y, w, h, TRUE);
+    MoveNativeWindow(self.hwnd, x, y, w, h);
     Base::SetShape(x, y, w, h);
   }
   void SetShow(int32_t flag) override { this->visible = ShowNative(self.hwnd, flag); }

@@ -1,21 +1,25 @@
-// The desktop: its shape is the virtual screen, and it answers both handle kinds with the
-// desktop window.
+// The desktop: its shape is the virtual screen in program units, and it answers both handle kinds
+// with the desktop window.
 #include "gui/win32/native/desktop.h"
 
 #include <windows.h>
 
 #include "gui/constants.h"
+#include "gui/win32/native/dpi.h"
 
 Win32Desktop::Win32Desktop() : VellDesktop(nullptr, 0) {
-  int32_t w = GetSystemMetrics(SM_CXVIRTUALSCREEN);
-  if (w != 0) {
-    StoreShape(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN), w,
-               GetSystemMetrics(SM_CYVIRTUALSCREEN));
+  RECT r{};
+  if (int32_t w = GetSystemMetrics(SM_CXVIRTUALSCREEN)) {
+    r.left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    r.top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    r.right = r.left + w;
+    r.bottom = r.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
   } else {
-    RECT r{};
     GetWindowRect(GetDesktopWindow(), &r);
-    StoreShape(r.left, r.top, r.right - r.left, r.bottom - r.top);
   }
+  // In program units, like every other shape: the screen at its own scale.
+  r = RectToProgram(r, SystemDpi());
+  StoreShape(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 intptr_t Win32Desktop::Query(int32_t kind) {

@@ -21,6 +21,7 @@
 #include "gui/win32/kinds/tree_view.h"
 #include "gui/win32/kinds/window.h"
 #include "gui/win32/native/desktop.h"
+#include "gui/win32/native/dpi.h"
 #include "runtime/module.h"
 
 Win32GuiDriver* NativeGuiDriver = nullptr;
@@ -32,7 +33,7 @@ Win32GuiDriver::Win32GuiDriver() {
                            ICC_WIN95_CLASSES | ICC_USEREX_CLASSES | ICC_COOL_CLASSES | ICC_INTERNET_CLASSES};
   InitCommonControlsEx(&icc);
   LoadLibraryA("riched32.dll");
-  DefaultFont = FontFromHandle(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+  DefaultFont = NativeFontDriver->MessageFont();
   NativeDesktop = NewDesktop();
   NativeGuiDriver = this;
 }
@@ -96,6 +97,8 @@ void StartNativeLayer() {
   static bool started = false;
   if (started) return;
   started = true;
+  // Before the first window and device context, which fix the scale a process gets.
+  DeclareDpiAwareness();
   NativeFontDriver = new Win32FontDriver();
   new Win32GuiDriver();
   AtExit([] {

@@ -1,9 +1,43 @@
-// Icon strips: a pixmap of square icons made into an image list, white being transparent.
+// Icon strips: a pixmap of square icons made into an image list, white being transparent, and
+// made again at each larger size a screen's scale asks for.
 #include "gui/win32/native/icon_strip.h"
 
+#include <algorithm>
 #include <memory>
 
+#include "gui/win32/native/dpi.h"
 #include "runtime/object.h"
+
+namespace {
+
+// The strip's pixels with each icon grown to `size`, each pixel taken from the nearest source
+// pixel: the white around an icon stays pure white, so it stays transparent.
+Ref<TPixmap> GrowIcons(const TPixmap& rgb, int32_t from, int32_t size, int32_t count) {
+  auto grown = New<TPixmap>(size * count, size, rgb.format);
+  for (int32_t y = 0; y < size; ++y) {
+    const uint8_t* row =
+        rgb.pixels.data() + static_cast<size_t>(y * from / size) * static_cast<size_t>(rgb.pitch);
+    uint8_t* out = grown->pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(grown->pitch);
+    for (int32_t x = 0; x < size * count; ++x) {
+      const int32_t icon = x / size, sx = icon * from + (x % size) * from / size;
+      std::copy_n(row + static_cast<size_t>(sx) * 3, 3, out + static_cast<size_t>(x) * 3);
+    }
+  }
+  return grown;
+}
+
+HIMAGELIST MakeImageList(const TPixmap& rgb, int32_t size) {
+  HBITMAP bitmap = MakeScreenBitmap(rgb);
+  HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 0, 1);
+  if (list && ImageList_AddMasked(list, bitmap, RGB(0xFF, 0xFF, 0xFF)) < 0) {
+    ImageList_Destroy(list);
+    list = nullptr;
+  }
+  DeleteObject(bitmap);
+  return list;
+}
+
+}  // namespace
 
 HBITMAP MakeScreenBitmap(const TPixmap& rgb) {
   const int32_t w = rgb.width, h = rgb.height;
@@ -35,7 +69,6 @@ Win32IconStrip* Win32IconStrip::FromPixmap(const TPixmap& rgb) {
   const int32_t size = rgb.height;
   if (size <= 0 || rgb.width < size) return nullptr;
   const int32_t count = rgb.width / size;
-  HBITMAP bitmap = MakeScreenBitmap(rgb);
   auto strip = std::make_unique<Win32IconStrip>();
   strip->iconwidth = strip->iconheight = size;
   strip->count = count;
@@ -54,8 +87,30 @@ Win32IconStrip* Win32IconStrip::FromPixmap(const TPixmap& rgb) {
       }
     }
   }
-  strip->list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 0, 1);
-  const bool added = strip->list && ImageList_AddMasked(strip->list, bitmap, RGB(0xFF, 0xFF, 0xFF)) >= 0;
-  DeleteObject(bitmap);
-  return added ? strip.release() : nullptr;
+  strip->list = MakeImageList(rgb, size);
+  if (!strip->list) return nullptr;
+  strip->source_ = rgb.Copy();
+  return strip.release();
+}
+
+Win32IconStrip::~Win32IconStrip() {
+  if (list) ImageList_Destroy(list);
+  for (auto& [size, scaled] : scaled_) ImageList_Destroy(scaled);
+}
+
+HIMAGELIST Win32IconStrip::ListFor(int dpi) {
+  const int32_t size = std::max(iconheight, ToPixels(iconheight, dpi));
+  if (size == iconheight || !source_) return list;
+  auto found =
+      std::find_if(scaled_.begin(), scaled_.end(), [size](const auto& s) { return s.first == size; });
+  if (found != scaled_.end()) return found->second;
+  HIMAGELIST grown = MakeImageList(*GrowIcons(*source_, iconheight, size, count), size);
+  if (!grown) return list;
+  scaled_.emplace_back(size, grown);
+  return grown;
+}
+
+HIMAGELIST ImageListOf(VellIconStrip* strip, HWND shownIn) {
+  auto* s = dynamic_cast<Win32IconStrip*>(strip);
+  return s ? s->ListFor(DpiOf(shownIn)) : nullptr;
 }

@@ -2,6 +2,7 @@
 #include "event/event.h"
 #include "event/win32/system_win32.h"
 #include "gui/constants.h"
+#include "gui/win32/native/dpi.h"
 #include "gui/win32/native/hwnd.h"
 #include "gui/win32/native/vell.h"
 
@@ -23,7 +24,8 @@ Win32Hwnd* TargetOf(Win32Hwnd* record, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
       return record;
     default:  // gadgets that ask for raw input get it as events first
       if (record->SensitivityFlags & (SensitiveInput | SensitiveWheel)) {
-        TranslateSystemMessage(hwnd, msg, wp, lp, ManagedGadgetOf(record->gadget));
+        TranslateSystemMessage(hwnd, msg, wp, ProgramMousePosition(hwnd, msg, lp),
+                               ManagedGadgetOf(record->gadget));
       }
       return record;
   }

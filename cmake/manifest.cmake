@@ -1,0 +1,28 @@
+# The manifest every program made on the toolkit carries (cmake/program.manifest.in): per-monitor
+# DPI awareness, the current common controls, Windows 10 and 11, long paths. Each program that
+# links the toolkit in this build compiles it in; the installed package gives it to a program
+# through Varnoc::windowed_app. A program without it still gets the DPI awareness, which the
+# toolkit asks for itself as it starts.
+# The common controls 6 (the platform's current look) are left out for now: with them a coloured
+# group box paints a plain background between its frame and its children (under Wine at least,
+# PanelPaint.GroupBoxShowsItsColourInsideTheFrame), which neither the styles switch nor the
+# control-colour brush changes. Every other test gives the same verdict with them.
+option(VARNOC_COMMON_CONTROLS_6 "The manifest asks for the common controls 6 (the platform's current look)" OFF)
+set(VARNOC_MANIFEST_CONTROLS "")
+if(VARNOC_COMMON_CONTROLS_6)
+  string(CONCAT VARNOC_MANIFEST_CONTROLS
+         "  <dependency>\n    <dependentAssembly>\n"
+         "      <assemblyIdentity type=\"win32\" name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""
+         " processorArchitecture=\"*\" publicKeyToken=\"6595b64144ccf1df\" language=\"*\"/>\n"
+         "    </dependentAssembly>\n  </dependency>")
+endif()
+# The resource script names the manifest by its bare name: both sit in one folder of the build.
+set(varnoc_manifest_dir ${CMAKE_BINARY_DIR}/manifest)
+configure_file(${PROJECT_SOURCE_DIR}/cmake/program.manifest.in ${varnoc_manifest_dir}/program.manifest @ONLY)
+# The script carries the choice too, so that a change of it compiles the programs' resources again.
+configure_file(${PROJECT_SOURCE_DIR}/cmake/program-manifest.rc ${varnoc_manifest_dir}/program-manifest.rc @ONLY)
+target_sources(varnoc_gui_win32 INTERFACE $<BUILD_INTERFACE:${varnoc_manifest_dir}/program-manifest.rc>)
+install(FILES ${varnoc_manifest_dir}/program-manifest.rc ${varnoc_manifest_dir}/program.manifest
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/varnoc COMPONENT sdk)
+target_sources(varnoc_windowed_app
+               INTERFACE $<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${CMAKE_INSTALL_DATADIR}/varnoc/program-manifest.rc>)
