@@ -47,8 +47,7 @@ class TGadget : public TObject {
   TEventFilter eventfilter = NullEventFilter;
   Ref<TObject> context;  // second argument of eventfilter
   Ref<TGadgetItemArray> items;
-  Ref<TObject> datasource;               // a TList, TStringArray or TObjectArray the items mirror
-  std::vector<std::u16string> datakeys;  // the keys of the last synchronisation
+  Ref<TObject> datasource;  // a TList, TStringArray or TObjectArray the items mirror
 
   // True when a filter other than the null function is set.
   bool HasEventFilter() const noexcept { return eventfilter != NullEventFilter; }
@@ -92,7 +91,8 @@ class TGadget : public TObject {
   // Makes the items equal to the data source's keys with as few insertions and removals as it can;
   // items that stay keep their place and state. 1 when an empty source cleared the items, else 0.
   virtual int32_t SyncDataSource();
-  // The edit behind SyncDataSource: from the keys of the last synchronisation to `keys`.
+  // The edit behind SyncDataSource: from the items' texts as they are now (hand edits included) to
+  // `keys`.
   virtual void SyncData(const std::vector<std::u16string>& keys);
   // Inserts the item for a new key: the key as its text, the data source as its extra.
   virtual void InsertItemFromKey(int32_t index, const std::u16string& key);
