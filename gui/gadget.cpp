@@ -104,7 +104,7 @@ int32_t PostGadgetEvent(int32_t id, Ref<TGadget> source, int32_t data, int32_t m
   // A gadget standing in for another (a proxy) owns the other's events; the rule is applied once,
   // so a chain of stand-ins is not followed.
   Ref<TObject> reported = source;
-  if (source && source->source) reported = source->source;
+  if (source && source->source) reported = Ref<TObject>(source->source);
   MakeEvent(id, std::move(reported), data, mods, x, y, std::move(extra))->Emit();
   return 0;
 }

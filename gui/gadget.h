@@ -33,7 +33,11 @@ class TGadget : public TObject {
   TGadget();
   ~TGadget() override;
 
-  Ref<TGadget> source;  // when set, events of this gadget are reported as events of `source`
+  // When set, events of this gadget are reported as events of `source`. Not a counted reference:
+  // the proxy that sets it holds this gadget and clears it when it lets go, so neither keeps the
+  // other alive.
+  TGadget* source = nullptr;
+
   Ref<TGadget> parent;  // Null for the desktop and for gadgets not attached
   Ref<TList> kids;      // children, in the order _setparent fixes
   int32_t xpos = 0, ypos = 0, width = 0, height = 0;  // in the parent's client coordinates
