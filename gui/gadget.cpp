@@ -45,6 +45,7 @@ Ref<TGadget> TGadget::Handle() { return Ref<TGadget>(this); }
 void TGadget::Insert(Ref<TGadget>, int32_t) {}
 intptr_t TGadget::Query(int32_t) { return 0; }
 void TGadget::Free() {}
+bool TGadget::IsFreed() { return false; }
 void TGadget::Rethink() {}
 int32_t TGadget::ClientWidth() { return 0; }
 int32_t TGadget::ClientHeight() { return 0; }

@@ -141,6 +141,9 @@ class TGadget : public TObject {
   virtual intptr_t Query(int32_t kind);
   // Destroys the native element with the children's and detaches the gadget from its parent.
   virtual void Free();
+  // True once the gadget was freed (or never got a native element): its operations then do
+  // nothing and answer 0. False here; a driver's gadget answers for its native element.
+  virtual bool IsFreed();
   // Moves the native element to the stored rectangle.
   virtual void Rethink();
   // The width of the client area, as the native element reports it.

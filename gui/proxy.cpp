@@ -35,6 +35,7 @@ void TProxyGadget::SetProxy(Ref<TGadget> gadget) {
 
 intptr_t TProxyGadget::Query(int32_t kind) { return Ref<TGadget>(proxy)->Query(kind); }
 void TProxyGadget::Free() { Ref<TGadget>(proxy)->Free(); }
+bool TProxyGadget::IsFreed() { return Ref<TGadget>(proxy)->IsFreed(); }
 void TProxyGadget::Rethink() { Ref<TGadget>(proxy)->Rethink(); }
 int32_t TProxyGadget::ClientWidth() { return Ref<TGadget>(proxy)->ClientWidth(); }
 int32_t TProxyGadget::ClientHeight() { return Ref<TGadget>(proxy)->ClientHeight(); }

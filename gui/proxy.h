@@ -15,6 +15,7 @@ class TProxyGadget : public TGadget {
 
   intptr_t Query(int32_t kind) override;
   void Free() override;
+  bool IsFreed() override;
   void Rethink() override;
   int32_t ClientWidth() override;
   int32_t ClientHeight() override;

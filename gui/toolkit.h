@@ -16,8 +16,14 @@
 #include "gui/proxy.h"
 
 // Functions without a result of their own answer 0. Creation functions and driver services raise
-// "No gadget driver installed" when no driver is installed; gadget functions given a Null gadget
-// raise "Gadget function called with a Null gadget".
+// "<function>: no gadget driver installed (call Win32GuiModuleStart first)" when no driver is
+// installed; gadget functions given a Null gadget raise "Gadget function called with a Null
+// gadget". A creation function of a kind that lives in a group (all but a window and a menu)
+// refuses a Null group, and every creation function a freed group, with a runtime error naming
+// itself and the group. Every function here raises a runtime error naming itself and
+// PostMainThreadCall when called from a thread other than the main one. On a freed gadget the
+// functions change nothing and answer 0, the empty text or Null (the entry functions: a freed list
+// reads as empty, GetSelectedEntry -1).
 
 // --- creation (the driver's CreateGadget; each answers the new gadget or Null) ---
 // Beside each: the events its gadget sends (ids of event/event.h) and what their data and extra
