@@ -38,8 +38,8 @@ class TGadget : public TObject {
   // other alive.
   TGadget* source = nullptr;
 
-  Ref<TGadget> parent;  // Null for the desktop and for gadgets not attached
-  Ref<TList> kids;      // children, in the order _setparent fixes
+  Ref<TGadget> parent;                                // Null for the desktop and for gadgets not attached
+  Ref<TList> kids;                                    // children, in the order _setparent fixes
   int32_t xpos = 0, ypos = 0, width = 0, height = 0;  // in the parent's client coordinates
   std::u16string name;                                // the text given at creation
   int32_t style = 0;
