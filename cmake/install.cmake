@@ -46,6 +46,11 @@ write_basic_package_version_file(${CMAKE_BINARY_DIR}/VarnocConfigVersion.cmake
                                  COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_BINARY_DIR}/VarnocConfig.cmake ${CMAKE_BINARY_DIR}/VarnocConfigVersion.cmake
         DESTINATION ${config_dir} COMPONENT sdk)
+# The cross toolchain this build was made with goes beside the package, so that a program builds
+# against the prefix alone: -DCMAKE_TOOLCHAIN_FILE=<prefix>/lib/cmake/Varnoc/mingw-x86_64.cmake.
+if(CMAKE_TOOLCHAIN_FILE)
+  install(FILES ${CMAKE_TOOLCHAIN_FILE} DESTINATION ${config_dir} COMPONENT sdk)
+endif()
 
 if(NOT TARGET Varnoc)
   return()

@@ -5,6 +5,7 @@
 
 #include "event/hook.h"
 #include "runtime/text.h"
+#include "runtime/thread.h"
 
 namespace {
 
@@ -122,6 +123,8 @@ void TEvent::operator delete(void* p, std::size_t size) noexcept {
 }
 
 int32_t TEvent::Emit() {
+  // Every event passes here: the one place to refuse another thread, whose hooks would race.
+  RequireMainThread(u"Emit");
   CallHooks(EventHookId, Ref<TObject>(this));
   return 0;
 }

@@ -11,6 +11,7 @@
 #include "runtime/module.h"
 #include "runtime/object.h"
 #include "runtime/text.h"
+#include "runtime/thread.h"
 
 Ref<TEvent> EmptyEvent;
 Ref<TEvent> ActiveEvent;
@@ -67,6 +68,7 @@ TEvent* AsEvent(TObject* object) {
 
 // Without the queue's hook nothing emitted is ever kept, so a wait would never end.
 void RequireStartedQueue(const char16_t* function) {
+  RequireMainThread(function);
   if (queueStarted) return;
   RuntimeError(std::u16string(function) +
                u": the event queue is not started (call Win32GuiModuleStart, or QueueModuleStart, first)");

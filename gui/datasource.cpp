@@ -17,7 +17,6 @@ bool SameKey(const std::u16string& a, const std::u16string& b) {
 void TGadget::SetDataSource(Ref<TObject> src) {
   Clear();
   datasource = std::move(src);
-  datakeys.clear();
   SyncDataSource();
 }
 
@@ -52,8 +51,6 @@ int32_t TGadget::SyncDataSource() {
     keys = KeysFromObjectArray(*objects);
   }
   if (keys.empty()) {
-    // The items no longer follow the old keys: the next edit must start from none.
-    datakeys.clear();
     if (ItemCount() > 0) {
       Clear();
       return 1;
@@ -61,13 +58,16 @@ int32_t TGadget::SyncDataSource() {
     return 0;
   }
   SyncData(keys);
-  datakeys = std::move(keys);
   return 0;
 }
 
 void TGadget::SyncData(const std::vector<std::u16string>& keys) {
-  // The previous keys, copied: the hooks the edit calls may start another synchronisation.
-  const std::vector<std::u16string> old = datakeys;
+  // The edit starts from the entries as they are, not from the keys of the last sync: the program
+  // may have inserted, deleted, changed or moved entries by hand since, and the sync must leave
+  // exactly the source's keys. Copied, since the hooks the edit calls may start another sync.
+  std::vector<std::u16string> old;
+  old.reserve(items->Length());
+  for (const Ref<TGadgetItem>& item : items->items) old.push_back(item->text);
   const std::size_t n = keys.size(), m = old.size();
   std::size_t j = 0;  // position in the old keys
   int32_t p = 0;      // position in the items

@@ -1,6 +1,10 @@
 // The base gadget driver, whose operations are all abstract, and the active-driver slot.
 #include "gui/driver.h"
 
+#include <string>
+
+#include "runtime/thread.h"
+
 Ref<TGuiDriver> ActiveGuiDriver;
 
 Ref<TGuiFont> TGuiDriver::LoadFont(const std::u16string&, int32_t, int32_t) { ThrowNullMethod(); }
@@ -14,7 +18,11 @@ Ref<TGuiFont> TGuiDriver::RequestFont(Ref<TGuiFont>) { ThrowNullMethod(); }
 void TGuiDriver::SetPointer(int32_t) { ThrowNullMethod(); }
 Ref<TIconStrip> TGuiDriver::LoadIconStrip(Ref<TObject>) { ThrowNullMethod(); }
 
-TGuiDriver& RequireGuiDriver() {
-  if (!ActiveGuiDriver) RuntimeError(u"No gadget driver installed");
+TGuiDriver& RequireGuiDriver(std::u16string_view function) {
+  // Every creation function and driver service passes here: the one place to refuse another thread.
+  RequireMainThread(function);
+  if (!ActiveGuiDriver) {
+    RuntimeError(std::u16string(function) + u": no gadget driver installed (call Win32GuiModuleStart first)");
+  }
   return *ActiveGuiDriver;
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "gui/font.h"
 #include "gui/gadget.h"
@@ -34,6 +35,8 @@ class TGuiDriver : public TObject {
 // The installed driver, Null until a driver module starts; the last one to start wins.
 extern Ref<TGuiDriver> ActiveGuiDriver;
 
-// The installed driver. Without one, raises the runtime error "No gadget driver installed": every
-// creation function and driver service fails that way rather than touching a Null driver.
-TGuiDriver& RequireGuiDriver();
+// The installed driver, asked for by `function`. Without one, raises the runtime error
+// "<function>: no gadget driver installed (call Win32GuiModuleStart first)": every creation
+// function and driver service fails that way rather than touching a Null driver. From a thread
+// other than the main one it raises the error of RequireMainThread (runtime/thread.h).
+TGuiDriver& RequireGuiDriver(std::u16string_view function = u"RequireGuiDriver");

@@ -45,6 +45,7 @@ Ref<TGadget> TGadget::Handle() { return Ref<TGadget>(this); }
 void TGadget::Insert(Ref<TGadget>, int32_t) {}
 intptr_t TGadget::Query(int32_t) { return 0; }
 void TGadget::Free() {}
+bool TGadget::IsFreed() { return false; }
 void TGadget::Rethink() {}
 int32_t TGadget::ClientWidth() { return 0; }
 int32_t TGadget::ClientHeight() { return 0; }
@@ -105,7 +106,7 @@ int32_t PostGadgetEvent(int32_t id, Ref<TGadget> source, int32_t data, int32_t m
   // A gadget standing in for another (a proxy) owns the other's events; the rule is applied once,
   // so a chain of stand-ins is not followed.
   Ref<TObject> reported = source;
-  if (source && source->source) reported = source->source;
+  if (source && source->source) reported = Ref<TObject>(source->source);
   MakeEvent(id, std::move(reported), data, mods, x, y, std::move(extra))->Emit();
   return 0;
 }

@@ -33,9 +33,13 @@ class TGadget : public TObject {
   TGadget();
   ~TGadget() override;
 
-  Ref<TGadget> source;  // when set, events of this gadget are reported as events of `source`
-  Ref<TGadget> parent;  // Null for the desktop and for gadgets not attached
-  Ref<TList> kids;      // children, in the order _setparent fixes
+  // When set, events of this gadget are reported as events of `source`. Not a counted reference:
+  // the proxy that sets it holds this gadget and clears it when it lets go, so neither keeps the
+  // other alive.
+  TGadget* source = nullptr;
+
+  Ref<TGadget> parent;                                // Null for the desktop and for gadgets not attached
+  Ref<TList> kids;                                    // children, in the order _setparent fixes
   int32_t xpos = 0, ypos = 0, width = 0, height = 0;  // in the parent's client coordinates
   std::u16string name;                                // the text given at creation
   int32_t style = 0;
@@ -47,8 +51,7 @@ class TGadget : public TObject {
   TEventFilter eventfilter = NullEventFilter;
   Ref<TObject> context;  // second argument of eventfilter
   Ref<TGadgetItemArray> items;
-  Ref<TObject> datasource;               // a TList, TStringArray or TObjectArray the items mirror
-  std::vector<std::u16string> datakeys;  // the keys of the last synchronisation
+  Ref<TObject> datasource;  // a TList, TStringArray or TObjectArray the items mirror
 
   // True when a filter other than the null function is set.
   bool HasEventFilter() const noexcept { return eventfilter != NullEventFilter; }
@@ -92,7 +95,8 @@ class TGadget : public TObject {
   // Makes the items equal to the data source's keys with as few insertions and removals as it can;
   // items that stay keep their place and state. 1 when an empty source cleared the items, else 0.
   virtual int32_t SyncDataSource();
-  // The edit behind SyncDataSource: from the keys of the last synchronisation to `keys`.
+  // The edit behind SyncDataSource: from the items' texts as they are now (hand edits included) to
+  // `keys`.
   virtual void SyncData(const std::vector<std::u16string>& keys);
   // Inserts the item for a new key: the key as its text, the data source as its extra.
   virtual void InsertItemFromKey(int32_t index, const std::u16string& key);
@@ -137,6 +141,9 @@ class TGadget : public TObject {
   virtual intptr_t Query(int32_t kind);
   // Destroys the native element with the children's and detaches the gadget from its parent.
   virtual void Free();
+  // True once the gadget was freed (or never got a native element): its operations then do
+  // nothing and answer 0. False here; a driver's gadget answers for its native element.
+  virtual bool IsFreed();
   // Moves the native element to the stored rectangle.
   virtual void Rethink();
   // The width of the client area, as the native element reports it.

@@ -34,9 +34,6 @@ void TGadget::ReplaceItems(std::vector<Ref<TGadgetItem>> next) {
 void TGadget::Clear() {
   ClearListItems();
   items = New<TGadgetItemArray>();
-  // The keys described the items just dropped; kept, the next synchronisation would edit items
-  // that are gone.
-  datakeys.clear();
 }
 
 void TGadget::InsertItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon,

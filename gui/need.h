@@ -1,15 +1,29 @@
-// The toolkit functions' guard against a Null gadget argument, and their activation shorthand.
+// The toolkit functions' guards: a Null or freed gadget argument, a call from another thread, and
+// their activation shorthand.
 #pragma once
+
+#include <source_location>
+#include <string>
 
 #include "gui/gadget.h"
 
-// The gadget behind `g`; a Null one raises "Gadget function called with a Null gadget" instead of
-// crashing on it.
-TGadget& NeedGadget(const Ref<TGadget>& g);
+// The name of the function a source location lies in ("AppendGadgetEntry"), for error texts.
+std::u16string FunctionName(const std::source_location& where);
+
+// The gadget behind `g`. Every toolkit function that takes a gadget passes here, so this is where
+// a call from a thread other than the main one is refused (the runtime error names the calling
+// toolkit function and PostMainThreadCall); a Null `g` raises "Gadget function called with a Null
+// gadget" instead of crashing on it.
+TGadget& NeedGadget(const Ref<TGadget>& g, std::source_location caller = std::source_location::current());
+
+// Like NeedGadget, but Null for a freed gadget: the entry functions change nothing on a freed
+// list and read it as empty, as every operation on a freed gadget does nothing and answers 0.
+TGadget* LiveGadget(const Ref<TGadget>& g, std::source_location caller = std::source_location::current());
 
 // Sends activation `command` to the gadget behind `g` and returns 0, as the toolkit functions that
 // only activate do; a Null `g` raises as NeedGadget does.
-inline int32_t Act(const Ref<TGadget>& g, int32_t command) {
-  NeedGadget(g).Activate(command);
+inline int32_t Act(const Ref<TGadget>& g, int32_t command,
+                   std::source_location caller = std::source_location::current()) {
+  NeedGadget(g, caller).Activate(command);
   return 0;
 }

@@ -10,21 +10,32 @@ TProxyGadget::TProxyGadget() {
 
 // Each forwarded call holds the target for its duration, so SetProxy from inside a call cannot
 // pull the gadget away underneath it.
-TProxyGadget::~TProxyGadget() { proxy = nullptr; }
+TProxyGadget::~TProxyGadget() {
+  LetGo();
+  proxy = nullptr;
+}
+
+void TProxyGadget::LetGo() {
+  // Another proxy may have taken the target over since; its claim stays.
+  if (proxy && proxy->source == this) proxy->source = nullptr;
+}
 
 void TProxyGadget::SetProxy(Ref<TGadget> gadget) {
+  // Forwarding to itself would never end.
+  if (gadget.get() == this) RuntimeError(u"A proxy gadget cannot stand in for itself");
+  // The old target's events are its own again.
+  LetGo();
   if (!gadget) {
     proxy = nullGadget;
     return;
   }
-  // Forwarding to itself would never end.
-  if (gadget.get() == this) RuntimeError(u"A proxy gadget cannot stand in for itself");
-  gadget->source = Ref<TGadget>(this);
+  gadget->source = this;
   proxy = std::move(gadget);
 }
 
 intptr_t TProxyGadget::Query(int32_t kind) { return Ref<TGadget>(proxy)->Query(kind); }
 void TProxyGadget::Free() { Ref<TGadget>(proxy)->Free(); }
+bool TProxyGadget::IsFreed() { return Ref<TGadget>(proxy)->IsFreed(); }
 void TProxyGadget::Rethink() { Ref<TGadget>(proxy)->Rethink(); }
 int32_t TProxyGadget::ClientWidth() { return Ref<TGadget>(proxy)->ClientWidth(); }
 int32_t TProxyGadget::ClientHeight() { return Ref<TGadget>(proxy)->ClientHeight(); }

@@ -15,6 +15,7 @@ class TProxyGadget : public TGadget {
 
   intptr_t Query(int32_t kind) override;
   void Free() override;
+  bool IsFreed() override;
   void Rethink() override;
   int32_t ClientWidth() override;
   int32_t ClientHeight() override;
@@ -73,7 +74,12 @@ class TProxyGadget : public TGadget {
   Ref<TGraphics> CanvasGraphics() override;
   std::u16string Run(const std::u16string& script) override;
 
-  // Forwards to `gadget` from now on and makes its events arrive as events of this proxy.
-  // Null points the proxy back at nullGadget.
+  // Forwards to `gadget` from now on and makes its events arrive as events of this proxy; the
+  // gadget it forwarded to before reports its events as its own again. Null points the proxy back
+  // at nullGadget. Refuses the proxy itself (runtime error).
   virtual void SetProxy(Ref<TGadget> gadget);
+
+ private:
+  // Gives the target back its own events, unless another proxy took it over since.
+  void LetGo();
 };

@@ -16,8 +16,14 @@
 #include "gui/proxy.h"
 
 // Functions without a result of their own answer 0. Creation functions and driver services raise
-// "No gadget driver installed" when no driver is installed; gadget functions given a Null gadget
-// raise "Gadget function called with a Null gadget".
+// "<function>: no gadget driver installed (call Win32GuiModuleStart first)" when no driver is
+// installed; gadget functions given a Null gadget raise "Gadget function called with a Null
+// gadget". A creation function of a kind that lives in a group (all but a window and a menu)
+// refuses a Null group, and every creation function a freed group, with a runtime error naming
+// itself and the group. Every function here raises a runtime error naming itself and
+// PostMainThreadCall when called from a thread other than the main one. On a freed gadget the
+// functions change nothing and answer 0, the empty text or Null (the entry functions: a freed list
+// reads as empty, GetSelectedEntry -1).
 
 // --- creation (the driver's CreateGadget; each answers the new gadget or Null) ---
 // Beside each: the events its gadget sends (ids of event/event.h) and what their data and extra
@@ -76,6 +82,11 @@ Ref<TGadget> MakeTextArea(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<
 // Sends GadgetAction (0x2001) when the user chooses an entry: data its index, extra its extra. An
 // editable box also sends it for each change the user types: data -1 (or the index of the entry
 // the typing chose). Selecting, changing entries and ChangeGadgetText send nothing.
+// `h` is the height of the gadget's rectangle, the one layout moves; it is not the drop-down
+// list's height. The box shows one line at the top of that rectangle, whatever `h`, and its list
+// drops below with a height of its own. Give `h` the height of one line (24 or so): with a taller
+// rectangle the box sits at its top, and as the window grows, layout moves the rectangle's middle
+// (edges left Free) or stretches it (top and bottom Aligned), so the box sinks or drifts.
 Ref<TGadget> MakeComboBox(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
                           int32_t style);
 // Sends GadgetSelect (0x2003) when the user selects another entry: data its index, extra its extra
@@ -126,7 +137,11 @@ Ref<TGadget> MakeProgressBar(int32_t x, int32_t y, int32_t w, int32_t h, const R
 Ref<TGadget> MakeMenu(const std::u16string& text, int32_t tag, const Ref<TGadget>& parent, int32_t hotkey = 0,
                       int32_t modifiers = 0);
 // Attaches graphics with DefaultGraphicsFlags; Null (nothing attached) when no canvas was made.
-// Sends what an Active panel sends (MakePanel), GadgetPaint included.
+// Sends what an Active panel sends (MakePanel), GadgetPaint included. A drag: a button pressed over
+// the canvas captures the pointer to it until a button is released, so MouseMove (data the held
+// button) and the MouseUp keep coming from the canvas while the pointer is outside it, even outside
+// the window, with x, y still in its client area (below 0 or past its size). Leaving the canvas
+// sends MouseLeave during the drag too; the moves go on after it.
 Ref<TGadget> MakeCanvas(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group, int32_t style);
 
 // --- driver services ---
@@ -187,7 +202,12 @@ Ref<TGadget> GetGadgetParent(const Ref<TGadget>& g);
 // Moves and sizes the gadget, lays its children out anew and makes this the base its edges follow
 // from.
 int32_t ReshapeGadget(const Ref<TGadget>& g, int32_t x, int32_t y, int32_t w, int32_t h);
-// EdgeMode values.
+// Sets how each edge follows the parent's client size (EdgeMode values) and makes the rectangle now
+// the base they follow from. An edge never set is Free. Aligned keeps the edge's distance to the
+// same edge of the parent, Relative keeps its place as a fraction of the parent's size, Free lets it
+// follow the other edge of the axis at the gadget's own size. With both edges of an axis Free (as
+// every gadget starts) the size stays and the middle moves in proportion to the parent: a gadget
+// made at the middle stays at the middle, one near the bottom drifts as the parent grows.
 int32_t SetGadgetEdges(const Ref<TGadget>& g, int32_t left, int32_t right, int32_t top, int32_t bottom);
 // Shows the gadget with its children; sends nothing.
 int32_t RevealGadget(const Ref<TGadget>& g);

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "runtime/thread.h"
+
 namespace {
 // Never destroyed: the handlers run from std::atexit, after static destructors of objects made
 // later than the registration, so a list that static destruction could free would be read freed.
@@ -17,6 +19,9 @@ bool runtimeStarted = false;
 
 void RuntimeModuleStart() {
   if (!EnterModule(runtimeStarted)) return;
+  // The thread that starts the program's modules is the one every toolkit and event call must
+  // come from.
+  MarkMainThread();
   // A plain exit() or a return from main still releases what the modules registered.
   std::atexit(RunExitHandlers);
 }

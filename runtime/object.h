@@ -13,7 +13,7 @@
 // Everything runs on the main thread (background calls hand over ownership), so the count is a
 // plain integer.
 class TObject {
-public:
+ public:
   TObject() = default;
   // A copy starts with no references of its own.
   TObject(const TObject&) {}
@@ -35,14 +35,14 @@ public:
   // The number of references now.
   int RefCount() const noexcept { return refs_; }
 
-private:
+ private:
   mutable int refs_ = 0;
 };
 
 // A counted reference; a default-constructed Ref is Null.
 template <class T>
 class Ref {
-public:
+ public:
   Ref() noexcept = default;
   // Null.
   Ref(std::nullptr_t) noexcept {}
@@ -80,7 +80,7 @@ public:
   // Gives up the reference without releasing it.
   T* detach() noexcept { return std::exchange(p_, nullptr); }
 
-private:
+ private:
   T* p_ = nullptr;
 };
 
@@ -89,19 +89,19 @@ template <class T, class U>
 bool operator==(const Ref<T>& a, const Ref<U>& b) noexcept {
   return a.get() == b.get();
 }
-template <class T, class U>
 // A reference against a plain pointer, by identity.
+template <class T, class U>
 bool operator==(const Ref<T>& a, const U* b) noexcept {
   return a.get() == b;
 }
-template <class T>
 // True when the reference is Null.
+template <class T>
 bool operator==(const Ref<T>& a, std::nullptr_t) noexcept {
   return a.get() == nullptr;
 }
 
-template <class T, class... A>
 // Makes a T with these constructor arguments and answers the first counted reference to it.
+template <class T, class... A>
 Ref<T> New(A&&... a) {
   return Ref<T>(new T(std::forward<A>(a)...));
 }
@@ -115,7 +115,7 @@ Ref<T> Cast(const Ref<U>& r) {
 // A runtime error carries a text. Nothing in the system catches it; the start-up code ends the
 // program in an orderly way when one escapes.
 class TRuntimeError : public std::exception {
-public:
+ public:
   // An error with `text`.
   explicit TRuntimeError(std::u16string text);
   // The error's text, as the program shows it.
@@ -123,20 +123,20 @@ public:
   // The text narrowed to 8 bits, for the standard library's handlers.
   const char* what() const noexcept override { return narrow_.c_str(); }
 
-private:
+ private:
   std::u16string text_;
   std::string narrow_;
 };
 
 // Raised by a function value that was never set.
 class TNullFunctionException : public TRuntimeError {
-public:
+ public:
   TNullFunctionException() : TRuntimeError(u"Attempt to call a null function") {}
 };
 
 // Raised by an abstract operation called on a base class that has no implementation.
 class TNullMethodException : public TRuntimeError {
-public:
+ public:
   TNullMethodException() : TRuntimeError(u"Attempt to call abstract method") {}
 };
 

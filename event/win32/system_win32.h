@@ -7,6 +7,7 @@
 #include <string>
 
 #include "event/system.h"
+#include "event/win32/modifiers.h"
 
 // The private thread message that carries a call record to the main thread (lParam: the record).
 constexpr UINT MainThreadCallMessage = 0x7001;
@@ -67,9 +68,6 @@ void TrackPointer(HWND window, int32_t x, int32_t y, const Ref<TObject>& source)
 // Shows or hides the pointer for PointerVisible and TrackedWindow, keeping the platform's display
 // counter at 0 or -1.
 void UpdatePointerVisibility();
-// The modifier keys held as the thread's keyboard state has them right now, as event mods (1 shift,
-// 2 control, 4 alt, 8 either Windows key); the one reading of them for the pump and the gadgets.
-int32_t CurrentModifiers();
 
 // The platform start-up, once per process: main thread, message hook, 1 ms timer resolution.
 void StartSystemPlatform();

@@ -33,7 +33,7 @@ TEST_F(Proxy, PostedEventCarriesAllFields) {
 
 TEST_F(Proxy, ActionsOfTheRealGadgetArriveAsTheProxys) {
   proxy->SetProxy(real);
-  EXPECT_EQ(real->source, Ref<TGadget>(proxy));
+  EXPECT_EQ(real->source, proxy.get());
   PostGadgetEvent(GadgetAction, real, 0, 0, 0, 0, nullptr);
   ASSERT_EQ(Emitted().size(), 1u);
   EXPECT_EQ(Emitted()[0]->source, Ref<TObject>(proxy));
@@ -41,7 +41,7 @@ TEST_F(Proxy, ActionsOfTheRealGadgetArriveAsTheProxys) {
 
 TEST_F(Proxy, TheSourceRuleIsAppliedOnceOnly) {
   auto outer = MakeRecordingGadget();
-  proxy->source = outer;  // the proxy itself stands in for yet another gadget
+  proxy->source = outer.get();  // the proxy itself stands in for yet another gadget
   proxy->SetProxy(real);
   PostGadgetEvent(GadgetAction, real, 0, 0, 0, 0, nullptr);
   EXPECT_EQ(Emitted()[0]->source, Ref<TObject>(proxy));
@@ -98,6 +98,57 @@ TEST_F(Proxy, NullProxyFallsBackToTheInertGadgetAndSelfIsRefused) {
   proxy->SetProxy(nullptr);
   EXPECT_EQ(proxy->proxy, nullGadget);
   EXPECT_THROW(proxy->SetProxy(proxy), TRuntimeError);
+}
+
+// After re-pointing, the old target's events are its own again (unless another proxy took it
+// over since), and no target holds its proxy: the proxy goes with its last outside reference.
+TEST_F(Proxy, RePointingGivesTheOldTargetItsOwnEventsBack) {
+  enum Next { AnotherGadget, Null, Itself };
+  struct Case {
+    const char* name;
+    Next next;
+    bool takenOver;  // a second proxy took the old target over before the first re-points
+  } cases[] = {
+      {"to another gadget", AnotherGadget, false},
+      {"to Null", Null, false},
+      {"to the same gadget again", Itself, false},
+      {"to another gadget, old target taken over", AnotherGadget, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto old = MakeRecordingGadget();
+    auto other = MakeRecordingGadget();
+    auto second = New<TProxyGadget>();
+    TrackGadget(second);
+    const int alone = proxy->RefCount();
+    proxy->SetProxy(old);
+    if (c.takenOver) second->SetProxy(old);
+    proxy->SetProxy(c.next == AnotherGadget ? Ref<TGadget>(other)
+                    : c.next == Null        ? nullptr
+                                            : Ref<TGadget>(old));
+    EXPECT_EQ(proxy->RefCount(), alone);
+    Emitted().clear();
+    PostGadgetEvent(GadgetAction, old, 0, 0, 0, 0, nullptr);
+    PostGadgetEvent(GadgetAction, other, 0, 0, 0, 0, nullptr);
+    ASSERT_EQ(Emitted().size(), 2u);
+    const Ref<TObject> oldReports = c.takenOver        ? Ref<TObject>(second)
+                                    : c.next == Itself ? Ref<TObject>(proxy)
+                                                       : Ref<TObject>(old);
+    EXPECT_EQ(Emitted()[0]->source, oldReports);
+    EXPECT_EQ(Emitted()[1]->source, c.next == AnotherGadget ? Ref<TObject>(proxy) : Ref<TObject>(other));
+    proxy->SetProxy(nullptr);
+    second->SetProxy(nullptr);
+  }
+}
+
+TEST_F(Proxy, ReleasingTheProxyReleasesItsTarget) {
+  auto target = MakeRecordingGadget();
+  const int held = target->RefCount();
+  New<TProxyGadget>()->SetProxy(target);
+  EXPECT_EQ(target->RefCount(), held);
+  PostGadgetEvent(GadgetAction, target, 0, 0, 0, 0, nullptr);
+  ASSERT_EQ(Emitted().size(), 1u);
+  EXPECT_EQ(Emitted()[0]->source, Ref<TObject>(target));
 }
 
 }  // namespace

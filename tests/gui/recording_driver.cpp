@@ -55,6 +55,7 @@ intptr_t TRecordingGadget::Query(int32_t kind) {
 
 void TRecordingGadget::Free() {
   Log("Free", name);
+  freed = true;
   Ref<TGadget> self(this);
   _setparent(nullptr, -1);
   std::vector<Ref<TGadget>> children;

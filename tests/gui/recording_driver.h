@@ -27,11 +27,14 @@ class TRecordingGadget : public TGadget {
   Ref<TGraphics> graphics;
   int32_t attachedFlags = -1;
 
+  bool freed = false;  // set by Free, as a driver's gadget loses its native element
+
   // Rethink and the list-item hooks are counted but not logged when false (for large lists).
   bool logging = true;
 
   intptr_t Query(int32_t kind) override;
   void Free() override;
+  bool IsFreed() override { return freed; }
   void Rethink() override;
   int32_t ClientWidth() override { return clientWidth; }
   int32_t ClientHeight() override { return clientHeight; }

@@ -1,11 +1,24 @@
 // The public functions: argument orders reaching the driver and the gadget, results, and
 // failures without a driver.
+#include <functional>
+#include <thread>
+
 #include "event/event.h"
 #include "tests/gui/recording_driver.h"
 
 namespace {
 
-using Toolkit = RecordingDriverTest;
+// Child kinds are made in `group`, a gadget that holds gadgets: a Null group is refused.
+class Toolkit : public RecordingDriverTest {
+ protected:
+  void SetUp() override {
+    RecordingDriverTest::SetUp();
+    group = MakeRecordingGadget();
+    group->name = u"G";
+  }
+
+  Ref<TRecordingGadget> group;
+};
 
 TEST_F(Toolkit, CreationFunctionsPassTheirClassAndArguments) {
   auto window = MakeWindow(u"Title", 1, 2, 3, 4, nullptr, WindowStyle::TitleBar | WindowStyle::MenuBar);
@@ -21,19 +34,19 @@ TEST_F(Toolkit, CreationFunctionsPassTheirClassAndArguments) {
 }
 
 TEST_F(Toolkit, PanelTakesItsTitleLast) {
-  MakePanel(1, 2, 3, 4, nullptr, PanelStyle::GroupBox, u"Group");
-  EXPECT_EQ(CallLog(), std::vector<std::string>{"CreateGadget(3,Group,1,2,3,4,null,8)"});
+  MakePanel(1, 2, 3, 4, group, PanelStyle::GroupBox, u"Group");
+  EXPECT_EQ(CallLog(), std::vector<std::string>{"CreateGadget(3,Group,1,2,3,4,G,8)"});
 }
 
 TEST_F(Toolkit, EveryKindGetsItsOwnClassNumber) {
-  MakeTextField(0, 0, 0, 0, nullptr, 0);
-  MakeComboBox(0, 0, 0, 0, nullptr, 0);
-  MakeListBox(0, 0, 0, 0, nullptr, 0);
-  MakeTabber(0, 0, 0, 0, nullptr, 0);
-  MakeTreeView(0, 0, 0, 0, nullptr, 0);
-  MakeHtmlView(0, 0, 0, 0, nullptr, 0);
-  MakeSlider(0, 0, 0, 0, nullptr, SliderStyle::ScrollBar);
-  MakeProgressBar(0, 0, 0, 0, nullptr, 0);
+  MakeTextField(0, 0, 0, 0, group, 0);
+  MakeComboBox(0, 0, 0, 0, group, 0);
+  MakeListBox(0, 0, 0, 0, group, 0);
+  MakeTabber(0, 0, 0, 0, group, 0);
+  MakeTreeView(0, 0, 0, 0, group, 0);
+  MakeHtmlView(0, 0, 0, 0, group, 0);
+  MakeSlider(0, 0, 0, 0, group, SliderStyle::ScrollBar);
+  MakeProgressBar(0, 0, 0, 0, group, 0);
   std::vector<std::string> classes;
   for (const std::string& c : CallLog()) classes.push_back(c.substr(13, c.find(',') - 13));
   EXPECT_EQ(classes, (std::vector<std::string>{"4", "6", "7", "9", "10", "11", "13", "14"}));
@@ -55,27 +68,27 @@ TEST_F(Toolkit, MenuCarriesItsTagAsStyleAndBindsANonZeroHotKey) {
 TEST_F(Toolkit, ToolBarGetsOneIconButtonPerStripIcon) {
   driver->stripCount = 3;
   auto source = MakeText(u"icons.png");
-  auto bar = MakeToolBar(source, 0, 0, 100, 20, nullptr, 0);
+  auto bar = MakeToolBar(source, 0, 0, 100, 20, group, 0);
   ASSERT_TRUE(bar);
   EXPECT_EQ(CallLog(),
-            (std::vector<std::string>{"CreateGadget(8,,0,0,100,20,null,0)", "LoadIconStrip(icons.png)",
+            (std::vector<std::string>{"CreateGadget(8,,0,0,100,20,G,0)", "LoadIconStrip(icons.png)",
                                       "SetIconStrip(3)", "InsertListItem(0,,,0,null)",
                                       "InsertListItem(1,,,1,null)", "InsertListItem(2,,,2,null)"}));
 }
 
 TEST_F(Toolkit, ToolBarWithoutStripHasNoButtonsAndNullBarLoadsNothing) {
-  auto bar = MakeToolBar(nullptr, 0, 0, 1, 1, nullptr, 0);
+  auto bar = MakeToolBar(nullptr, 0, 0, 1, 1, group, 0);
   ASSERT_TRUE(bar);
   EXPECT_EQ(bar->ItemCount(), 0);
   driver->createNull = true;
   CallLog().clear();
-  EXPECT_EQ(MakeToolBar(nullptr, 0, 0, 1, 1, nullptr, 0), nullptr);
+  EXPECT_EQ(MakeToolBar(nullptr, 0, 0, 1, 1, group, 0), nullptr);
   EXPECT_TRUE(CallsStartingWith("LoadIconStrip").empty());
 }
 
 TEST_F(Toolkit, ToolBarTipsSkipNullEntriesWithoutUsingUpAButton) {
   driver->stripCount = 3;
-  auto bar = MakeToolBar(nullptr, 0, 0, 1, 1, nullptr, 0);
+  auto bar = MakeToolBar(nullptr, 0, 0, 1, 1, group, 0);
   auto extra = MakeText(u"e");
   ChangeGadgetEntry(bar, 1, u"keep", 0, 1, u"", extra);
   CallLog().clear();
@@ -88,18 +101,18 @@ TEST_F(Toolkit, ToolBarTipsSkipNullEntriesWithoutUsingUpAButton) {
 
 TEST_F(Toolkit, CanvasGetsGraphicsWithTheDefaultFlags) {
   DefaultGraphicsFlags = 6;
-  auto canvas = MakeCanvas(0, 0, 10, 10, nullptr, 0);
+  auto canvas = MakeCanvas(0, 0, 10, 10, group, 0);
   DefaultGraphicsFlags = 0;
   ASSERT_TRUE(canvas);
   EXPECT_EQ(CallsStartingWith("AttachGraphics"), std::vector<std::string>{"AttachGraphics(6)"});
   ASSERT_TRUE(CanvasGraphics(canvas));
   EXPECT_EQ(CanvasGraphics(canvas)->flags, 6);
   driver->createNull = true;
-  EXPECT_EQ(MakeCanvas(0, 0, 10, 10, nullptr, 0), nullptr);
+  EXPECT_EQ(MakeCanvas(0, 0, 10, 10, group, 0), nullptr);
 }
 
 TEST_F(Toolkit, AppendEntryInsertsAtTheCountInItemOrder) {
-  auto box = MakeListBox(0, 0, 0, 0, nullptr, 0);
+  auto box = MakeListBox(0, 0, 0, 0, group, 0);
   for (int i = 0; i < 3; ++i) AppendGadgetEntry(box, u"x");
   CallLog().clear();
   auto extra = MakeText(u"extra");
@@ -117,7 +130,7 @@ TEST_F(Toolkit, AppendEntryInsertsAtTheCountInItemOrder) {
 }
 
 TEST_F(Toolkit, InsertChangeAndDeleteEntriesReachTheItemOperations) {
-  auto box = MakeComboBox(0, 0, 0, 0, nullptr, 0);
+  auto box = MakeComboBox(0, 0, 0, 0, group, 0);
   AppendGadgetEntry(box, u"a");
   InsertGadgetEntry(box, 0, u"b", 0, 4, u"tb", nullptr);
   ChangeGadgetEntry(box, 1, u"c", 0, 5, u"tc", nullptr);
@@ -132,7 +145,7 @@ TEST_F(Toolkit, InsertChangeAndDeleteEntriesReachTheItemOperations) {
 }
 
 TEST_F(Toolkit, EntryStateFunctionsKeepOtherBits) {
-  auto box = Cast<TRecordingGadget>(MakeListBox(0, 0, 0, 0, nullptr, 0));
+  auto box = Cast<TRecordingGadget>(MakeListBox(0, 0, 0, 0, group, 0));
   AppendGadgetEntry(box, u"a");
   AppendGadgetEntry(box, u"b");
   box->nativeStates[0] = GadgetState::Selected;
@@ -149,7 +162,7 @@ TEST_F(Toolkit, EntryStateFunctionsKeepOtherBits) {
 }
 
 TEST_F(Toolkit, TextAreaRangeFunctionsReorderTheirArguments) {
-  auto area = MakeTextArea(0, 0, 0, 0, nullptr, 0);
+  auto area = MakeTextArea(0, 0, 0, 0, group, 0);
   CallLog().clear();
   ReplaceTextAreaRange(area, u"new", 4, 2, TextUnits::Chars);
   StyleTextAreaRange(area, 1, 2, 3, FontStyle::Strikeout, 10, 20, TextUnits::Lines);
@@ -245,7 +258,7 @@ TEST_F(Toolkit, ReshapeAndEdgesRecordTheLayoutBase) {
 }
 
 TEST_F(Toolkit, TreeNodeFunctionsInsertOnTheGivenNode) {
-  auto tree = MakeTreeView(0, 0, 0, 0, nullptr, 0);
+  auto tree = MakeTreeView(0, 0, 0, 0, group, 0);
   CallLog().clear();
   auto a = AppendTreeNode(u"a", tree, 2);
   InsertTreeNode(0, u"b", tree, 3);
@@ -295,25 +308,139 @@ TEST_F(Toolkit, ServicesReachTheDriver) {
                                                  "LoadIconStrip(null)"}));
 }
 
+// A gadget made before the start: the error names the function and the start to call.
 TEST_F(Toolkit, WithoutADriverCreationAndServicesRaiseAClearError) {
   ActiveGuiDriver = nullptr;
-  auto expectNoDriver = [](auto call) {
+  struct Case {
+    std::u16string function;
+    std::function<void()> call;
+  } cases[] = {
+      {u"MakeWindow", [] { MakeWindow(u"W", 0, 0, 0, 0, nullptr, 0); }},
+      {u"GetDesktop", [] { GetDesktop(); }},
+      {u"MakeMenu", [] { MakeMenu(u"M", 1, nullptr, 0, 0); }},
+      {u"MakeButton", [] { MakeButton(u"B", 0, 0, 0, 0, nullptr, 0); }},
+      {u"MakeToolBar", [] { MakeToolBar(nullptr, 0, 0, 0, 0, nullptr, 0); }},
+      {u"RequestColor", [] { RequestColor(0, 0, 0); }},
+      {u"OpenGuiFont", [] { OpenGuiFont(u"A", 1, 0, 0, 0); }},
+      {u"SetPointer", [] { SetPointer(0); }},
+      {u"ActiveGadget", [] { ActiveGadget(); }},
+      {u"LoadIconStrip", [] { LoadIconStrip(nullptr); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(Narrow(c.function));
     try {
-      call();
+      c.call();
       ADD_FAILURE() << "no error";
     } catch (const TRuntimeError& e) {
-      EXPECT_EQ(e.Text(), u"No gadget driver installed");
+      EXPECT_EQ(e.Text(), c.function + u": no gadget driver installed (call Win32GuiModuleStart first)");
     }
+  }
+}
+
+// A child kind needs a live group: made with a Null one or in a freed window it would be a gadget
+// without a native window, and no word of why.
+TEST_F(Toolkit, ChildKindsRefuseANullOrFreedGroupNamingTheFunctionAndTheGroup) {
+  auto freed = MakeWindow(u"Gone", 0, 0, 100, 100, nullptr, 0);
+  DestroyGadget(freed);
+  struct Case {
+    std::u16string function;
+    std::function<Ref<TGadget>(const Ref<TGadget>&)> make;
+  } kinds[] = {
+      {u"MakeButton", [](const Ref<TGadget>& g) { return MakeButton(u"B", 0, 0, 9, 9, g, 0); }},
+      {u"MakeLabel", [](const Ref<TGadget>& g) { return MakeLabel(u"L", 0, 0, 9, 9, g, 0); }},
+      {u"MakePanel", [](const Ref<TGadget>& g) { return MakePanel(0, 0, 9, 9, g, 0); }},
+      {u"MakeCanvas", [](const Ref<TGadget>& g) { return MakeCanvas(0, 0, 9, 9, g, 0); }},
+      {u"MakeListBox", [](const Ref<TGadget>& g) { return MakeListBox(0, 0, 9, 9, g, 0); }},
+      {u"MakeComboBox", [](const Ref<TGadget>& g) { return MakeComboBox(0, 0, 9, 9, g, 0); }},
+      {u"MakeToolBar", [](const Ref<TGadget>& g) { return MakeToolBar(nullptr, 0, 0, 9, 9, g, 0); }},
+      {u"MakeTreeView", [](const Ref<TGadget>& g) { return MakeTreeView(0, 0, 9, 9, g, 0); }},
   };
-  expectNoDriver([] { MakeWindow(u"W", 0, 0, 0, 0, nullptr, 0); });
-  expectNoDriver([] { GetDesktop(); });
-  expectNoDriver([] { MakeMenu(u"M", 1, nullptr, 0, 0); });
-  expectNoDriver([] { MakeToolBar(nullptr, 0, 0, 0, 0, nullptr, 0); });
-  expectNoDriver([] { RequestColor(0, 0, 0); });
-  expectNoDriver([] { OpenGuiFont(u"A", 1, 0, 0, 0); });
-  expectNoDriver([] { SetPointer(0); });
-  expectNoDriver([] { ActiveGadget(); });
-  expectNoDriver([] { LoadIconStrip(nullptr); });
+  for (const Case& c : kinds) {
+    SCOPED_TRACE(Narrow(c.function));
+    CallLog().clear();
+    for (const Ref<TGadget>& g : {Ref<TGadget>(), freed}) {
+      try {
+        c.make(g);
+        ADD_FAILURE() << "no error";
+      } catch (const TRuntimeError& e) {
+        EXPECT_EQ(e.Text().rfind(c.function + u": ", 0), 0u) << Narrow(e.Text());
+        EXPECT_NE(e.Text().find(g ? u"the group \"Gone\" was freed" : u"the group is Null"),
+                  std::u16string::npos)
+            << Narrow(e.Text());
+      }
+    }
+    // Refused before the driver was asked for anything.
+    EXPECT_TRUE(CallsStartingWith("CreateGadget").empty());
+    EXPECT_TRUE(c.make(group));
+  }
+  // A window and a popup menu need no group; neither may name a freed one.
+  EXPECT_TRUE(MakeWindow(u"W", 0, 0, 9, 9, nullptr, 0));
+  EXPECT_TRUE(MakeMenu(u"Popup", 1, nullptr));
+  EXPECT_THROW(MakeWindow(u"Owned", 0, 0, 9, 9, freed, 0), TRuntimeError);
+  EXPECT_THROW(MakeMenu(u"Item", 1, freed), TRuntimeError);
+}
+
+// The entry functions on a freed list do what every operation on a freed gadget does: nothing, and
+// answer as if it were empty.
+TEST_F(Toolkit, EntryFunctionsOnAFreedListChangeNothingAndReadItEmpty) {
+  auto list = MakeListBox(0, 0, 9, 9, group, 0);
+  AppendGadgetEntry(list, u"a");
+  AppendGadgetEntry(list, u"b", ItemFlag::SelectOnSet);
+  DestroyGadget(list);
+  CallLog().clear();
+  AppendGadgetEntry(list, u"c");
+  InsertGadgetEntry(list, 0, u"d");
+  ChangeGadgetEntry(list, 0, u"e");
+  DeleteGadgetEntry(list, 0);
+  SelectGadgetEntry(list, 0);
+  DeselectGadgetEntry(list, 1);
+  ToggleGadgetEntry(list, 0);
+  EnableGadgetEntry(list, 0);
+  DisableGadgetEntry(list, 0);
+  ClearGadgetEntries(list);
+  ChangeToolBarTips(list, {u"tip"});
+  EXPECT_EQ(CallLog(), std::vector<std::string>{});
+  EXPECT_EQ(CountGadgetEntries(list), 0);
+  EXPECT_EQ(GetSelectedEntry(list), -1);
+  EXPECT_EQ(GetSelectedEntries(list), std::vector<int32_t>{});
+  EXPECT_EQ(GetEntryText(list, 0), u"");
+  EXPECT_EQ(GetEntryIcon(list, 0), 0);
+  EXPECT_EQ(GetEntryExtra(list, 0), nullptr);
+  EXPECT_EQ(GetEntryFlags(list, 0), 0);
+  // A Null list is still a mistake of its own.
+  EXPECT_THROW(AppendGadgetEntry(nullptr, u"x"), TRuntimeError);
+}
+
+// Another thread may not touch the toolkit: every gadget function and every creation function
+// refuses it, naming itself and the way to hand the call over.
+TEST_F(Toolkit, CallsFromAnotherThreadRaiseAnErrorNamingPostMainThreadCall) {
+  auto list = MakeListBox(0, 0, 9, 9, group, 0);
+  struct Case {
+    std::u16string function;
+    std::function<void()> call;
+  } cases[] = {
+      {u"AppendGadgetEntry", [&] { AppendGadgetEntry(list, u"x"); }},
+      {u"ChangeGadgetText", [&] { ChangeGadgetText(list, u"x"); }},
+      {u"SelectTreeNode", [&] { SelectTreeNode(list); }},
+      {u"MakeButton", [&] { MakeButton(u"B", 0, 0, 9, 9, group, 0); }},
+      {u"SetPointer", [] { SetPointer(0); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(Narrow(c.function));
+    std::u16string error;
+    std::thread([&] {
+      try {
+        c.call();
+      } catch (const TRuntimeError& e) {
+        error = e.Text();
+      }
+    }).join();
+    EXPECT_EQ(error.rfind(c.function + u": called from a thread other than the main one", 0), 0u)
+        << Narrow(error);
+    EXPECT_NE(error.find(u"PostMainThreadCall"), std::u16string::npos);
+  }
+  EXPECT_EQ(CountGadgetEntries(list), 0);
+  EXPECT_TRUE(CallsStartingWith("SetText").empty());
 }
 
 TEST_F(Toolkit, BaseDriverOperationsAreAbstract) {

@@ -1,7 +1,7 @@
 // Combo boxes: an extended combo box, a drop-down list or an editable one; choosing an item and
+// typing become actions, what the program does to the control does not.
 #include "gui/win32/kinds/combo_box.h"
 
-// typing become actions, what the program does to the control does not.
 #include <windows.h>
 // The combo box declarations need the base platform header first.
 #include <commctrl.h>
@@ -13,6 +13,7 @@
 #include "gui/constants.h"
 #include "gui/win32/native/common.h"
 #include "gui/win32/native/icon_strip.h"
+#include "runtime/scoped_value.h"
 #include "runtime/text.h"
 
 namespace {

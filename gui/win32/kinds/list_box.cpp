@@ -1,7 +1,7 @@
 // List boxes: a one-column report list view with a tooltip per item that has a tip; selections,
+// double clicks and right clicks become events.
 #include "gui/win32/kinds/list_box.h"
 
-// double clicks and right clicks become events.
 #include <windows.h>
 // The list view and tooltip declarations need the base platform header first.
 #include <commctrl.h>

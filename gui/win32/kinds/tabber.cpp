@@ -1,7 +1,7 @@
 // Tabbers: a tab control whose page area below the tabs is a group of its own; an empty tabber
+// shows one blank tab, and choosing a tab becomes an action.
 #include "gui/win32/kinds/tabber.h"
 
-// shows one blank tab, and choosing a tab becomes an action.
 #include <windows.h>
 // The tab control declarations need the base platform header first.
 #include <commctrl.h>

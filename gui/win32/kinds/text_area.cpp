@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "event/event.h"
+#include "event/win32/modifiers.h"
 #include "gui/constants.h"
 #include "gui/win32/native/font.h"
-#include "gui/win32/native/hooks.h"
 #include "runtime/text.h"
 
 namespace {

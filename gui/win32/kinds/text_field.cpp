@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "event/event.h"
+#include "event/win32/modifiers.h"
 #include "gui/constants.h"
-#include "gui/win32/native/hooks.h"
+#include "runtime/scoped_value.h"
 #include "runtime/text.h"
 
 int32_t TextFieldSettingText = 0;

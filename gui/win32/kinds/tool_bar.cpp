@@ -1,7 +1,7 @@
 // Tool bars: a row of icon buttons from the gadget's icon strip, with tips, along the top of
+// their group; pressing a button reports its index.
 #include "gui/win32/kinds/tool_bar.h"
 
-// their group; pressing a button reports its index.
 #include <windows.h>
 // The tool bar and tip messages need the base platform header first.
 #include <commctrl.h>

@@ -9,6 +9,7 @@
 #include "event/event.h"
 #include "gui/constants.h"
 #include "gui/win32/native/icon_strip.h"
+#include "runtime/scoped_value.h"
 #include "runtime/text.h"
 
 namespace {

@@ -7,9 +7,9 @@
 #include <cstring>
 
 #include "event/event.h"
+#include "gui/win32/factory.h"
 #include "gui/win32/managed/gadget.h"
 #include "gui/win32/managed/menus.h"
-#include "gui/win32/native/factory.h"
 #include "gui/win32/native/hwnd.h"
 #include "gui/win32/native/vell.h"
 #include "runtime/text.h"

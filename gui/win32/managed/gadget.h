@@ -66,6 +66,8 @@ class TWin32Gadget : public TGadget {
   void Insert(Ref<TGadget> gadget, int32_t index) override;
   intptr_t Query(int32_t kind) override;
   void Free() override;
+  // After Free the native object is gone.
+  bool IsFreed() override { return handle == nullptr; }
   void Rethink() override;
   int32_t ClientWidth() override;
   int32_t ClientHeight() override;

@@ -8,9 +8,9 @@
 
 #include "event/event.h"
 #include "gui/constants.h"
+#include "gui/win32/factory.h"
 #include "gui/win32/managed/gadget.h"
 #include "gui/win32/native/common.h"
-#include "gui/win32/native/factory.h"
 #include "runtime/text.h"
 
 Ref<TObject>& PopupExtra = *new Ref<TObject>();

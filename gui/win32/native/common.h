@@ -44,21 +44,6 @@ inline uint8_t EnableNative(HWND hwnd, int32_t flag) {
 // program units.
 RECT WindowRectInParent(HWND hwnd);
 
-// Gives `variable` a value for as long as it lives, then the one it had, so marks nest: how a kind
-// marks the changes the program makes, whose notifications are not the user's news.
-template <class T>
-class ScopedValue {
- public:
-  ScopedValue(T& variable, T value) : variable_(variable), was_(variable) { variable = value; }
-  ~ScopedValue() { variable_ = was_; }
-  ScopedValue(const ScopedValue&) = delete;
-  ScopedValue& operator=(const ScopedValue&) = delete;
-
- private:
-  T& variable_;
-  T was_;
-};
-
 // A kind whose element is one main HWND (`self`); the common operations act on it.
 template <class Base>
 class Win32Simple : public Base, public Win32WndProc {

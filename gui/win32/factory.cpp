@@ -1,5 +1,5 @@
 // Starting the native layer and creating native gadgets of each kind with the default font.
-#include "gui/win32/native/factory.h"
+#include "gui/win32/factory.h"
 
 #include <commctrl.h>
 #include <ole2.h>
