@@ -11,6 +11,7 @@
 #include "gui/win32/factory.h"
 #include "gui/win32/managed/gadget.h"
 #include "gui/win32/native/common.h"
+#include "runtime/scoped_value.h"
 #include "runtime/text.h"
 
 Ref<TObject>& PopupExtra = *new Ref<TObject>();
