@@ -34,7 +34,8 @@ void ShellNotifyIcon(int32_t message, void* record) {
 intptr_t LoadIconImage(const char* fileName, int32_t width, int32_t height, int32_t flags) {
   loadedIconFile = fileName;
   loadedIconFlags = flags;
-  return width == 16 && height == 16 ? 0x1234 : 0;
+  // The tray asks for the screen's small icon size (0 × 0), never a fixed 16 that a scaled screen stretches.
+  return width == 0 && height == 0 ? 0x1234 : 0;
 }
 
 namespace {
