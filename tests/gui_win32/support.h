@@ -29,7 +29,7 @@ class DriverTest : public ::testing::Test {
   void TearDown() override;
 };
 
-// Pumps the thread's messages until none wait.
+// Pumps the thread's messages until none wait, through the driver's pump (PumpSystem).
 void Pump();
 // Pumps and takes every waiting event.
 std::vector<Seen> TakeEvents();
