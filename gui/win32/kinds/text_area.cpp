@@ -130,8 +130,8 @@ Win32TextArea::Win32TextArea(VellGroup* g, int32_t s) : Win32Simple<VellTextArea
   LoadLibraryA("RICHED20.DLL");
   wide = WideVariantWanted() ? 1 : 0;
   // Without word wrap the lines scroll sideways; the control never starts an OLE drag of its own.
-  DWORD ws = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_VSCROLL | ES_NOHIDESEL | ES_NOOLEDRAGDROP |
-             ES_MULTILINE;
+  DWORD ws = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP | WS_VSCROLL | ES_NOHIDESEL |
+             ES_NOOLEDRAGDROP | ES_MULTILINE;
   if (!(s & TextAreaStyle::WordWrap)) ws |= WS_HSCROLL | ES_AUTOHSCROLL;
   if (s & TextAreaStyle::ReadOnly) ws |= ES_READONLY;
   HWND h = CreateNativeWindow(WS_EX_CLIENTEDGE, wide ? "RichEdit20W" : "RichEdit20A", "", ws, g);

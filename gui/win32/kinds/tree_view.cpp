@@ -46,8 +46,8 @@ void Orphan(VellTreeViewNode* node) {
 // and expansions as it reports the user's, and only the user's are the program's news.
 const Win32TreeView* programChanging = nullptr;
 
-constexpr DWORD TreeStyle =
-    WS_CHILD | WS_CLIPSIBLINGS | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+constexpr DWORD TreeStyle = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES |
+                            TVS_LINESATROOT | TVS_SHOWSELALWAYS;
 
 }  // namespace
 
