@@ -44,7 +44,9 @@ Ref<TGadget> MakeWindow(const std::u16string& title, int32_t x, int32_t y, int32
 // Sends GadgetAction (0x2001) when the user clicks it (or presses Space on it): data 1 when a
 // check box or radio button is checked after the click, else 0. ChangeButtonCheck and
 // ChangeGadgetText send nothing.
-// Enter in a text field of the window presses its first shown, enabled push button of style Default.
+// Enter in a text field of the window presses its first shown, enabled push button of style Default,
+// and Enter on a focused push button presses that one. Escape presses the window's first shown,
+// enabled Cancel button (without one, its OK button); Tab and Shift+Tab visit every control.
 Ref<TGadget> MakeButton(const std::u16string& text, int32_t x, int32_t y, int32_t w, int32_t h,
                         const Ref<TGadget>& group, int32_t style);
 // The title comes last. A plain panel or group box sends nothing. With PanelStyle::Sensitive or

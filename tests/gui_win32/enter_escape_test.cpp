@@ -1,6 +1,6 @@
 // Enter and Escape with real key input through the driver's pump: Escape presses the window's
-// Cancel-style button and Enter a focused push button, never one the user could not click; a held
-// or released Enter moves no focus.
+// Cancel-style button (or its lone OK-style one) and Enter a focused push button, never one the user could
+// not click; a held or released Enter moves no focus.
 #include <vector>
 
 #include "event/hook.h"
@@ -48,6 +48,9 @@ TEST_F(EnterEscape, AKeyPressesOnlyAButtonTheUserCouldClick) {
       {"Escape, a Cancel button in a disabled panel", VK_ESCAPE, ButtonStyle::Cancel, State::InDisabledPanel,
        false, 0},
       {"Escape, a plain push button", VK_ESCAPE, ButtonStyle::Push, State::Usable, false, 0},
+      {"Escape, an OK button and no Cancel one", VK_ESCAPE, ButtonStyle::Ok, State::Usable, false, 1},
+      {"Escape, a disabled OK button and no Cancel one", VK_ESCAPE, ButtonStyle::Ok, State::Disabled, false,
+       0},
       {"Enter, an OK button not marked default", VK_RETURN, ButtonStyle::Ok, State::Usable, false, 0},
       {"Enter, a disabled OK button", VK_RETURN, ButtonStyle::Ok, State::Disabled, false, 0},
       {"Enter, a hidden OK button", VK_RETURN, ButtonStyle::Ok, State::Hidden, false, 0},

@@ -133,11 +133,19 @@ bool InOpenComboBox(HWND h, HWND root) {
   return false;
 }
 
-HWND CancelButtonOf(HWND root) {
+// The first shown, enabled push button of the window with the command identifier `id`.
+HWND ButtonWithId(HWND root, int id) {
   for (const Place& p : PlacesOf(root)) {
-    if (IsPushButton(p.hwnd) && GetDlgCtrlID(p.hwnd) == IDCANCEL) return p.hwnd;
+    if (IsPushButton(p.hwnd) && GetDlgCtrlID(p.hwnd) == id) return p.hwnd;
   }
   return nullptr;
+}
+
+// Escape presses the Cancel-style button; a window whose only answer is OK (a notice) closes with
+// its OK-style button instead, as the platform's message boxes do.
+HWND EscapeButtonOf(HWND root) {
+  HWND cancel = ButtonWithId(root, IDCANCEL);
+  return cancel ? cancel : ButtonWithId(root, IDOK);
 }
 
 }  // namespace
@@ -185,9 +193,9 @@ bool TakeNavigationKey(const MSG& m) {
       return true;
     case VK_ESCAPE: {
       if (mods || (m.lParam & KeyWasDown) || InOpenComboBox(m.hwnd, root)) return false;
-      HWND cancel = CancelButtonOf(root);
-      if (!cancel) return false;
-      Press(cancel);
+      HWND button = EscapeButtonOf(root);
+      if (!button) return false;
+      Press(button);
       return true;
     }
   }

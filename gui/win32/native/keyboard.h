@@ -19,6 +19,6 @@ HWND FirstTabStop(HWND root);
 // Takes a key message off the queue when it is one of the toolkit's navigation keys for a control
 // in a toolkit window: Tab and Shift+Tab move the focus (Ctrl+Tab out of a control that keeps Tab
 // for itself, and in a tabber changes its page), Enter presses a focused push button, Escape the
-// window's shown, enabled Cancel-style button. True when the key was used; it then must not reach
-// the control.
+// window's shown, enabled Cancel-style button (without one, its OK-style button). True when the key was used;
+// it then must not reach the control.
 bool TakeNavigationKey(const MSG& message);
