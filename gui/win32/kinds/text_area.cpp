@@ -13,6 +13,7 @@
 #include "gui/constants.h"
 #include "gui/win32/native/font.h"
 #include "gui/win32/native/hooks.h"
+#include "gui/win32/native/keyboard.h"
 #include "runtime/text.h"
 
 namespace {
@@ -414,6 +415,16 @@ int32_t Win32TextArea::Activate(int32_t command) {
 
 LRESULT Win32TextArea::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) {
   switch (msg) {
+    case WM_CONTEXTMENU:  // the menu key: the menu at the caret, as a right click there
+      if (hwnd == self.hwnd && ContextMenuFromKeyboard(lp)) {
+        CHARRANGE cr{};
+        SendMessageA(self.hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+        POINTL at{};
+        SendMessageA(self.hwnd, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), cr.cpMax);
+        Emit(GadgetMenu, 0, 0, at.x, at.y);
+        return 0;
+      }
+      break;
     case WM_KILLFOCUS:  // reported unless a locked edit took the focus away for a moment
       if (lockdepth == 0) Emit(GadgetLostFocus, 0, 0, 0, 0);
       break;

@@ -16,6 +16,10 @@ namespace {
 // Bit 30 of a key message's flags: the key was already down (an auto-repeat).
 constexpr LPARAM KeyWasDown = LPARAM(1) << 30;
 
+bool IsKeyMessage(UINT message) {
+  return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
+}
+
 struct Place {
   HWND hwnd;
   bool stop;
@@ -179,11 +183,42 @@ HWND FirstTabStop(HWND root) {
   return nullptr;
 }
 
+namespace {
+
+// The menu key or F10 whose going down asked for a menu: its coming up is taken too, or the
+// platform would answer it again (a second menu; F10 alone enters the menu bar).
+WPARAM menuKeyDown = 0;
+
+// Shift+F10 and the menu key ask for the focused control's menu, as a right click does; each kind
+// answers for its focused entry.
+bool TakeMenuKey(const MSG& m, int32_t mods) {
+  if (m.message == WM_KEYUP || m.message == WM_SYSKEYUP) {
+    if (m.wParam != menuKeyDown) return false;
+    menuKeyDown = 0;
+    return true;
+  }
+  const bool menuKey = m.wParam == VK_APPS && !(mods & (ModShift | ModControl | ModAlt));
+  const bool shiftF10 = m.wParam == VK_F10 && mods == ModShift;
+  if (!menuKey && !shiftF10) return false;
+  menuKeyDown = m.wParam;
+  if (!(m.lParam & KeyWasDown)) {
+    SendMessageW(m.hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m.hwnd), MAKELPARAM(-1, -1));
+  }
+  return true;
+}
+
+}  // namespace
+
 bool TakeNavigationKey(const MSG& m) {
-  if ((m.message != WM_KEYDOWN && m.message != WM_SYSKEYDOWN) || !m.hwnd) return false;
+  const bool queuedMenu = m.message == WM_CONTEXTMENU && ContextMenuFromKeyboard(m.lParam);
+  if ((!IsKeyMessage(m.message) && !queuedMenu) || !m.hwnd) return false;
   HWND root = GetAncestor(m.hwnd, GA_ROOT);
   if (!FindHwnd(root)) return false;  // a window of the platform's own (a message box) navigates itself
+  // Some platforms queue a menu request of their own for the menu key; the key already sent one.
+  if (queuedMenu) return true;
   const int32_t mods = CurrentModifiers();
+  if (TakeMenuKey(m, mods)) return true;
+  if (m.message != WM_KEYDOWN && m.message != WM_SYSKEYDOWN) return false;
   switch (m.wParam) {
     case VK_TAB:
       return TakeTab(m.hwnd, mods);

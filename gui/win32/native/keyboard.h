@@ -16,9 +16,14 @@ std::vector<HWND> TabStopsOf(HWND root);
 HWND NextTabStop(HWND from, bool backward);
 // The window's first tab stop, or none.
 HWND FirstTabStop(HWND root);
+// True for the position WM_CONTEXTMENU carries when a key asked for the menu rather than the mouse.
+inline bool ContextMenuFromKeyboard(LPARAM lp) {
+  return static_cast<short>(LOWORD(lp)) == -1 && static_cast<short>(HIWORD(lp)) == -1;
+}
 // Takes a key message off the queue when it is one of the toolkit's navigation keys for a control
 // in a toolkit window: Tab and Shift+Tab move the focus (Ctrl+Tab out of a control that keeps Tab
 // for itself, and in a tabber changes its page), Enter presses a focused push button, Escape the
-// window's shown, enabled Cancel-style button (without one, its OK-style button). True when the key was used;
-// it then must not reach the control.
+// window's shown, enabled Cancel-style button (without one, its OK-style button), Shift+F10 and
+// the menu key ask the focused control for its context menu (WM_CONTEXTMENU, from the keyboard). True when
+// the key was used; it then must not reach the control.
 bool TakeNavigationKey(const MSG& message);
