@@ -17,23 +17,23 @@ bool IsTabStopChild(HWND window) {
   return (GetWindowLongPtrA(window, GWL_STYLE) & both) == both;
 }
 
-// Tab, Enter and Escape belong to the gadget driver, whose message hook takes those it acts on;
-// the dialog manager would turn Enter in a field into a button's command and keep the field from
-// seeing it, and would move the focus only inside the nearest container.
-bool IsDriverKey(const MSG& msg) {
-  if (IsKeyMessage(msg.message))
-    return msg.wParam == VK_TAB || msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE;
-  if (msg.message == WM_CHAR) return msg.wParam == '\t' || msg.wParam == '\r' || msg.wParam == 0x1b;
+// Enter and Escape never go to the dialog manager: it would turn them in a field into a button's
+// command (whatever the button's state) and keep the field from seeing them. The gadget driver's
+// message hook has already taken the keys it acts on in its own windows (Tab among them).
+bool IsKeptFromDialogManager(const MSG& msg) {
+  if (IsKeyMessage(msg.message)) return msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE;
+  if (msg.message == WM_CHAR) return msg.wParam == '\r' || msg.wParam == 0x1b;
   return false;
 }
 
-// Arrow keys and access keys move between gadgets inside ordinary windows: a key for a tab-stop
+// Tab, arrow keys and access keys move between gadgets inside ordinary windows: a key for a tab-stop
 // child goes to the dialog manager of the first ancestor that is not one. True when it was handled
 // there. A control that takes every key (a text area) is left out: the dialog manager would only
 // hand the key on, and asking the control on the key's behalf puts it in a dialog mode where
 // Enter and Escape act on its container.
 bool HandledByDialogNavigation(MSG& msg) {
-  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || !msg.hwnd || IsDriverKey(msg)) return false;
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || !msg.hwnd || IsKeptFromDialogManager(msg))
+    return false;
   if (!IsTabStopChild(msg.hwnd)) return false;
   if (SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & (DLGC_WANTMESSAGE | DLGC_WANTALLKEYS)) return false;
   for (HWND parent = GetParent(msg.hwnd); parent; parent = GetParent(parent)) {
