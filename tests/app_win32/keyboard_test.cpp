@@ -92,6 +92,8 @@ TEST_F(Monitor, MainWindowStartsOnItsFirstButtonAndTabReachesEveryControl) {
     Chord(s.chord);
     EXPECT_TRUE(FocusComesTo(run.main, s.lands)) << "to " << s.lands << ", on " << FocusedText(run.main);
   }
+  // For a look at the focus the keyboard left on the list.
+  EXPECT_NE(SaveScreenshot(run.main, "keyboard-main"), "");
 }
 
 TEST_F(Monitor, AboutAndHelpOpenOnTheirButtonAndCloseFromTheKeyboard) {
@@ -116,6 +118,7 @@ TEST_F(Monitor, AboutAndHelpOpenOnTheirButtonAndCloseFromTheKeyboard) {
     ASSERT_NE(w, nullptr) << c.what << ": Enter opened nothing";
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == w; }, 3000)) << c.what;
     EXPECT_TRUE(FocusComesTo(w, c.first)) << c.what << ": first focus on " << FocusedText(w);
+    SaveScreenshot(w, c.tabs ? "keyboard-help" : "keyboard-about");
     Chord({c.closing});
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(w); }, 3000)) << c.what << ": still open";
     ASSERT_TRUE(Responds(run.main)) << c.what;
