@@ -1,5 +1,5 @@
 // Keyboard navigation in the toolkit's windows: one tab order for the whole window, page turning
-// in tabbers, Enter on a push button and Escape for the Cancel-style button.
+// in tabbers, Enter on a push button, Escape for the Cancel-style button and the menu keys.
 #include "gui/win32/native/keyboard.h"
 
 // The tab control declarations need the base platform header first.
@@ -152,6 +152,28 @@ HWND EscapeButtonOf(HWND root) {
   return cancel ? cancel : ButtonWithId(root, IDOK);
 }
 
+// The menu key or F10 whose going down asked for a menu: its coming up is taken too, or the
+// platform would answer it again (a second menu; F10 alone enters the menu bar).
+WPARAM menuKeyDown = 0;
+
+// Shift+F10 and the menu key ask for the focused control's menu, as a right click does; each kind
+// answers for its focused entry.
+bool TakeMenuKey(const MSG& m, int32_t mods) {
+  if (m.message == WM_KEYUP || m.message == WM_SYSKEYUP) {
+    if (m.wParam != menuKeyDown) return false;
+    menuKeyDown = 0;
+    return true;
+  }
+  const bool menuKey = m.wParam == VK_APPS && !(mods & (ModShift | ModControl | ModAlt));
+  const bool shiftF10 = m.wParam == VK_F10 && mods == ModShift;
+  if (!menuKey && !shiftF10) return false;
+  menuKeyDown = m.wParam;
+  if (!(m.lParam & KeyWasDown)) {
+    SendMessageW(m.hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m.hwnd), MAKELPARAM(-1, -1));
+  }
+  return true;
+}
+
 }  // namespace
 
 std::vector<HWND> TabStopsOf(HWND root) {
@@ -182,32 +204,6 @@ HWND FirstTabStop(HWND root) {
   }
   return nullptr;
 }
-
-namespace {
-
-// The menu key or F10 whose going down asked for a menu: its coming up is taken too, or the
-// platform would answer it again (a second menu; F10 alone enters the menu bar).
-WPARAM menuKeyDown = 0;
-
-// Shift+F10 and the menu key ask for the focused control's menu, as a right click does; each kind
-// answers for its focused entry.
-bool TakeMenuKey(const MSG& m, int32_t mods) {
-  if (m.message == WM_KEYUP || m.message == WM_SYSKEYUP) {
-    if (m.wParam != menuKeyDown) return false;
-    menuKeyDown = 0;
-    return true;
-  }
-  const bool menuKey = m.wParam == VK_APPS && !(mods & (ModShift | ModControl | ModAlt));
-  const bool shiftF10 = m.wParam == VK_F10 && mods == ModShift;
-  if (!menuKey && !shiftF10) return false;
-  menuKeyDown = m.wParam;
-  if (!(m.lParam & KeyWasDown)) {
-    SendMessageW(m.hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m.hwnd), MAKELPARAM(-1, -1));
-  }
-  return true;
-}
-
-}  // namespace
 
 bool TakeNavigationKey(const MSG& m) {
   const bool queuedMenu = m.message == WM_CONTEXTMENU && ContextMenuFromKeyboard(m.lParam);
