@@ -13,6 +13,8 @@ void ShowAbout() {
   MakeLabel(MakerNotice(), 60, 50, 241, 14, window, 0);
   MakeLabel(u"The maker's web site:", 60, 104, 241, 14, window, 0);
   Ref<TGadget> web = MakeButton(MakerHost, 120, 128, 120, 23, window, ButtonStyle::Push);
+  // Enter takes the focused OK and Escape the window's only OK, as in a notice of the platform.
+  FocusGadget(ok);
   for (;;) {
     WaitNextEvent();
     int32_t id = ActiveEventId();

@@ -17,6 +17,9 @@ void ShowHelp() {
   ChangeGadgetText(helpArea, HelpTitleText());
   AppendTextAreaText(helpArea, HelpBodyText());
   helpOk = MakeButton(u"Ok", 300, 430, 75, 23, helpWindow, ButtonStyle::Ok);
+  // Enter on the focused Ok or Escape closes Help, as its Ok does for the mouse; Tab in the text
+  // would be typed into it.
+  FocusGadget(helpOk);
   for (;;) {
     WaitNextEvent();
     int32_t id = ActiveEventId();

@@ -33,6 +33,8 @@ void BuildMainWindow() {
   helpButton = MakeButton(u"Help", 83, 530, 70, 25, mainWindow, ButtonStyle::Push);
   goButton = MakeButton(u" G O ! ", 157, 530, 70, 25, mainWindow, ButtonStyle::Push);
   exitButton = MakeButton(u"Exit", 230, 530, 70, 25, mainWindow, ButtonStyle::Push);
+  // The keyboard starts on the first button: Tab in the list would be typed into it.
+  FocusGadget(aboutButton);
 }
 
 void ListTasks() {

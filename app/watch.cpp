@@ -37,6 +37,9 @@ void ShowAlert() {
   alertWindow = MakeWindow(AlertWindowTitle(), 50, 100, 640, 125, nullptr, WindowStyle::TitleBar);
   alertLabel = MakeLabel(lineText, 15, 20, 600, 16, alertWindow, LabelStyle::Center | LabelStyle::Sunken);
   alertExit = MakeButton(u"Exit", 272, 55, 80, 23, alertWindow, ButtonStyle::Ok);
+  // The alert comes up in a program that has no active window left: taking the focus activates
+  // it, so that it answers the keyboard (Enter, Escape, Alt+F4) at once.
+  FocusGadget(alertExit);
   for (;;) {
     WaitNextEvent();
     int32_t id = ActiveEventId();

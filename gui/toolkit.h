@@ -53,7 +53,9 @@ Ref<TGadget> MakeWindow(const std::u16string& title, int32_t x, int32_t y, int32
 // Sends GadgetAction (0x2001) when the user clicks it (or presses Space on it): data 1 when a
 // check box or radio button is checked after the click, else 0. ChangeButtonCheck and
 // ChangeGadgetText send nothing.
-// Enter in a text field of the window presses its first shown, enabled push button of style Default.
+// Enter in a text field of the window presses its first shown, enabled push button of style Default,
+// and Enter on a focused push button presses that one. Escape presses the window's first shown,
+// enabled Cancel button (without one, its OK button); Tab and Shift+Tab visit every control.
 Ref<TGadget> MakeButton(const std::u16string& text, int32_t x, int32_t y, int32_t w, int32_t h,
                         const Ref<TGadget>& group, int32_t style);
 // The title comes last. A plain panel or group box sends nothing. With PanelStyle::Sensitive or
@@ -74,7 +76,7 @@ Ref<TGadget> MakeTextField(int32_t x, int32_t y, int32_t w, int32_t h, const Ref
 // Sends GadgetAction (0x2001), data 0, when the user changes the text; GadgetSelect (0x2003), data
 // 0, when the user moves the caret or the selection; GadgetMenu (0x2004), data 0, x, y the point
 // in its client area, for a right click (which first moves the caret there when nothing is
-// selected); GadgetLostFocus (0x2008), data 0, when the focus leaves it. ChangeGadgetText, the
+// selected) and at the caret for the menu key or Shift+F10; GadgetLostFocus (0x2008), data 0, when the focus leaves it. ChangeGadgetText, the
 // text area functions and Cut/Copy/PasteIntoGadget send nothing. A key filter sees KeyDown and
 // KeyChar before the area does.
 Ref<TGadget> MakeTextArea(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
@@ -91,8 +93,8 @@ Ref<TGadget> MakeComboBox(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<
                           int32_t style);
 // Sends GadgetSelect (0x2003) when the user selects another entry: data its index, extra its extra
 // (the same entry again sends nothing); data -1 when a click beside the entries drops the
-// selection. GadgetAction (0x2001) for a double click and GadgetMenu (0x2004) for a right click:
-// data the selected index, -1 for none. Selecting and changing entries send nothing.
+// selection. GadgetAction (0x2001) for a double click and GadgetMenu (0x2004) for a right click,
+// the menu key or Shift+F10: data the selected index, -1 for none. Selecting and changing entries send nothing.
 Ref<TGadget> MakeListBox(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
                          int32_t style);
 // One button per icon of the strip loaded from `source`: button i shows icon i, no text, no tip.
@@ -107,7 +109,8 @@ Ref<TGadget> MakeTabber(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TG
 // user selects a node; GadgetOpen (0x2005) and GadgetClose (0x2006) when the user expands or
 // collapses one; GadgetAction (0x2001) for a double click or Enter, on the selected node (data 0
 // and no extra when none is); GadgetMenu (0x2004) for a right click on a node's row, x, y the
-// pointer on the screen (nothing below the rows). Inserting, changing, selecting, expanding,
+// pointer on the screen (nothing below the rows), and for the menu key or Shift+F10 on the
+// focused node, x, y its row's left middle on the screen. Inserting, changing, selecting, expanding,
 // collapsing and destroying nodes send nothing.
 Ref<TGadget> MakeTreeView(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
                           int32_t style);

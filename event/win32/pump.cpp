@@ -1,4 +1,4 @@
-// The message pump of the Win32 system driver: modifier keys, dialog navigation, waiting.
+// The message pump of the Win32 system driver: modifier keys, arrow-key navigation, waiting.
 #include "event/event.h"
 #include "event/win32/system_win32.h"
 
@@ -17,11 +17,25 @@ bool IsTabStopChild(HWND window) {
   return (GetWindowLongPtrA(window, GWL_STYLE) & both) == both;
 }
 
-// Tab and arrow keys move between gadgets inside ordinary windows: a message for a tab-stop
-// child goes to the dialog manager of the first ancestor that is not one. True when it was
-// handled there.
+// Enter and Escape never go to the dialog manager: it would turn them in a field into a button's
+// command (whatever the button's state) and keep the field from seeing them. The gadget driver's
+// message hook has already taken the keys it acts on in its own windows (Tab among them).
+bool IsKeptFromDialogManager(const MSG& msg) {
+  if (IsKeyMessage(msg.message)) return msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE;
+  if (msg.message == WM_CHAR) return msg.wParam == '\r' || msg.wParam == 0x1b;
+  return false;
+}
+
+// Tab, arrow keys and access keys move between gadgets inside ordinary windows: a key for a tab-stop
+// child goes to the dialog manager of the first ancestor that is not one. True when it was handled
+// there. A control that takes every key (a text area) is left out: the dialog manager would only
+// hand the key on, and asking the control on the key's behalf puts it in a dialog mode where
+// Enter and Escape act on its container.
 bool HandledByDialogNavigation(MSG& msg) {
-  if (!msg.hwnd || !IsTabStopChild(msg.hwnd)) return false;
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || !msg.hwnd || IsKeptFromDialogManager(msg))
+    return false;
+  if (!IsTabStopChild(msg.hwnd)) return false;
+  if (SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & (DLGC_WANTMESSAGE | DLGC_WANTALLKEYS)) return false;
   for (HWND parent = GetParent(msg.hwnd); parent; parent = GetParent(parent)) {
     if (!IsTabStopChild(parent)) return IsDialogMessageA(parent, &msg) != 0;
   }

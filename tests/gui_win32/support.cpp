@@ -23,13 +23,9 @@ void DriverTest::TearDown() {
   ResetEventQueue(0);
 }
 
-void Pump() {
-  MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&m);
-    DispatchMessageA(&m);
-  }
-}
+// The driver's own pump, as WaitNextEvent and PollNextEvent run it: a key a test sends takes the
+// road a program's keys take, dialog navigation and all.
+void Pump() { PumpSystem(); }
 
 std::vector<Seen> TakeEvents() {
   Pump();
@@ -49,6 +45,32 @@ std::vector<Seen> Only(const std::vector<Seen>& events, int32_t id, const Ref<TO
   return out;
 }
 
+namespace {
+
+// Hardware input arrives through the server; give it a moment, then let the hooks see it.
+void Settle() {
+  for (int i = 0; i < 5; ++i) {
+    Sleep(10);
+    Pump();
+  }
+}
+
+}  // namespace
+
+void SendKey(WORD key, bool up) {
+  INPUT in = {};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = key;
+  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &in, sizeof(INPUT));
+  Settle();
+}
+
+void PressChord(const std::vector<WORD>& keys) {
+  for (WORD k : keys) SendKey(k);
+  for (auto k = keys.rbegin(); k != keys.rend(); ++k) SendKey(*k, true);
+}
+
 void PressKeys(const std::vector<WORD>& keys) {
   for (WORD k : keys) {
     INPUT in[2] = {};
@@ -56,11 +78,7 @@ void PressKeys(const std::vector<WORD>& keys) {
     in[0].ki.wVk = in[1].ki.wVk = k;
     in[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, in, sizeof(INPUT));
-    // Hardware input arrives through the server; give it a moment, then let the hooks see it.
-    for (int i = 0; i < 5; ++i) {
-      Sleep(10);
-      Pump();
-    }
+    Settle();
   }
 }
 

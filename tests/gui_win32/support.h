@@ -29,7 +29,7 @@ class DriverTest : public ::testing::Test {
   void TearDown() override;
 };
 
-// Pumps the thread's messages until none wait.
+// Pumps the thread's messages until none wait, through the driver's pump (PumpSystem).
 void Pump();
 // Pumps and takes every waiting event.
 std::vector<Seen> TakeEvents();
@@ -37,6 +37,12 @@ std::vector<Seen> TakeEvents();
 std::vector<Seen> Only(const std::vector<Seen>& events, int32_t id, const Ref<TObject>& source = nullptr);
 // Sends key presses as hardware input (down and up each) and pumps them through.
 void PressKeys(const std::vector<WORD>& keys);
+// Sends one key going down (or, with `up`, coming up) as hardware input and pumps it through; a
+// second down without an up in between is the key held (an auto-repeat).
+void SendKey(WORD key, bool up = false);
+// Holds `keys` down in their order and lets them go in the reverse one, pumping after each: a
+// chord such as Shift+Tab ({VK_SHIFT, VK_TAB}).
+void PressChord(const std::vector<WORD>& keys);
 // The native main window handle of a gadget.
 HWND Hwnd(const Ref<TGadget>& g);
 // A shown, activated top-level window for a test; freed by the caller (or at the fixture's end).

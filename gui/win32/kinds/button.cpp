@@ -43,7 +43,10 @@ int32_t Win32Button::Checked() { return SendMessageA(self.hwnd, BM_GETCHECK, 0, 
 LRESULT Win32Button::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) {
   switch (msg) {
     case WM_COMMAND:  // the parent passed on the button's own notification
-      if (HIWORD(wp) == BN_CLICKED) Emit(GadgetAction, Checked(), 0, 0, 0);
+      // Only a button the user can reach is pressed: a command that names the button by its
+      // identifier (the OK and Cancel ones) comes whatever state the button is in.
+      if (HIWORD(wp) == BN_CLICKED && IsWindowVisible(self.hwnd) && IsWindowEnabled(self.hwnd))
+        Emit(GadgetAction, Checked(), 0, 0, 0);
       return 0;
   }
   return CallWindowProcA(previous, hwnd, msg, wp, lp);

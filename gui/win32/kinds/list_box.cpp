@@ -13,6 +13,7 @@
 #include "gui/constants.h"
 #include "gui/win32/native/common.h"
 #include "gui/win32/native/icon_strip.h"
+#include "gui/win32/native/keyboard.h"
 #include "runtime/text.h"
 
 namespace {
@@ -260,6 +261,12 @@ LRESULT Win32ListBox::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC
       AutosizeColumn();
       MoveTips(0);
       return 0;
+    case WM_CONTEXTMENU:  // the menu key asks for the selected item's menu, as a right click
+      if (hwnd == self.hwnd && ContextMenuFromKeyboard(lp)) {
+        Emit(GadgetMenu, Selected(), 0, 0, 0);
+        return 0;
+      }
+      break;
     case WM_NOTIFY: {  // the parent passed on the list view's own notification
       auto* hdr = reinterpret_cast<NMHDR*>(lp);
       if (hdr->hwndFrom != self.hwnd) break;

@@ -19,10 +19,10 @@ bool Fits16(int32_t v) { return v >= -INT16_MAX && v <= INT16_MAX; }
 int32_t Clamp32(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
 
 DWORD SliderWindowStyle(int32_t kind, bool horizontal) {
-  const DWORD base = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  const DWORD base = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP;
   switch (kind) {
     case Win32Slider::TrackBar:
-      return base | WS_TABSTOP | TBS_AUTOTICKS | (horizontal ? 0 : TBS_VERT);
+      return base | TBS_AUTOTICKS | (horizontal ? 0 : TBS_VERT);
     case Win32Slider::UpDown:
       return base | (horizontal ? UDS_HORZ : 0);
   }

@@ -13,6 +13,7 @@
 #include "event/win32/modifiers.h"
 #include "gui/constants.h"
 #include "gui/win32/native/font.h"
+#include "gui/win32/native/keyboard.h"
 #include "runtime/text.h"
 
 namespace {
@@ -130,8 +131,8 @@ Win32TextArea::Win32TextArea(VellGroup* g, int32_t s) : Win32Simple<VellTextArea
   LoadLibraryA("RICHED20.DLL");
   wide = WideVariantWanted() ? 1 : 0;
   // Without word wrap the lines scroll sideways; the control never starts an OLE drag of its own.
-  DWORD ws = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_VSCROLL | ES_NOHIDESEL | ES_NOOLEDRAGDROP |
-             ES_MULTILINE;
+  DWORD ws = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP | WS_VSCROLL | ES_NOHIDESEL |
+             ES_NOOLEDRAGDROP | ES_MULTILINE;
   if (!(s & TextAreaStyle::WordWrap)) ws |= WS_HSCROLL | ES_AUTOHSCROLL;
   if (s & TextAreaStyle::ReadOnly) ws |= ES_READONLY;
   HWND h = CreateNativeWindow(WS_EX_CLIENTEDGE, wide ? "RichEdit20W" : "RichEdit20A", "", ws, g);
@@ -424,6 +425,16 @@ int32_t Win32TextArea::Activate(int32_t command) {
 
 LRESULT Win32TextArea::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) {
   switch (msg) {
+    case WM_CONTEXTMENU:  // the menu key: the menu at the caret, as a right click there
+      if (hwnd == self.hwnd && ContextMenuFromKeyboard(lp)) {
+        CHARRANGE cr{};
+        SendMessageA(self.hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+        POINTL at{};
+        SendMessageA(self.hwnd, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), cr.cpMax);
+        Emit(GadgetMenu, 0, 0, at.x, at.y);
+        return 0;
+      }
+      break;
     case WM_KILLFOCUS:  // reported unless a locked edit took the focus away for a moment
       if (lockdepth == 0) Emit(GadgetLostFocus, 0, 0, 0, 0);
       break;

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <unordered_map>
 
 #include "event/event.h"
 #include "gui/constants.h"
 #include "gui/win32/native/icon_strip.h"
+#include "gui/win32/native/keyboard.h"
 #include "runtime/scoped_value.h"
 #include "runtime/text.h"
 
@@ -55,8 +57,8 @@ bool InBranch(const VellTreeViewNode* node, const VellTreeViewNode* branch) {
 // and expansions as it reports the user's, and only the user's are the program's news.
 const Win32TreeView* programChanging = nullptr;
 
-constexpr DWORD TreeStyle =
-    WS_CHILD | WS_CLIPSIBLINGS | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+constexpr DWORD TreeStyle = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES |
+                            TVS_LINESATROOT | TVS_SHOWSELALWAYS;
 
 }  // namespace
 
@@ -255,6 +257,23 @@ LRESULT Win32TreeView::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
     case WM_NOTIFY:  // the parent passed on the control's own notification
       if (reinterpret_cast<const NMHDR*>(lp)->hwndFrom == self.hwnd)
         return Notify(reinterpret_cast<const NMHDR*>(lp));
+      break;
+    case WM_CONTEXTMENU:  // the menu key: the focused node's menu, at its row as a click there
+      if (hwnd == self.hwnd && ContextMenuFromKeyboard(lp)) {
+        auto item = reinterpret_cast<HTREEITEM>(SendMessageA(self.hwnd, TVM_GETNEXTITEM, TVGN_CARET, 0));
+        TVITEMA tv{};
+        tv.mask = TVIF_PARAM;
+        tv.hItem = item;
+        RECT row{};
+        std::memcpy(&row, &item, sizeof item);  // the message takes the item in the rectangle
+        if (item && SendMessageA(self.hwnd, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv)) &&
+            SendMessageA(self.hwnd, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&row))) {
+          POINT at{row.left, (row.top + row.bottom) / 2};
+          ClientToScreen(self.hwnd, &at);
+          if (Win32TreeViewNode* n = NodeOf(item, tv.lParam)) Emit(GadgetMenu, n->id, 0, at.x, at.y);
+        }
+        return 0;
+      }
       break;
   }
   return CallWindowProcA(previous, hwnd, msg, wp, lp);

@@ -8,6 +8,7 @@
 #include "gui/constants.h"
 #include "gui/win32/kinds/menu.h"
 #include "gui/win32/native/dpi_change.h"
+#include "gui/win32/native/keyboard.h"
 #include "gui/win32/native/window_icon.h"
 #include "runtime/text.h"
 
@@ -25,17 +26,6 @@ DWORD WindowStyleBits(int32_t style) {
   if (style & WindowStyle::Resizable) s |= WS_THICKFRAME;
   if (style & WindowStyle::Child) s = (s & ~WS_POPUP) | WS_CHILD;
   return s;
-}
-
-// Stops the walk at the first descendant that is a tab stop.
-BOOL CALLBACK FirstTabStop(HWND h, LPARAM lp) {
-  WINDOWINFO wi{};
-  wi.cbSize = sizeof wi;
-  if (GetWindowInfo(h, &wi) && (wi.dwStyle & WS_TABSTOP)) {
-    *reinterpret_cast<HWND*>(lp) = h;
-    return FALSE;
-  }
-  return TRUE;
 }
 
 }  // namespace
@@ -155,8 +145,7 @@ int32_t Win32Window::Activate(int32_t command) {
 }
 
 void Win32Window::FocusFirstChild() {
-  HWND found = nullptr;
-  EnumChildWindows(outer.hwnd, FirstTabStop, reinterpret_cast<LPARAM>(&found));
+  HWND found = FirstTabStop(outer.hwnd);
   SetFocus(found ? found : outer.hwnd);
 }
 
@@ -226,9 +215,15 @@ bool Win32Window::OnActivate(WPARAM wp) {
     return false;
   }
   Emit(WindowActivate, 0, 0, 0, 0);
-  // A minimised window takes no focus; a remembered gadget may have gone since.
-  if (HIWORD(wp) || !focus_ || !IsWindow(focus_) || !IsChild(outer.hwnd, focus_)) return false;
-  SetFocus(focus_);
+  if (HIWORD(wp)) return false;  // a minimised window takes no focus
+  // The gadget the user was in, unless it has gone or cannot take the focus now; else the first
+  // control, so that the keyboard works in a window as soon as it opens.
+  HWND to = focus_ && IsWindow(focus_) && IsChild(outer.hwnd, focus_) && IsWindowVisible(focus_) &&
+                    IsWindowEnabled(focus_)
+                ? focus_
+                : FirstTabStop(outer.hwnd);
+  if (!to) return false;
+  SetFocus(to);
   return true;
 }
 

@@ -3,6 +3,7 @@
 
 #include "gui/constants.h"
 #include "gui/win32/native/font.h"
+#include "gui/win32/native/keyboard.h"
 #include "runtime/text.h"
 
 HWND ClientHwndOf(VellGroup* group) {
@@ -29,21 +30,14 @@ void SetNativeFont(HWND hwnd, VellFont* font) {
 
 int32_t ActivateNative(HWND hwnd, int32_t command) {
   switch (command) {
-    case ActivateCommand::Focus: {
-      LONG_PTR s = GetWindowLongPtrA(hwnd, GWL_STYLE);
-      // A tab stop inside a dialog-like container moves the focus the way the Tab key would, so
-      // that the container's default button and focus memory stay right.
-      if ((s & (WS_CHILD | WS_TABSTOP)) == (WS_CHILD | WS_TABSTOP)) {
-        DefDlgProcA(GetParent(hwnd), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hwnd), TRUE);
-      } else {
-        SetFocus(hwnd);
-      }
+    case ActivateCommand::Focus:
+      // Only the focus moves: the window is no dialog, and treating it as one would leave it
+      // deaf to the Tab key.
+      SetFocus(hwnd);
       break;
-    }
     case ActivateCommand::Back:
     case ActivateCommand::Forward:
-      // With a false lParam, wParam 1 means the previous control and 0 the next.
-      SendMessageA(GetParent(hwnd), WM_NEXTDLGCTL, command == ActivateCommand::Back ? 1 : 0, FALSE);
+      if (HWND next = NextTabStop(hwnd, command == ActivateCommand::Back)) SetFocus(next);
       break;
     case ActivateCommand::Redraw:
       InvalidateRect(hwnd, nullptr, FALSE);

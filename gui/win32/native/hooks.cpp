@@ -1,5 +1,5 @@
-// Thread hooks: wheel messages to the sensitive window under the pointer, hot keys, and Enter in
-// an edit control.
+// Thread hooks: wheel messages to the sensitive window under the pointer, the navigation keys, hot
+// keys, and Enter in an edit control.
 #include "gui/win32/native/hooks.h"
 
 #include <windows.h>
@@ -9,6 +9,7 @@
 #include "event/event.h"
 #include "event/win32/system_win32.h"
 #include "gui/win32/native/hwnd.h"
+#include "gui/win32/native/keyboard.h"
 #include "gui/win32/native/vell.h"
 #include "runtime/module.h"
 
@@ -42,8 +43,11 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp) {
     Ref<TEvent> event =
         HotKeyEventFor(static_cast<int32_t>(wp), CurrentModifiers(), reinterpret_cast<intptr_t>(owner));
     // Enter in a single-line edit control ends the entry: the focus goes back to its container.
+    // Only once, as the key goes down: a program may have put the caret back by the time the key
+    // repeats or is released.
     HWND focus = GetFocus();
-    if (wp == VK_RETURN && focus && IsEditClass(focus)) SetFocus(GetAncestor(focus, GA_PARENT));
+    const bool firstPress = code == HC_ACTION && (HIWORD(lp) & (KF_UP | KF_REPEAT)) == 0;
+    if (wp == VK_RETURN && firstPress && focus && IsEditClass(focus)) SetFocus(GetAncestor(focus, GA_PARENT));
     if (event) {
       // The key flags' up bit is set for a release; the key is swallowed both ways.
       if ((HIWORD(lp) & KF_UP) == 0) event->Emit();
@@ -53,12 +57,20 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp) {
   return CallNextHookEx(keyboardHook, code, wp, lp);
 }
 
+// The one job of the main thread's message hook, so that modal loops of the platform navigate too.
+bool HookJob(MSG& m) {
+  if (RedirectWheel(m)) return true;
+  if (!TakeNavigationKey(m)) return false;
+  m.message = WM_NULL;
+  return true;
+}
+
 }  // namespace
 
 void InstallThreadHooks() {
   if (hooksInstalled) return;
   hooksInstalled = true;
-  SetMessageHookJob(RedirectWheel);
+  SetMessageHookJob(HookJob);
   keyboardHook = SetWindowsHookExA(WH_KEYBOARD, KeyboardHook, nullptr, GetCurrentThreadId());
   AtExit([] {
     SetMessageHookJob(nullptr);

@@ -8,6 +8,7 @@
 #include "event/win32/system_win32.h"
 
 // Installs the driver's thread hooks once, on the thread that makes the gadgets (the main thread,
-// whose message hook the event system owns): the wheel redirection becomes that hook's first job,
-// and a keyboard hook looks up hot keys and ends entries with Enter. An exit handler removes both.
+// whose message hook the event system owns): the wheel redirection and the navigation keys
+// (TakeNavigationKey) become that hook's job, and a keyboard hook looks up hot keys and ends
+// entries with Enter. An exit handler removes both.
 void InstallThreadHooks();

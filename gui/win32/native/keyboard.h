@@ -1,0 +1,29 @@
+// Keyboard navigation in the toolkit's windows: the tab order of a whole window, Tab and Ctrl+Tab,
+// Enter on a button and Escape.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+// Every control of the top-level window `root` that the focus can land on now (a tab stop that is
+// shown and enabled, its containers too), in the order the gadgets were made: the contents of a
+// panel, group box or tabber page come where the container stands.
+std::vector<HWND> TabStopsOf(HWND root);
+// The tab stop after (or, backward, before) the one holding `from`, wrapping round at the ends;
+// from a container or the window itself, the first (last) stop after (before) it. None when the
+// window has no stop or `from` is in no toolkit window.
+HWND NextTabStop(HWND from, bool backward);
+// The window's first tab stop, or none.
+HWND FirstTabStop(HWND root);
+// True for the position WM_CONTEXTMENU carries when a key asked for the menu rather than the mouse.
+inline bool ContextMenuFromKeyboard(LPARAM lp) {
+  return static_cast<short>(LOWORD(lp)) == -1 && static_cast<short>(HIWORD(lp)) == -1;
+}
+// Takes a key message off the queue when it is one of the toolkit's navigation keys for a control
+// in a toolkit window: Tab and Shift+Tab move the focus (Ctrl+Tab out of a control that keeps Tab
+// for itself, and in a tabber changes its page), Enter presses a focused push button, Escape the
+// window's shown, enabled Cancel-style button (without one, its OK-style button), Shift+F10 and
+// the menu key ask the focused control for its context menu (WM_CONTEXTMENU, from the keyboard). True when
+// the key was used; it then must not reach the control.
+bool TakeNavigationKey(const MSG& message);
