@@ -26,3 +26,11 @@ install(FILES ${varnoc_manifest_dir}/program-manifest.rc ${varnoc_manifest_dir}/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/varnoc COMPONENT sdk)
 target_sources(varnoc_windowed_app
                INTERFACE $<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${CMAKE_INSTALL_DATADIR}/varnoc/program-manifest.rc>)
+# Every test program and helper program carries it too, so that each starts as the toolkit's
+# programs do (the helpers' folders name them in VARNOC_MANIFEST_PROGRAMS); a target that has it
+# through the toolkit already lists the same file once.
+get_property(varnoc_manifest_programs GLOBAL PROPERTY VARNOC_MANIFEST_PROGRAMS)
+get_property(varnoc_manifest_tests GLOBAL PROPERTY VARNOC_TESTS)
+foreach(program IN LISTS varnoc_manifest_programs varnoc_manifest_tests)
+  target_sources(${program} PRIVATE ${varnoc_manifest_dir}/program-manifest.rc)
+endforeach()
