@@ -3,13 +3,11 @@
 # links the toolkit in this build compiles it in; the installed package gives it to a program
 # through Varnoc::windowed_app. A program without it still gets the DPI awareness, which the
 # toolkit asks for itself as it starts.
-# The common controls 6 (the platform's current look) are left out for now: with them a coloured
-# group box paints a plain background between its frame and its children (under Wine at least,
-# PanelPaint.GroupBoxShowsItsColourInsideTheFrame), which neither the styles switch nor the
-# control-colour brush changes. Every other test gives the same verdict with them.
-option(VARNOC_COMMON_CONTROLS_6 "The manifest asks for the common controls 6 (the platform's current look)" OFF)
+# The common controls 6 give the platform's current look; VARNOC_CLASSIC_CONTROLS=ON leaves them out
+# (the Windows 95 look), e.g. to tell a fault of theirs from one of the toolkit's.
+option(VARNOC_CLASSIC_CONTROLS "The manifest leaves out the common controls 6 (the platform's current look)" OFF)
 set(VARNOC_MANIFEST_CONTROLS "")
-if(VARNOC_COMMON_CONTROLS_6)
+if(NOT VARNOC_CLASSIC_CONTROLS)
   string(CONCAT VARNOC_MANIFEST_CONTROLS
          "  <dependency>\n    <dependentAssembly>\n"
          "      <assemblyIdentity type=\"win32\" name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""
