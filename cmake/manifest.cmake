@@ -3,13 +3,11 @@
 # links the toolkit in this build compiles it in; the installed package gives it to a program
 # through Varnoc::windowed_app. A program without it still gets the DPI awareness, which the
 # toolkit asks for itself as it starts.
-# The common controls 6 (the platform's current look) are left out for now: with them a coloured
-# group box paints a plain background between its frame and its children (under Wine at least,
-# PanelPaint.GroupBoxShowsItsColourInsideTheFrame), which neither the styles switch nor the
-# control-colour brush changes. Every other test gives the same verdict with them.
-option(VARNOC_COMMON_CONTROLS_6 "The manifest asks for the common controls 6 (the platform's current look)" OFF)
+# The common controls 6 give the platform's current look; VARNOC_CLASSIC_CONTROLS=ON leaves them out
+# (the Windows 95 look), e.g. to tell a fault of theirs from one of the toolkit's.
+option(VARNOC_CLASSIC_CONTROLS "The manifest leaves out the common controls 6 (the platform's current look)" OFF)
 set(VARNOC_MANIFEST_CONTROLS "")
-if(VARNOC_COMMON_CONTROLS_6)
+if(NOT VARNOC_CLASSIC_CONTROLS)
   string(CONCAT VARNOC_MANIFEST_CONTROLS
          "  <dependency>\n    <dependentAssembly>\n"
          "      <assemblyIdentity type=\"win32\" name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""
@@ -26,3 +24,11 @@ install(FILES ${varnoc_manifest_dir}/program-manifest.rc ${varnoc_manifest_dir}/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/varnoc COMPONENT sdk)
 target_sources(varnoc_windowed_app
                INTERFACE $<INSTALL_INTERFACE:$<INSTALL_PREFIX>/${CMAKE_INSTALL_DATADIR}/varnoc/program-manifest.rc>)
+# Every test program and helper program carries it too, so that each starts as the toolkit's
+# programs do (the helpers' folders name them in VARNOC_MANIFEST_PROGRAMS); a target that has it
+# through the toolkit already lists the same file once.
+get_property(varnoc_manifest_programs GLOBAL PROPERTY VARNOC_MANIFEST_PROGRAMS)
+get_property(varnoc_manifest_tests GLOBAL PROPERTY VARNOC_TESTS)
+foreach(program IN LISTS varnoc_manifest_programs varnoc_manifest_tests)
+  target_sources(${program} PRIVATE ${varnoc_manifest_dir}/program-manifest.rc)
+endforeach()

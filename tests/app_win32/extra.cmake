@@ -4,7 +4,8 @@ foreach(helper snapshot_child late_task url_sink)
   add_executable(${helper} WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/app_win32/helpers/${helper}.cpp)
   set_target_properties(${helper} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   add_dependencies(app_win32_tests ${helper})
+  set_property(GLOBAL APPEND PROPERTY VARNOC_MANIFEST_PROGRAMS ${helper})
 endforeach()
-# The tests start the real program, so building them builds it too.
-add_dependencies(app_win32_tests Varnoc)
+# The tests start the real program and the gallery, so building them builds those too.
+add_dependencies(app_win32_tests Varnoc Gallery)
 target_link_libraries(app_win32_tests PRIVATE version gdi32 user32 advapi32)

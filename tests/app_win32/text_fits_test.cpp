@@ -1,59 +1,54 @@
-// The program's texts fit their controls at the screen's scale, whatever it is: the main window's
-// buttons and the alert's sentence with the new program's name. Run at 96 DPI with the others
-// and at other DPIs in a prefix of their own (VARNOC_DPI in tools/lib/wine.sh).
+// The program's texts and the gallery's fit their controls at the screen's scale, whatever it is:
+// measured in each control's own font. Run at 96 DPI with the others and at other DPIs in a prefix
+// of their own (VARNOC_DPI in tools/lib/wine.sh, tools/lib/dpi-tests.sh).
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
 
-#include "runtime/text.h"
 #include "tests/app_win32/desktop.h"
+#include "tests/app_win32/text_fit.h"
 #include "tests/app_win32/varnoc_run.h"
 
 namespace {
 
-// The size of the control's text on one line, in the font the toolkit gives every gadget: the
-// platform's message font at the screen's scale (the test program, like Varnoc, runs DPI-aware).
-SIZE TextSize(HWND control) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font);
-  const std::u16string text = Widen(TextOf(control));
-  SIZE size{};
-  GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(text.c_str()), static_cast<int>(text.size()),
-                        &size);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  DeleteObject(font);
-  return size;
-}
-
-// The text fits the control's client area on one line, and the control lies inside its parent's.
-void ExpectFits(HWND control) {
-  SCOPED_TRACE("\"" + TextOf(control) + "\"");
-  RECT client{}, parent{};
-  GetClientRect(control, &client);
-  GetClientRect(GetParent(control), &parent);
-  const SIZE text = TextSize(control);
-  EXPECT_LE(text.cx, client.right);
-  EXPECT_LE(text.cy, client.bottom);
-  RECT at = RectInParent(control);
-  EXPECT_GE(at.left, 0);
-  EXPECT_GE(at.top, 0);
-  EXPECT_LE(at.right, parent.right);
-  EXPECT_LE(at.bottom, parent.bottom);
+// Every window measured is saved too, named after its DPI (tools/run --dpi N shots collects them),
+// so that what the numbers say can be looked at.
+void ExpectTextsFitAndSave(HWND window, const std::string& name) {
+  SCOPED_TRACE(name);
+  ExpectTextsFit(window);
+  SaveScreenshot(window, name + "-dpi" + std::to_string(WindowDpi(window)));
 }
 
 }  // namespace
 
-TEST(TextFits, MainWindowButtonsAndAlertSentence) {
+TEST(TextFits, MainWindowAboutAndHelp) {
   VarnocRun run = VarnocRun::Start();
   ASSERT_TRUE(run.ok()) << run.error;
-  for (const char* caption : {"About", "Help", " G O ! ", "Exit"}) ExpectFits(run.Button(caption));
+  ExpectTextsFitAndSave(run.main, "varnoc-main");
+  // Each window opens from the main window's button and closes on its own button; the last
+  // gadget each makes is the one waited for.
+  struct Case {
+    const char* button;
+    std::string title, last, close, shot;
+  };
+  for (const Case& c : {Case{"About", "About Varnoc V1.0", HostName(), "OK", "varnoc-about"},
+                        Case{"Help", " Help", "Ok", "Ok", "varnoc-help"}}) {
+    Press(run.Button(c.button));
+    HWND window = run.WaitWindow(c.title);
+    ASSERT_NE(window, nullptr);
+    ASSERT_NE(WaitChildWithText(window, "Button", c.last), nullptr);
+    ExpectTextsFitAndSave(window, c.shot);
+    Press(ChildWithText(window, "Button", c.close));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(window); }, 5000));
+  }
+  Press(run.Button("Exit"));
+  EXPECT_EQ(run.process.WaitExit(10000), 0u);
+}
 
+TEST(TextFits, AlertWithTheNewProgramsName) {
+  VarnocRun run = VarnocRun::Start();
+  ASSERT_TRUE(run.ok()) << run.error;
   Press(run.Button(" G O ! "));
   ASSERT_TRUE(WaitUntil([&] { return IsIconic(run.main) != 0; }, 5000)) << "GO minimises the main window";
   ChildProcess task = StartChild(TestProgramPath("late_task.exe"), "");
@@ -63,8 +58,16 @@ TEST(TextFits, MainWindowButtonsAndAlertSentence) {
   auto labels = ChildWindows(alert, "Static");
   ASSERT_EQ(labels.size(), 1u);
   EXPECT_NE(TextOf(labels.front()).find("late_task.exe"), std::string::npos);
-  ExpectFits(labels.front());
-  ExpectFits(ChildWithText(alert, "Button", "Exit"));
+  ExpectTextsFitAndSave(alert, "varnoc-alert");
   PressCloseBox(alert);
   EXPECT_EQ(run.process.WaitExit(10000), 0u);
+}
+
+TEST(TextFits, Gallery) {
+  ChildProcess gallery = StartChild(TestProgramPath("..\\gallery\\Gallery.exe"), "");
+  HWND window = WaitTopWindow(gallery.id(), GadgetWindowClass, "Gadget gallery", 10000);
+  ASSERT_NE(window, nullptr);
+  // The HTML view's label is among the last gadgets the gallery makes.
+  ASSERT_NE(WaitDescendantWithText(window, "Static", "HTML view", 10000), nullptr);
+  ExpectTextsFitAndSave(window, "gallery");
 }

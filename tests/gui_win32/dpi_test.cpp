@@ -254,8 +254,19 @@ TEST_F(Dpi, TheMinimumSizeFollowsTheWindowsScale) {
 }
 
 TEST(Manifest, EveryProgramCarriesIt) {
-  // The test program itself, and the programs beside it in the build tree.
+  // The test program itself, the other test programs and their helpers beside it, and the programs
+  // in the build tree.
   const std::vector<std::wstring> programs = {L"",
+                                              L"event_win32_tests.exe",
+                                              L"event_tests.exe",
+                                              L"gui_tests.exe",
+                                              L"runtime_tests.exe",
+                                              L"exit_child.exe",
+                                              L"app_win32_tests.exe",
+                                              L"snapshot_child.exe",
+                                              L"late_task.exe",
+                                              L"url_sink.exe",
+                                              L"gui_win32_screenshot.exe",
                                               L"..\\app\\Varnoc.exe",
                                               L"..\\gallery\\Gallery.exe",
                                               L"..\\examples\\notes\\Notes.exe",

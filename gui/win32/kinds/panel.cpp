@@ -7,6 +7,7 @@
 
 #include "event/event.h"
 #include "gui/constants.h"
+#include "gui/win32/native/group_frame.h"
 #include "gui/win32/native/icon_strip.h"
 
 Win32Panel::Win32Panel(VellGroup* g, int32_t s) : VellPanel(g, s) {
@@ -174,7 +175,13 @@ LRESULT Win32Panel::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC p
         ValidateRect(outer.hwnd, nullptr);
         return 1;
       }
-      if (kind == GroupBox && hwnd == outer.hwnd) break;
+      if (kind == GroupBox && hwnd == outer.hwnd) {
+        if (!brush) break;  // an uncoloured box keeps the control's own look
+        PAINTSTRUCT ps;
+        PaintGroupFrame(hwnd, BeginPaint(hwnd, &ps), brush);
+        EndPaint(hwnd, &ps);
+        return 0;
+      }
       {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, &ps);
