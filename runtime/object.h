@@ -120,7 +120,7 @@ public:
   explicit TRuntimeError(std::u16string text);
   // The error's text, as the program shows it.
   const std::u16string& Text() const noexcept { return text_; }
-  // The text narrowed to 8 bits, for the standard library's handlers.
+  // The text in UTF-8, for the standard library's handlers.
   const char* what() const noexcept override { return narrow_.c_str(); }
 
 private:
