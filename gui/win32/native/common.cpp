@@ -4,6 +4,7 @@
 #include "gui/constants.h"
 #include "gui/win32/native/font.h"
 #include "runtime/text.h"
+#include "runtime/wide.h"
 
 HWND ClientHwndOf(VellGroup* group) {
   // Top-level windows have no parent; the desktop's own handle would make them its children.
@@ -11,30 +12,30 @@ HWND ClientHwndOf(VellGroup* group) {
   return reinterpret_cast<HWND>(group->Query(QueryKind::ClientHandle));
 }
 
-HWND CreateNativeWindow(DWORD exStyle, const char* cls, const char* text, DWORD style, VellGroup* group,
+HWND CreateNativeWindow(DWORD exStyle, const wchar_t* cls, const wchar_t* text, DWORD style, VellGroup* group,
                         HMENU menuOrId) {
-  return CreateWindowExA(exStyle, cls, text, style, 0, 0, 0, 0, ClientHwndOf(group), menuOrId,
-                         GetModuleHandleA(nullptr), nullptr);
+  return CreateWindowExW(exStyle, cls, text, style, 0, 0, 0, 0, ClientHwndOf(group), menuOrId,
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 void SetNativeText(HWND hwnd, const std::u16string& text) {
-  SetWindowTextA(hwnd, NarrowCut(text, MaxWindowText).c_str());
+  SetWindowTextW(hwnd, Wide(std::u16string(CutText(text, MaxWindowText))));
 }
 
 void SetNativeFont(HWND hwnd, VellFont* font) {
   if (auto* f = dynamic_cast<Win32Font*>(font)) {
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f->handle), TRUE);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f->handle), TRUE);
   }
 }
 
 int32_t ActivateNative(HWND hwnd, int32_t command) {
   switch (command) {
     case ActivateCommand::Focus: {
-      LONG_PTR s = GetWindowLongPtrA(hwnd, GWL_STYLE);
+      LONG_PTR s = GetWindowLongPtrW(hwnd, GWL_STYLE);
       // A tab stop inside a dialog-like container moves the focus the way the Tab key would, so
       // that the container's default button and focus memory stay right.
       if ((s & (WS_CHILD | WS_TABSTOP)) == (WS_CHILD | WS_TABSTOP)) {
-        DefDlgProcA(GetParent(hwnd), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hwnd), TRUE);
+        DefDlgProcW(GetParent(hwnd), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hwnd), TRUE);
       } else {
         SetFocus(hwnd);
       }
@@ -43,7 +44,7 @@ int32_t ActivateNative(HWND hwnd, int32_t command) {
     case ActivateCommand::Back:
     case ActivateCommand::Forward:
       // With a false lParam, wParam 1 means the previous control and 0 the next.
-      SendMessageA(GetParent(hwnd), WM_NEXTDLGCTL, command == ActivateCommand::Back ? 1 : 0, FALSE);
+      SendMessageW(GetParent(hwnd), WM_NEXTDLGCTL, command == ActivateCommand::Back ? 1 : 0, FALSE);
       break;
     case ActivateCommand::Redraw:
       InvalidateRect(hwnd, nullptr, FALSE);
@@ -55,7 +56,7 @@ int32_t ActivateNative(HWND hwnd, int32_t command) {
 RECT WindowRectInParent(HWND hwnd) {
   RECT r{};
   GetWindowRect(hwnd, &r);
-  if (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD) {
+  if (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) {
     MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
   }
   return r;

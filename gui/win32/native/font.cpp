@@ -1,10 +1,12 @@
 // Fonts opened by name and size, and fonts described from platform handles.
 #include "gui/win32/native/font.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "gui/constants.h"
 #include "runtime/text.h"
+#include "runtime/wide.h"
 
 Win32FontDriver* NativeFontDriver = nullptr;
 Win32Font* DefaultFont = nullptr;
@@ -25,7 +27,7 @@ void Win32FontDriver::ReleaseScreen() {
 }
 
 VellFont* Win32FontDriver::LoadFont(const std::u16string& name, int32_t size, int32_t style) {
-  LOGFONTA lf{};
+  LOGFONTW lf{};
   int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : USER_DEFAULT_SCREEN_DPI;
   lf.lfHeight = -MulDiv(size, dpi, 72);
   lf.lfWeight = (style & FontStyle::Bold) ? FW_BOLD : FW_NORMAL;
@@ -36,9 +38,10 @@ VellFont* Win32FontDriver::LoadFont(const std::u16string& name, int32_t size, in
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   lf.lfQuality = DEFAULT_QUALITY;
   lf.lfPitchAndFamily = DEFAULT_PITCH;
-  std::string face = NarrowCut(name, LF_FACESIZE - 1);
-  std::memcpy(lf.lfFaceName, face.c_str(), face.size() + 1);
-  HFONT h = CreateFontIndirectA(&lf);
+  // The face name buffer holds LF_FACESIZE units with the NUL; a longer name is cut at a character.
+  const std::u16string_view face = CutText(name, LF_FACESIZE - 1);
+  std::copy(face.begin(), face.end(), lf.lfFaceName);
+  HFONT h = CreateFontIndirectW(&lf);
   if (!h) return nullptr;
   auto* f = new Win32Font(h, true);
   f->name = name;
@@ -49,9 +52,9 @@ VellFont* Win32FontDriver::LoadFont(const std::u16string& name, int32_t size, in
 
 Win32Font* Win32FontDriver::FontFromHandle(HFONT h, bool owned) {
   auto* f = new Win32Font(h, owned);
-  LOGFONTA lf{};
-  if (GetObjectA(h, sizeof lf, &lf)) {
-    f->name = Widen(lf.lfFaceName);
+  LOGFONTW lf{};
+  if (GetObjectW(h, sizeof lf, &lf)) {
+    f->name = FromWide(lf.lfFaceName);
     int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : USER_DEFAULT_SCREEN_DPI;
     int height = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
     f->size = MulDiv(height, 72, dpi);
