@@ -1,8 +1,6 @@
 // UTF-8 conversion, cutting at a character boundary, and the text object's ordering.
 #include "runtime/text.h"
 
-#include <algorithm>
-
 namespace {
 
 bool IsHigh(char32_t u) { return u >= 0xD800 && u <= 0xDBFF; }
@@ -99,18 +97,6 @@ std::u16string_view CutText(std::u16string_view text, std::size_t limit) {
   if (n > 0 && IsHigh(text[n - 1]) && IsLow(text[n])) --n;
   return text.substr(0, n);
 }
-
-std::string Narrow(std::u16string_view text) {
-  std::string out;
-  for (char16_t c : text) out += static_cast<char>(c & 0xFF);
-  return out;
-}
-std::u16string Widen(std::string_view bytes) {
-  std::u16string out;
-  for (char b : bytes) out += static_cast<char16_t>(static_cast<unsigned char>(b));
-  return out;
-}
-std::string NarrowCut(std::u16string_view text, std::size_t limit) { return Narrow(text.substr(0, std::min(limit, text.size()))); }
 
 std::u16string IntText(int64_t value) {
   const std::string digits = std::to_string(value);

@@ -19,11 +19,6 @@ std::u16string FromUtf8(std::string_view bytes);
 // and NULs are units like any other.
 std::u16string_view CutText(std::u16string_view text, std::size_t limit);
 
-// Low-byte narrowing, left while the remaining 8-bit calls are converted.
-std::string Narrow(std::u16string_view text);
-std::u16string Widen(std::string_view bytes);
-std::string NarrowCut(std::u16string_view text, std::size_t limit);
-
 // Decimal text of a signed 32-bit number.
 std::u16string IntText(int64_t value);
 

@@ -256,7 +256,7 @@ class URLFiles : public ::testing::Test {
     std::filesystem::current_path(previous);
     std::filesystem::remove_all(root);
   }
-  std::u16string Expected(const std::filesystem::path& p) { return Widen(p.lexically_normal().string()); }
+  std::u16string Expected(const std::filesystem::path& p) { return FromUtf8(p.lexically_normal().string()); }
 
   std::filesystem::path previous, root;
 };

@@ -68,13 +68,13 @@ TEST_F(Choosers, FileDialogOpensWithTheGroupOfThePathsExtensionAndReturnsTheChoi
   std::u16string chosen;
   {
     THelperThread helper([&] { DriveFileDialog("Pick a text", seen, folder + "\\win.ini"); });
-    chosen = RequestFile(u"Pick a text", u"Image:png,jpg;Text:txt,ini;", 0, Widen(folder) + u"/notes.txt");
+    chosen = RequestFile(u"Pick a text", u"Image:png,jpg;Text:txt,ini;", 0, FromUtf8(folder) + u"/notes.txt");
   }
   ASSERT_TRUE(seen.found);
   EXPECT_EQ(seen.typeIndex, 1);
   EXPECT_EQ(seen.name, "notes.txt");
-  EXPECT_EQ(Narrow(chosen).size(), folder.size() + 8);
-  EXPECT_EQ(lstrcmpiA(Narrow(chosen).c_str(), (folder + "\\win.ini").c_str()), 0);
+  EXPECT_EQ(Utf8(chosen).size(), folder.size() + 8);
+  EXPECT_EQ(lstrcmpiA(Utf8(chosen).c_str(), (folder + "\\win.ini").c_str()), 0);
 }
 
 TEST_F(Choosers, CancelledFileDialogGivesTheEmptyText) {
@@ -116,14 +116,14 @@ TEST_F(Choosers, FolderBrowserOpensAtTheGivenFolderAndReturnsIt) {
       Sleep(300);
       PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     });
-    std::u16string path = Widen(windows);
+    std::u16string path = FromUtf8(windows);
     for (char16_t& c : path) {
       if (c == u'\\') c = u'/';
     }
     chosen = RequestDir(u"Pick a folder", path);
   }
   ASSERT_TRUE(found);
-  EXPECT_EQ(lstrcmpiA(Narrow(chosen).c_str(), windows), 0) << Narrow(chosen);
+  EXPECT_EQ(lstrcmpiA(Utf8(chosen).c_str(), windows), 0) << Utf8(chosen);
 }
 
 TEST_F(Choosers, CancelledFolderBrowserGivesTheEmptyText) {
