@@ -91,9 +91,9 @@ TEST(ShortcutLabel, AShortcutWrittenAfterATabIsReplacedOnlyByANamedKey) {
     EXPECT_EQ(ComposeMenuLabel(c.text, c.key, c.mods), c.label) << Utf8(c.text) << " key " << c.key;
   }
   // A long text whose shortcut was written beyond the cut still shows the composed one.
-  std::u16string written = std::u16string(300, u'x') + "\tCtrl+Q";
+  std::u16string written = std::u16string(300, u'x') + u"\tCtrl+Q";
   EXPECT_EQ(ComposeMenuLabel(written, 81, 2), std::u16string(255 - 7, u'x') + u"\tCtrl+Q");
-  EXPECT_EQ(ComposeMenuLabel("ab\tCtrl+Q" + std::u16string(300, u'y'), 81, 2), u"ab\tCtrl+Q");
+  EXPECT_EQ(ComposeMenuLabel(u"ab\tCtrl+Q" + std::u16string(300, u'y'), 81, 2), u"ab\tCtrl+Q");
 }
 
 }  // namespace
