@@ -25,9 +25,9 @@ void DriverTest::TearDown() {
 
 void Pump() {
   MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
     TranslateMessage(&m);
-    DispatchMessageA(&m);
+    DispatchMessageW(&m);
   }
 }
 
