@@ -20,6 +20,6 @@ void ShellNotifyIcon(int32_t message, void* record) {
 }
 
 intptr_t LoadIconImage(const char16_t* fileName, int32_t width, int32_t height, int32_t flags) {
-  return reinterpret_cast<intptr_t>(LoadImageW(nullptr, reinterpret_cast<const wchar_t*>(fileName), IMAGE_ICON,
-                                               width, height, static_cast<UINT>(flags)));
+  return reinterpret_cast<intptr_t>(LoadImageW(nullptr, reinterpret_cast<const wchar_t*>(fileName),
+                                               IMAGE_ICON, width, height, static_cast<UINT>(flags)));
 }

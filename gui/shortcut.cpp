@@ -1,9 +1,9 @@
 // Names of shortcut keys and composing an item's label with its shortcut.
 #include "gui/shortcut.h"
 
-#include "runtime/text.h"
-
 #include <array>
+
+#include "runtime/text.h"
 
 namespace {
 

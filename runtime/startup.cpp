@@ -13,7 +13,7 @@
 
 #ifdef _WIN32
 #include <windows.h>
-
+// After windows.h, which defines its types.
 #include <shellapi.h>
 
 #include "runtime/wide.h"

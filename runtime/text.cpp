@@ -77,7 +77,8 @@ std::u16string FromUtf8(std::string_view bytes) {
       continue;
     }
     std::size_t taken = 1;
-    while (taken <= more && i + taken < bytes.size() && (static_cast<unsigned char>(bytes[i + taken]) & 0xC0) == 0x80)
+    while (taken <= more && i + taken < bytes.size() &&
+           (static_cast<unsigned char>(bytes[i + taken]) & 0xC0) == 0x80)
       c = (c << 6) | (static_cast<unsigned char>(bytes[i + taken++]) & 0x3F);
     if (taken != more + 1 || c < least || c > 0x10FFFF || IsHigh(c) || IsLow(c)) {
       // A broken sequence stands for one replacement; what follows it is read afresh.

@@ -8,7 +8,9 @@
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "the platform's wide characters are UTF-16 units");
 
 // The text as the NUL-terminated wide string a platform call takes; valid while the text lives.
-inline const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+inline const wchar_t* Wide(const std::u16string& text) {
+  return reinterpret_cast<const wchar_t*>(text.c_str());
+}
 // The text's buffer, for a platform call that writes into it.
 inline wchar_t* Wide(std::u16string& text) { return reinterpret_cast<wchar_t*>(text.data()); }
 // A wide string from the platform up to its NUL; a null pointer is the empty text.

@@ -3,8 +3,8 @@
 // After windows.h, which defines its types.
 #include <commdlg.h>
 
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 #include <string>
 
 #include "event/file_filter.h"

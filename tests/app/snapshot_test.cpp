@@ -1,11 +1,11 @@
 // Reading executable names out of process-entry records.
+#include "app/snapshot.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
 #include <iterator>
-
-#include "app/snapshot.h"
 
 namespace {
 

@@ -86,11 +86,17 @@ TYPED_TEST(TrayTip, EveryCharacterIsKeptAndAPairIsNeverSplit) {
   } cases[] = {
       {"beyond Latin-1", u"Za\u017c\u00f3\u0142\u0107 \u03a9 \u65e5\u672c \u20ac \U0001F600",
        u"Za\u017c\u00f3\u0142\u0107 \u03a9 \u65e5\u672c \u20ac \U0001F600"},
-      {"a pair across the end is left out", std::u16string(62, u'p') + u"\U0001F600", std::u16string(62, u'p')},
+      {"a pair across the end is left out", std::u16string(62, u'p') + u"\U0001F600",
+       std::u16string(62, u'p')},
       {"a pair that ends at the end is kept", std::u16string(61, u'p') + u"\U0001F600",
        std::u16string(61, u'p') + u"\U0001F600"},
-      {"an unpaired surrogate is passed on", u"a\xD800" u"b", u"a\xD800" u"b"},
-      {"a NUL inside ends the tip the shell shows", std::u16string(u"ab\0cd", 5), std::u16string(u"ab\0cd", 5)},
+      {"an unpaired surrogate is passed on",
+       u"a\xD800"
+       u"b",
+       u"a\xD800"
+       u"b"},
+      {"a NUL inside ends the tip the shell shows", std::u16string(u"ab\0cd", 5),
+       std::u16string(u"ab\0cd", 5)},
   };
   for (const Case& c : cases) {
     TypeParam record;

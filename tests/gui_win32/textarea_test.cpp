@@ -254,7 +254,8 @@ TEST_F(TextAreas, PlainTextFileHoldsTheWholeText) {
   AppendTextAreaText(area, u"line one\n" + second);
   wchar_t dir[MAX_PATH];
   GetTempPathW(MAX_PATH, dir);
-  const std::u16string path = reinterpret_cast<const char16_t*>(dir) + std::u16string(u"textarea-\u0141\u00f3d\u017a.txt");
+  const std::u16string path =
+      reinterpret_cast<const char16_t*>(dir) + std::u16string(u"textarea-\u0141\u00f3d\u017a.txt");
   auto* native = dynamic_cast<Win32TextArea*>(Cast<TWin32Gadget>(area)->handle);
   ASSERT_NE(native, nullptr);
   ASSERT_TRUE(native->WritePlainText(path));

@@ -12,7 +12,8 @@
 namespace {
 
 // Polish, Greek, Japanese, a euro sign and a character outside the basic plane (two units).
-const std::u16string Sample = u"Za\u017c\u00f3\u0142\u0107 \u03a9\u03bc\u03ad\u03b3\u03b1 \u65e5\u672c\u8a9e \u20ac \U0001F600";
+const std::u16string Sample =
+    u"Za\u017c\u00f3\u0142\u0107 \u03a9\u03bc\u03ad\u03b3\u03b1 \u65e5\u672c\u8a9e \u20ac \U0001F600";
 
 // Each UTF-16 unit as a key press and release of the platform's character input, as an input
 // method or an on-screen keyboard sends them.
@@ -59,8 +60,8 @@ TEST_F(WideInput, TypedCharactersReachTheProgramUnchanged) {
     std::u16string (*read)(const Ref<TGadget>&);
     bool filtered;  // the kind hands typed characters to a key filter
   } cases[] = {
-      {"text field", MakeTextField(10, 10, 400, 24, win, 0), [](const Ref<TGadget>& g) { return GetTextFieldText(g); },
-       true},
+      {"text field", MakeTextField(10, 10, 400, 24, win, 0),
+       [](const Ref<TGadget>& g) { return GetTextFieldText(g); }, true},
       {"text area", MakeTextArea(10, 50, 400, 100, win, 0),
        [](const Ref<TGadget>& g) { return GetTextAreaRange(g, 0, -1, TextUnits::Chars); }, true},
       {"editable combo box", MakeComboBox(10, 170, 400, 24, win, ComboBoxStyle::Editable),

@@ -15,7 +15,8 @@
 namespace {
 
 // Polish, Greek, Japanese, a euro sign and a character outside the basic plane (two units).
-const std::u16string Sample = u"Za\u017c\u00f3\u0142\u0107 \u03a9\u03bc\u03ad\u03b3\u03b1 \u65e5\u672c\u8a9e \u20ac \U0001F600";
+const std::u16string Sample =
+    u"Za\u017c\u00f3\u0142\u0107 \u03a9\u03bc\u03ad\u03b3\u03b1 \u65e5\u672c\u8a9e \u20ac \U0001F600";
 
 constexpr int Room = 256;
 

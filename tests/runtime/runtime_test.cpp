@@ -87,13 +87,19 @@ TEST(Text, BadInputBecomesTheReplacementCharacter) {
     std::u16string text;
     std::string bytes;
   } toBytes[] = {
-      {"lone high surrogate", u"a\xD83D" u"b", "a\xef\xbf\xbd" "b"},
+      {"lone high surrogate",
+       u"a\xD83D"
+       u"b",
+       "a\xef\xbf\xbd"
+       "b"},
       {"lone low surrogate at the end", u"a\xDE00", "a\xef\xbf\xbd"},
       {"swapped halves", u"\xDE00\xD83D", "\xef\xbf\xbd\xef\xbf\xbd"},
   };
   for (const Case& c : toBytes) EXPECT_EQ(Utf8(c.text), c.bytes) << c.name;
   Case fromBytes[] = {
-      {"stray continuation byte", u"a\uFFFDb", "a\x80" "b"},
+      {"stray continuation byte", u"a\uFFFDb",
+       "a\x80"
+       "b"},
       {"cut sequence", u"a\uFFFD", "a\xe6\x97"},
       {"overlong form", u"\uFFFD\uFFFD", "\xc0\xaf"},
       {"encoded surrogate", u"\uFFFD", "\xed\xa0\x80"},
@@ -115,7 +121,9 @@ TEST(Text, CutNeverSplitsASurrogatePair) {
       {u"ab\U0001F600", 4, u"ab\U0001F600"},
       {u"ab\U0001F600c", 4, u"ab\U0001F600"},
       {u"\U0001F600", 1, u""},
-      {u"a\xD83D" u"b", 2, u"a\xD83D"},  // an unpaired surrogate is a unit like any other
+      {u"a\xD83D"
+       u"b",
+       2, u"a\xD83D"},  // an unpaired surrogate is a unit like any other
       {u"abc", 0, u""},
   };
   for (const Case& c : cases) EXPECT_EQ(CutText(c.text, c.limit), c.cut) << Utf8(c.text) << " to " << c.limit;

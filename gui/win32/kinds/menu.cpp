@@ -17,8 +17,8 @@ struct PopupOwner {
   bool made = false;
   explicit PopupOwner(HWND own) : hwnd(own) {
     if (hwnd && GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId()) return;
-    hwnd = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr),
-                           nullptr);
+    hwnd = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
     made = true;
   }
   ~PopupOwner() {

@@ -331,7 +331,8 @@ bool Win32TextArea::WritePlainText(const std::u16string& path) {
   es.dwCookie = reinterpret_cast<DWORD_PTR>(f);
   es.pfnCallback = FileOut;
   // The handler that prints reads bytes: UTF-8 holds every character of the text.
-  SendMessageW(self.hwnd, EM_STREAMOUT, (CP_UTF8 << 16) | SF_USECODEPAGE | SF_TEXT, reinterpret_cast<LPARAM>(&es));
+  SendMessageW(self.hwnd, EM_STREAMOUT, (CP_UTF8 << 16) | SF_USECODEPAGE | SF_TEXT,
+               reinterpret_cast<LPARAM>(&es));
   std::fclose(f);
   return true;
 }

@@ -163,8 +163,8 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
       request->pszText[shown.size()] = 0;
     } else {
       auto* out = reinterpret_cast<char*>(request->pszText);
-      int n = WideCharToMultiByte(CP_ACP, 0, Wide(tip), static_cast<int>(tip.size()), out, request->cchTextMax - 1,
-                                  nullptr, nullptr);
+      int n = WideCharToMultiByte(CP_ACP, 0, Wide(tip), static_cast<int>(tip.size()), out,
+                                  request->cchTextMax - 1, nullptr, nullptr);
       out[n > 0 ? n : 0] = 0;
     }
     return 0;

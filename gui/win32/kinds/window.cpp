@@ -166,7 +166,8 @@ void Win32Window::SetMinimumSize(int32_t w, int32_t h) {
 
 void Win32Window::SetStatusText(const std::u16string& t) {
   if (statusbar)
-    SendMessageW(statusbar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(std::u16string(CutText(t, MaxWindowText)))));
+    SendMessageW(statusbar, WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(Wide(std::u16string(CutText(t, MaxWindowText)))));
 }
 
 void Win32Window::Minimize() { ShowWindow(outer.hwnd, SW_MINIMIZE); }

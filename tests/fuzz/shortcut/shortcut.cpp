@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes = in.ConsumeRandomLengthString(2000);
   std::u16string text;
   for (std::size_t i = 0; i + 1 < bytes.size(); i += 2)
-    text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
+    text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                  static_cast<unsigned char>(bytes[i + 1]) << 8);
 
   FUZZ_CHECK(Length(ShortcutKeyName(key)) <= 255);
   FUZZ_CHECK(Length(ComposeMenuLabel(text, key, mods)) <= 255);

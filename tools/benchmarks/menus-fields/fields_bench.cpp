@@ -47,8 +47,8 @@ int main() {
   auto win = MakeWindow(u"bench", 0, 0, 500, 200, nullptr, WindowStyle::TitleBar);
   HWND parent = reinterpret_cast<HWND>(QueryGadgetHandle(win, QueryKind::ClientHandle));
   auto field = MakeTextField(10, 10, 300, 24, win, 0);
-  HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", 0x44010080 | WS_VISIBLE, 10, 50, 300, 24, parent,
-                              nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", 0x44010080 | WS_VISIBLE, 10, 50, 300, 24,
+                              parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont->handle), TRUE);
   std::vector<std::u16string> wide;
   std::vector<std::wstring> platform;
