@@ -121,11 +121,11 @@ public:
   // The error's text, as the program shows it.
   const std::u16string& Text() const noexcept { return text_; }
   // The text in UTF-8, for the standard library's handlers.
-  const char* what() const noexcept override { return narrow_.c_str(); }
+  const char* what() const noexcept override { return utf8_.c_str(); }
 
 private:
   std::u16string text_;
-  std::string narrow_;
+  std::string utf8_;
 };
 
 // Raised by a function value that was never set.
