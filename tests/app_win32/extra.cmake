@@ -5,6 +5,11 @@ foreach(helper snapshot_child late_task url_sink)
   set_target_properties(${helper} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
   add_dependencies(app_win32_tests ${helper})
 endforeach()
+# A program that checks the argument the runtime hands it from the wide command line.
+add_executable(args_echo WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/app_win32/helpers/args_echo.cpp)
+target_link_libraries(args_echo PRIVATE varnoc_runtime)
+set_target_properties(args_echo PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+add_dependencies(app_win32_tests args_echo)
 # The tests start the real program, so building them builds it too.
 add_dependencies(app_win32_tests Varnoc)
 target_link_libraries(app_win32_tests PRIVATE version gdi32 user32 advapi32)

@@ -78,6 +78,8 @@ TEST(WideNames, TheListAndTheAlertNameTheProgramExactly) {
     ASSERT_TRUE(late.running());
     HWND alert = run.WaitWindow(AlertTitle(), 10000);
     ASSERT_NE(alert, nullptr);
+    // The Exit button is the alert's last gadget: once it is there, the label is too.
+    ASSERT_NE(WaitChildWithText(alert, "Button", "Exit"), nullptr);
     auto labels = ChildWindows(alert, "Static");
     ASSERT_EQ(labels.size(), 1u);
     const std::u16string said = WideTextOf(labels.front());
@@ -85,6 +87,20 @@ TEST(WideNames, TheListAndTheAlertNameTheProgramExactly) {
     PressCloseBox(alert);
     EXPECT_EQ(run.process.WaitExit(10000), 0u);
   }
+}
+
+// The runtime reads a program's arguments from the wide command line, quoted spaces and all.
+TEST(WideNames, AnArgumentReachesTheProgramExactly) {
+  const std::u16string program = FromUtf8(TestProgramPath("args_echo.exe"));
+  const std::u16string argument = u"\u0141\u00f3d\u017a \u5199\u771f \u20ac \U0001F600";
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  std::u16string cmd = u"\"" + program + u"\" \"" + argument + u"\"";
+  ASSERT_TRUE(CreateProcessW(W(program), reinterpret_cast<wchar_t*>(cmd.data()), nullptr, nullptr, FALSE, 0,
+                             nullptr, nullptr, &si, &pi));
+  ChildProcess child(pi);
+  EXPECT_EQ(child.WaitExit(10000), 0u);
 }
 
 }  // namespace
