@@ -5,7 +5,7 @@
 #include <iterator>
 
 std::u16string ReadExeName(const PROCESSENTRY32& entry) {
-  const uint8_t* begin = std::begin(entry.szExeFile);
-  const uint8_t* end = std::find(begin, std::end(entry.szExeFile), uint8_t{0});
+  const char16_t* begin = std::begin(entry.szExeFile);
+  const char16_t* end = std::find(begin, std::end(entry.szExeFile), u'\0');
   return std::u16string(begin, end);
 }

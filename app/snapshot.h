@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-// The program's own process-entry record: the buffer the kernel's snapshot calls fill, laid out as
-// the platform's 8-bit record of each target. The name buffer is one 260-byte array here (on the
-// 32-bit target it is followed by two more fields, making 304 bytes there as well); `dwSize` is
-// always 304. A new record is all zero.
+// The program's own process-entry record: the buffer the kernel's wide snapshot calls fill, laid
+// out as the platform's wide record of each target, so a name keeps every character. The name
+// buffer holds 260 UTF-16 units; the record is 556 bytes on the 32-bit target and 568 on the
+// 64-bit one, and `dwSize` is always that size. A new record is all zero.
 struct PROCESSENTRY32 {
   int32_t dwSize = 0;
   int32_t cntUsage = 0;
@@ -23,26 +23,23 @@ struct PROCESSENTRY32 {
   int32_t th32ParentProcessID = 0;
   int32_t pcPriClassBase = 0;
   int32_t dwFlags = 0;
-  uint8_t szExeFile[260] = {};
-#if INTPTR_MAX == INT32_MAX
-  int32_t th32MemoryBase = 0;
-  int32_t th32AccessKey = 0;
-#endif
+  char16_t szExeFile[260] = {};
 };
 
-inline constexpr int32_t ProcessEntrySize = 304;
+inline constexpr int32_t ProcessEntrySize = sizeof(PROCESSENTRY32);
 
-static_assert(sizeof(PROCESSENTRY32) == 304);
 #if INTPTR_MAX == INT32_MAX
+static_assert(sizeof(PROCESSENTRY32) == 556);
 static_assert(offsetof(PROCESSENTRY32, szExeFile) == 36);
-static_assert(offsetof(PROCESSENTRY32, th32MemoryBase) == 296);
 #else
+static_assert(sizeof(PROCESSENTRY32) == 568);
 static_assert(offsetof(PROCESSENTRY32, th32DefaultHeapID) == 16);
 static_assert(offsetof(PROCESSENTRY32, szExeFile) == 44);
 #endif
 
-// The executable name in the record: its bytes up to the first NUL, one character per byte with
-// the byte's value. Never reads past the 260-byte buffer, also when it holds no NUL.
+// The executable name in the record: its UTF-16 units up to the first NUL, exactly as the kernel
+// wrote them (an unpaired surrogate is passed on). Never reads past the 260-unit buffer, also when
+// it holds no NUL.
 std::u16string ReadExeName(const PROCESSENTRY32& entry);
 
 // The kernel calls of one walk, kept out of this header so that it needs no platform headers.
@@ -51,7 +48,7 @@ void FirstProcessEntry(void* snapshot, PROCESSENTRY32& entry);
 bool NextProcessEntry(void* snapshot, PROCESSENTRY32& entry);
 void CloseProcessSnapshot(void* snapshot);
 
-// One walk: `dwSize` set to 304, a fresh snapshot, the first entry skipped (whatever it holds),
+// One walk: `dwSize` set to the record's size, a fresh snapshot, the first entry skipped (whatever it holds),
 // `visit(entry)` for every further entry in the system's order, the snapshot closed.
 template <class Visit>
 void WalkProcessSnapshot(PROCESSENTRY32& entry, Visit&& visit) {

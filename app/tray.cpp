@@ -5,8 +5,7 @@
 #include "runtime/text.h"
 
 intptr_t LoadTrayIcon(const std::u16string& fileName, int32_t width, int32_t height, int32_t flags) {
-  std::string name = Narrow(fileName);
-  return LoadIconImage(name.c_str(), width, height, flags | IconLoadFromFile);
+  return LoadIconImage(fileName.c_str(), width, height, flags | IconLoadFromFile);
 }
 
 void AddTrayIcon(const Ref<TGadget>& window, const std::u16string& tip, const std::u16string& iconFile) {

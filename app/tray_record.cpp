@@ -9,10 +9,10 @@ std::unique_ptr<TNotifyIconData> CurrentTrayRecord;
 
 template <class Handle>
 void SetTrayTip(TNotifyIconLayout<Handle>& record, const std::u16string& text) {
+  constexpr std::size_t room = sizeof record.Tip / sizeof record.Tip[0] - 1;
   std::memset(record.Tip, 0, sizeof record.Tip);
-  if (text.empty()) return;
-  std::string bytes = NarrowCut(text, sizeof record.Tip - 1);
-  std::memcpy(record.Tip, bytes.data(), std::min(bytes.size(), sizeof record.Tip - 1));
+  const std::u16string_view shown = CutText(text, room);
+  std::copy(shown.begin(), shown.end(), record.Tip);
 }
 
 template void SetTrayTip(TNotifyIconData32&, const std::u16string&);

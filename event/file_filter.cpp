@@ -79,6 +79,6 @@ int32_t DefaultFilterIndex(const std::u16string& path, const std::u16string& ext
   }
 }
 
-std::string RequestFileInitialName(const std::u16string& file) {
-  return NarrowCut(file, RequestFileBufferSize - 1);
+std::u16string RequestFileInitialName(const std::u16string& file) {
+  return std::u16string(CutText(file, RequestFileBufferSize - 1));
 }

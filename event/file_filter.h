@@ -17,8 +17,8 @@ struct TRequestPath {
 TRequestPath SplitRequestPath(const std::u16string& path);
 
 // The platform filter list for "Description:ext,ext;Description:ext" (a list without ":" is one
-// group called "Files"): "Text:txt,doc;All:*" gives "Text\0*.txt;*.doc\0All\0*.*\0". The caller's
-// 8-bit conversion adds the NUL that ends the list. Empty for an empty list.
+// group called "Files"): "Text:txt,doc;All:*" gives "Text\0*.txt;*.doc\0All\0*.*\0". The text's
+// own terminator is the NUL that ends the list. Empty for an empty list.
 std::u16string FileFilterText(const std::u16string& exts);
 
 // The 1-based number of the group that lists the extension of `path` (the text after the first
@@ -26,6 +26,6 @@ std::u16string FileFilterText(const std::u16string& exts);
 // the listing group is the last one and the list does not end in ";".
 int32_t DefaultFilterIndex(const std::u16string& path, const std::u16string& exts);
 
-// The initial content of the result buffer: the file name in 8 bits, cut so that it and its NUL
-// fit the buffer.
-std::string RequestFileInitialName(const std::u16string& file);
+// The initial content of the result buffer: the file name, cut so that it and its NUL fit the
+// buffer (RequestFileBufferSize UTF-16 units), never between the halves of a surrogate pair.
+std::u16string RequestFileInitialName(const std::u16string& file);

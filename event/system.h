@@ -54,13 +54,17 @@ bool SystemPumpBusy();
 // Forwarders to ActiveSystemDriver. MoveMouse and Notify answer 0; Confirm 1 for OK, else 0;
 // Proceed 1 yes, 0 no, -1 cancelled; the choosers the chosen path or the empty text.
 int32_t MoveMouse(int32_t x, int32_t y);
-// Shows `text` in a message box with OK and waits for it (`serious`: as an error); answers 0.
+// Shows `text` in a message box with OK and waits for it (`serious`: as an error); answers 0. The
+// texts of the message boxes and choosers go to the platform whole, in UTF-16; a NUL inside one
+// ends it where the platform reads it, an unpaired surrogate is passed on.
 int32_t Notify(const std::u16string& text, int32_t serious);
 // Asks `text` with OK and Cancel: 1 for OK, 0 for Cancel.
 int32_t Confirm(const std::u16string& text, int32_t serious);
 // Asks `text` with Yes, No and Cancel: 1, 0 or -1.
 int32_t Proceed(const std::u16string& text, int32_t serious);
 // exts lists filter groups, "Description:ext,ext;Description:ext"; a list without ":" is one group.
+// The initial file name is cut to 4095 UTF-16 units, before a surrogate pair that would not fit;
+// the chosen path comes back whole, whatever its characters.
 std::u16string RequestFile(const std::u16string& text, const std::u16string& exts, int32_t save,
                            const std::u16string& path);
 // The platform's folder chooser titled `text`, starting in `path`; the chosen folder, or the empty

@@ -5,6 +5,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "runtime/wide.h"
 #else
 #include <filesystem>
 #include <system_error>
@@ -46,24 +48,25 @@ std::u16string NormaliseURL(const std::u16string& url, const TPathResolver& reso
 // into the program.
 std::optional<std::u16string> ExistingAbsolutePath(const std::u16string& path) {
   // Nothing before the anchor names the current folder itself.
-  const std::string narrow = path.empty() ? std::string(".") : Narrow(path);
-  std::string full(MAX_PATH, '\0');
-  DWORD n = GetFullPathNameA(narrow.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+  const std::u16string name = path.empty() ? std::u16string(u".") : path;
+  std::u16string full(MAX_PATH, u'\0');
+  DWORD n = GetFullPathNameW(Wide(name), static_cast<DWORD>(full.size()), Wide(full), nullptr);
   if (n >= full.size()) {
     full.resize(n);
-    n = GetFullPathNameA(narrow.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    n = GetFullPathNameW(Wide(name), static_cast<DWORD>(full.size()), Wide(full), nullptr);
   }
   if (n == 0 || n >= full.size()) return std::nullopt;
   full.resize(n);
   // Folders are named without the trailing separator, roots ("C:\\") keep it.
-  while (full.size() > 3 && full.back() == '\\') full.pop_back();
-  if (GetFileAttributesA(full.c_str()) == INVALID_FILE_ATTRIBUTES) return std::nullopt;
-  return Widen(full);
+  while (full.size() > 3 && full.back() == u'\\') full.pop_back();
+  if (GetFileAttributesW(Wide(full)) == INVALID_FILE_ATTRIBUTES) return std::nullopt;
+  return full;
 }
 #else
 std::optional<std::u16string> ExistingAbsolutePath(const std::u16string& path) {
   // Nothing before the anchor names the current folder itself.
-  const std::filesystem::path relative(path.empty() ? std::string(".") : Narrow(path));
+  // The file system names files in bytes here: the text goes to it in UTF-8.
+  const std::filesystem::path relative(path.empty() ? std::string(".") : Utf8(path));
   std::error_code ec;
   std::filesystem::path absolute = std::filesystem::absolute(relative, ec);
   if (ec) return std::nullopt;
@@ -71,6 +74,6 @@ std::optional<std::u16string> ExistingAbsolutePath(const std::u16string& path) {
   // "dir/.." normalises to "dir/"; folders are named without the trailing separator, roots keep it.
   if (!absolute.has_filename() && absolute != absolute.root_path()) absolute = absolute.parent_path();
   if (!std::filesystem::exists(absolute, ec) || ec) return std::nullopt;
-  return Widen(absolute.string());
+  return FromUtf8(absolute.string());
 }
 #endif

@@ -20,6 +20,7 @@
 #include "runtime/module.h"
 #include "runtime/startup.h"
 #include "runtime/text.h"
+#include "runtime/wide.h"
 
 namespace {
 
@@ -201,17 +202,17 @@ void BuildPanels(Gallery& g, int32_t x, int32_t y) {
   Named(MakeCanvas(x + 125, y + 196, 115, 64, w, 0), u"canvas");
   Named(MakeLabel(u"HTML view", x, y + 266, 240, 18, w, 0), u"label");
   Ref<TGadget> html = Named(MakeHtmlView(x, y + 286, 240, 212, w, 0), u"HTML view");
-  char dir[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, dir);
-  std::string path = std::string(dir) + "varnoc-gallery.html";
-  if (FILE* f = std::fopen(path.c_str(), "w")) {
+  wchar_t dir[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, dir);
+  std::u16string path = FromWide(dir) + u"varnoc-gallery.html";
+  if (FILE* f = _wfopen(Wide(path), L"w")) {
     std::fputs(
         "<html><body style='font-family:sans-serif'><h3>Gallery</h3><p>An <b>HTML view</b> "
         "showing a page written by the gallery.</p><ul><li>one</li><li>two</li></ul></body></html>",
         f);
     std::fclose(f);
   }
-  NavigateHtmlView(html, Widen("file:///" + path));
+  NavigateHtmlView(html, u"file:///" + path);
 }
 
 void Say(Gallery& g, const std::u16string& text) { ChangeStatusText(g.win, text); }
@@ -257,8 +258,8 @@ bool React(Gallery& g, int32_t id, const Ref<TObject>& source) {
         if (Ref<TGadget> node = GetSelectedTreeNode(g.tree)) ChangeTreeNode(node, u"renamed", 5);
         break;
       case Tag::About:
-        MessageBoxA(reinterpret_cast<HWND>(QueryGadgetHandle(g.win, QueryKind::NativeHandle)),
-                    "Every gadget kind of the toolkit in one window.", "Gadget gallery", MB_OK);
+        MessageBoxW(reinterpret_cast<HWND>(QueryGadgetHandle(g.win, QueryKind::NativeHandle)),
+                    L"Every gadget kind of the toolkit in one window.", L"Gadget gallery", MB_OK);
         break;
     }
     return true;

@@ -7,6 +7,10 @@
 #include "gui/pixmap.h"
 #include "runtime/text.h"
 
+#ifdef _WIN32
+#include "runtime/wide.h"
+#endif
+
 // The decoder is compiled here and nowhere else, for the formats images are loaded in only; files
 // are read by LoadPixmap, so the decoder needs no file functions of its own.
 #define STB_IMAGE_IMPLEMENTATION
@@ -191,8 +195,13 @@ Ref<TPixmap> LoadPixmapFromMemory(const uint8_t* data, size_t size) {
 namespace {
 
 // The whole file, or false when it cannot be opened or read or is larger than any image loaded.
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
+bool ReadWholeFile(const std::u16string& path, std::vector<uint8_t>& out) {
+#ifdef _WIN32
+  std::FILE* f = _wfopen(Wide(path), L"rb");
+#else
+  // The file system names files in bytes here: the name goes to it in UTF-8.
+  std::FILE* f = std::fopen(Utf8(path).c_str(), "rb");
+#endif
   if (!f) return false;
   bool ok = std::fseek(f, 0, SEEK_END) == 0;
   long size = ok ? std::ftell(f) : -1;
@@ -211,8 +220,7 @@ Ref<TPixmap> LoadPixmap(const Ref<TObject>& source) {
   if (auto pixmap = Cast<TPixmap>(source)) return pixmap;
   auto path = Cast<TText>(source);
   if (!path) return nullptr;
-  // File names reach the platform's 8-bit file functions like every other text.
   std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(Narrow(path->Value()), bytes)) return nullptr;
+  if (!ReadWholeFile(path->Value(), bytes)) return nullptr;
   return LoadPixmapFromMemory(bytes.data(), bytes.size());
 }

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "runtime/text.h"
+
 namespace {
 
 // Names of the keys 0 to 255, built once; keys outside the table have none.
@@ -56,25 +58,25 @@ std::string_view ShortcutKeyName(int32_t key) {
   return KeyNames()[static_cast<std::size_t>(key)];
 }
 
-std::string ComposeMenuLabel(std::string_view text, int32_t key, int32_t mods) {
+std::u16string ComposeMenuLabel(std::u16string_view text, int32_t key, int32_t mods) {
   constexpr std::size_t limit = MenuLabelBuffer - 1;
   std::string_view name = ShortcutKeyName(key);
-  std::string label;
+  std::u16string label;
   label.reserve(limit);
   if (name.empty()) {
-    label.assign(text.substr(0, limit));
+    label.assign(CutText(text, limit));
     return label;
   }
   // A shortcut the program wrote after a tab ("&Quit\tCtrl+Q") would show beside the composed
   // one; the composed one is what the key really is, so it takes the written one's place.
-  text = text.substr(0, text.find('\t'));
-  std::string suffix = "\t";
-  if (mods & 1) suffix += "Shift+";
-  if (mods & 2) suffix += "Ctrl+";
-  if (mods & 4) suffix += "Alt+";
-  suffix += name;
+  text = text.substr(0, text.find(u'\t'));
+  std::u16string suffix = u"\t";
+  if (mods & 1) suffix += u"Shift+";
+  if (mods & 2) suffix += u"Ctrl+";
+  if (mods & 4) suffix += u"Alt+";
+  suffix.append(name.begin(), name.end());
   // The longest suffix is far below the limit, so some of the text always shows.
-  label.assign(text.substr(0, limit - suffix.size()));
+  label.assign(CutText(text, limit - suffix.size()));
   label += suffix;
   return label;
 }

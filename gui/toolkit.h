@@ -163,7 +163,8 @@ int32_t ChosenBlue();
 // cancelled.
 Ref<TGuiFont> RequestFont(const Ref<TGuiFont>& font);
 // A font of the family `name` at `size` points, with the styles whose flags are non-zero; Null when
-// the platform makes none.
+// the platform makes none. The platform takes family names of at most 31 UTF-16 units (any
+// script, "ＭＳ ゴシック" too): a longer name is cut before a surrogate pair that would not fit.
 Ref<TGuiFont> OpenGuiFont(const std::u16string& name, int32_t size, int32_t bold = 0, int32_t italic = 0,
                           int32_t underline = 0);
 // A Null font answers the empty text and 0.
@@ -240,7 +241,10 @@ int32_t PrintGadget(const Ref<TGadget>& g);
 int32_t RepaintGadget(const Ref<TGadget>& g);
 // Changes the gadget's text: a window's title, a button's or label's caption, a text field's or
 // text area's content, an HTML view's address. A text field sends no event for it: only the user's
-// typing is reported.
+// typing is reported. Every character is kept (UTF-16, surrogate pairs included); a window's
+// title, a button's, label's or field's text shows at most 4095 UTF-16 units, cut before a pair
+// that would not fit whole, and a NUL inside the text ends what shows (GetGadgetText answers the
+// text as given, for the kinds that keep it). An unpaired surrogate is passed on as it is.
 int32_t ChangeGadgetText(const Ref<TGadget>& g, const std::u16string& text);
 // The gadget's text as it shows now (what the user typed, for text fields and editable combo
 // boxes).
@@ -281,6 +285,8 @@ int32_t ShowPopupMenu(const Ref<TGadget>& window, const Ref<TGadget>& menu,
 // when none does), as FocusGadget.
 int32_t FocusWindow(const Ref<TGadget>& window);
 // The text of the window's status bar (a window made with WindowStyle::StatusBar); sends nothing.
+// At most 4095 UTF-16 units show, cut before a surrogate pair that would not fit whole; a NUL ends
+// what shows.
 int32_t ChangeStatusText(const Ref<TGadget>& window, const std::u16string& text);
 // The smallest size the user can drag the window to.
 int32_t SetWindowMinimumSize(const Ref<TGadget>& window, int32_t w, int32_t h);
@@ -299,7 +305,9 @@ int32_t IsWindowMaximized(const Ref<TGadget>& window);
 // Frees the entry with the entries below it; shows once the menu is rebuilt (RebuildWindowMenu). A
 // freed entry chosen from a menu still open sends nothing.
 int32_t DestroyMenuEntry(const Ref<TGadget>& menu);
-// The entry's text; `&` marks the letter that chooses it. Shows once the menu is rebuilt.
+// The entry's text; `&` marks the letter that chooses it. Shows once the menu is rebuilt. The shown
+// label holds at most 255 UTF-16 units with its shortcut: a longer text is cut before a surrogate
+// pair that would not fit whole; a NUL ends the label. GetMenuText answers the text as given.
 int32_t ChangeMenuText(const Ref<TGadget>& menu, const std::u16string& text);
 // The entry's text as given.
 std::u16string GetMenuText(const Ref<TGadget>& menu);

@@ -10,7 +10,7 @@ int TObject::Compare(const TObject* other) const {
   return a < b ? -1 : (a > b ? 1 : 0);
 }
 
-TRuntimeError::TRuntimeError(std::u16string text) : text_(std::move(text)), narrow_(Narrow(text_)) {}
+TRuntimeError::TRuntimeError(std::u16string text) : text_(std::move(text)), utf8_(Utf8(text_)) {}
 
 void RuntimeError(std::u16string_view text) { throw TRuntimeError(std::u16string(text)); }
 void ThrowNullMethod() { throw TNullMethodException(); }

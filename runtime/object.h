@@ -120,12 +120,12 @@ class TRuntimeError : public std::exception {
   explicit TRuntimeError(std::u16string text);
   // The error's text, as the program shows it.
   const std::u16string& Text() const noexcept { return text_; }
-  // The text narrowed to 8 bits, for the standard library's handlers.
-  const char* what() const noexcept override { return narrow_.c_str(); }
+  // The text in UTF-8, for the standard library's handlers.
+  const char* what() const noexcept override { return utf8_.c_str(); }
 
  private:
   std::u16string text_;
-  std::string narrow_;
+  std::string utf8_;
 };
 
 // Raised by a function value that was never set.

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 #include "runtime/module.h"
 #include "runtime/object.h"
@@ -12,6 +13,10 @@
 
 #ifdef _WIN32
 #include <windows.h>
+// After windows.h, which defines its types.
+#include <shellapi.h>
+
+#include "runtime/wide.h"
 #else
 #include <unistd.h>
 #endif
@@ -33,11 +38,12 @@ std::u16string AppDirFromExePath(std::u16string_view exePath) {
 std::string SignalText(int signal) { return "signal!:" + std::to_string(signal) + "\n"; }
 
 void EndWithUncaughtError(std::u16string_view text) {
-  std::string narrow = Narrow(text);
-  std::fprintf(stderr, "Uncaught runtime error: %s\n", narrow.c_str());
+  // stderr takes bytes: the text goes there in UTF-8; the debugger's channel takes it whole.
+  std::string bytes = Utf8(text);
+  std::fprintf(stderr, "Uncaught runtime error: %s\n", bytes.c_str());
   std::fflush(nullptr);
 #ifdef _WIN32
-  OutputDebugStringA(("Uncaught runtime error: " + narrow + "\n").c_str());
+  OutputDebugStringW(Wide(u"Uncaught runtime error: " + std::u16string(text) + u"\n"));
 #endif
   RunExitHandlers();
   std::_Exit(1);
@@ -60,33 +66,51 @@ LONG WINAPI OnUnhandledException(EXCEPTION_POINTERS*) {
   EndWithUncaughtError(u"Unhandled Memory Exception Error");
 }
 
+// A path may be longer than MAX_PATH: the buffer grows until the whole name fits.
 std::u16string ExecutablePath() {
-  char buffer[1024] = {};
-  DWORD n = GetModuleFileNameA(nullptr, buffer, sizeof buffer - 1);
-  return Widen(std::string_view(buffer, n < sizeof buffer ? n : sizeof buffer - 1));
+  std::u16string buffer(MAX_PATH, u'\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, Wide(buffer), static_cast<DWORD>(buffer.size()));
+    if (n < buffer.size()) return buffer.substr(0, n);
+    if (buffer.size() >= 32768) return {};
+    buffer.resize(buffer.size() * 2);
+  }
 }
 
 std::u16string CurrentDir() {
-  char buffer[1024] = {};
-  DWORD n = GetCurrentDirectoryA(sizeof buffer, buffer);
-  return n < sizeof buffer ? Widen(std::string_view(buffer, n)) : std::u16string();
+  DWORD needed = GetCurrentDirectoryW(0, nullptr);
+  std::u16string buffer(needed, u'\0');
+  DWORD n = GetCurrentDirectoryW(needed, Wide(buffer));
+  return n < needed ? buffer.substr(0, n) : std::u16string();
 }
 
-void ChangeDir(const std::u16string& dir) { SetCurrentDirectoryA(Narrow(dir).c_str()); }
+void ChangeDir(const std::u16string& dir) { SetCurrentDirectoryW(Wide(dir)); }
+
+// The arguments as the program was given them: the wide command line split by the platform's
+// rules (argv of the C runtime holds the 8-bit code page's rendering).
+std::vector<std::u16string> CommandLineArgs() {
+  std::vector<std::u16string> args;
+  int n = 0;
+  if (LPWSTR* list = CommandLineToArgvW(GetCommandLineW(), &n)) {
+    for (int i = 0; i < n; ++i) args.push_back(FromWide(list[i]));
+    LocalFree(list);
+  }
+  return args;
+}
 #else
 std::u16string ExecutablePath() {
   std::error_code ec;
-  return Widen(std::filesystem::read_symlink("/proc/self/exe", ec).string());
+  return FromUtf8(std::filesystem::read_symlink("/proc/self/exe", ec).string());
 }
 
 std::u16string CurrentDir() {
   std::error_code ec;
-  return Widen(std::filesystem::current_path(ec).string());
+  return FromUtf8(std::filesystem::current_path(ec).string());
 }
 
 void ChangeDir(const std::u16string& dir) {
   std::error_code ec;
-  std::filesystem::current_path(Narrow(dir), ec);
+  std::filesystem::current_path(Utf8(dir), ec);
 }
 #endif
 
@@ -102,7 +126,12 @@ int RuntimeMain(int argc, char** argv, void (*program)()) {
     if (c == u'\\') c = u'/';
   AppInfo.appDir = AppDirFromExePath(AppInfo.appFile);
   AppInfo.launchDir = CurrentDir();
-  for (int i = 0; i < argc; ++i) AppInfo.args.push_back(Widen(argv[i] ? argv[i] : ""));
+#ifdef _WIN32
+  (void)argc, (void)argv;
+  AppInfo.args = CommandLineArgs();
+#else
+  for (int i = 0; i < argc; ++i) AppInfo.args.push_back(FromUtf8(argv[i] ? argv[i] : ""));
+#endif
   if (!AppInfo.appDir.empty()) ChangeDir(AppInfo.appDir);
   try {
     RuntimeModuleStart();
@@ -110,7 +139,7 @@ int RuntimeMain(int argc, char** argv, void (*program)()) {
   } catch (const TRuntimeError& e) {
     EndWithUncaughtError(e.Text());
   } catch (const std::exception& e) {
-    EndWithUncaughtError(Widen(e.what()));
+    EndWithUncaughtError(FromUtf8(e.what()));
   }
   return 0;
 }

@@ -29,7 +29,9 @@ std::string SignalText(int signal);
 // and the unhandled-exception filter, changes to the application directory, then runs `program`
 // (which starts the modules and runs the program's statements). An uncaught runtime error ends the
 // program in an orderly way: its text goes to standard error (and the debugger), the exit handlers
-// run and the process ends with status 1. If `program` returns, the result is 0.
+// run and the process ends with status 1 (standard error takes the text in UTF-8). If `program`
+// returns, the result is 0. On Windows the arguments come from the platform's wide command line,
+// split by its rules, so they keep every character; `argc` and `argv` are read elsewhere, as UTF-8.
 int RuntimeMain(int argc, char** argv, void (*program)());
 
 // Ends the program for an error that nothing caught; see RuntimeMain.

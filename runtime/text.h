@@ -1,4 +1,4 @@
-// Text: immutable 16-bit strings, the text object, and the 8-bit narrowing at platform calls.
+// Text: immutable UTF-16 strings, the text object, UTF-8 for byte formats and cutting at a character.
 #pragma once
 
 #include <cstdint>
@@ -7,12 +7,17 @@
 
 #include "runtime/object.h"
 
-// Narrows to the low byte of each character, as every call into an 8-bit platform function does.
-std::string Narrow(std::u16string_view text);
-// Widens bytes unchanged: each byte becomes the character with the same value (0 to 255).
-std::u16string Widen(std::string_view bytes);
-// Like Narrow, but at most `limit` characters survive.
-std::string NarrowCut(std::u16string_view text, std::size_t limit);
+// The text in UTF-8, for the places that need bytes (a file name on a byte-named file system, a
+// message on stderr, an exception's what()). A surrogate that is not half of a pair becomes
+// U+FFFD, so any text converts; a NUL is kept as a 0 byte.
+std::string Utf8(std::u16string_view text);
+// UTF-8 bytes as a text. A byte that does not begin a well-formed sequence (an overlong form, a
+// surrogate, a value beyond U+10FFFF, a cut sequence) becomes U+FFFD; ASCII stays as it is.
+std::u16string FromUtf8(std::string_view bytes);
+// The longest start of `text` of at most `limit` UTF-16 units that does not end between the two
+// halves of a surrogate pair: a pair that does not fit is left out whole. Unpaired surrogates
+// and NULs are units like any other.
+std::u16string_view CutText(std::u16string_view text, std::size_t limit);
 
 // Decimal text of a signed 32-bit number.
 std::u16string IntText(int64_t value);

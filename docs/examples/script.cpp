@@ -8,6 +8,8 @@
 #include <string>
 
 #include "docs/examples/guide.h"
+#include "runtime/text.h"
+#include "runtime/wide.h"
 
 using namespace script;
 
@@ -15,13 +17,13 @@ namespace {
 
 // Runs this program again with `flag`; its exit status, or -1 when it did not end within 60 s.
 DWORD RunSelfWith(const char* flag) {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string command = std::string("\"") + path + "\" " + flag;
-  STARTUPINFOA startup{};
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::u16string command = u"\"" + FromWide(path) + u"\" " + FromUtf8(flag);
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION child{};
-  if (!CreateProcessA(path, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child))
+  if (!CreateProcessW(path, Wide(command), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child))
     return static_cast<DWORD>(-1);
   DWORD status = static_cast<DWORD>(-1);
   if (WaitForSingleObject(child.hProcess, 60000) == WAIT_OBJECT_0)

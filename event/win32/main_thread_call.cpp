@@ -15,7 +15,7 @@ struct TMainThreadCallRecord {
 };
 
 bool PostRecord(std::unique_ptr<TMainThreadCallRecord>& record) {
-  if (!PostThreadMessageA(MainThreadId, MainThreadCallMessage, 0, reinterpret_cast<LPARAM>(record.get()))) {
+  if (!PostThreadMessageW(MainThreadId, MainThreadCallMessage, 0, reinterpret_cast<LPARAM>(record.get()))) {
     return false;
   }
   record.release();

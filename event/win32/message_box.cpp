@@ -2,7 +2,7 @@
 #include "event/win32/focus_keeper.h"
 #include "event/win32/system_win32.h"
 #include "runtime/startup.h"
-#include "runtime/text.h"
+#include "runtime/wide.h"
 
 namespace {
 
@@ -13,9 +13,7 @@ UINT BoxStyle(int32_t serious, UINT buttons) {
 
 int ShowBox(const std::u16string& text, UINT style) {
   TFocusKeeper focus;
-  const std::string body = Narrow(text);
-  const std::string title = Narrow(ApplicationTitle);
-  return MessageBoxA(GetActiveWindow(), body.c_str(), title.c_str(), style);
+  return MessageBoxW(GetActiveWindow(), Wide(text), Wide(ApplicationTitle), style);
 }
 
 }  // namespace

@@ -4,11 +4,10 @@
 #include <shellapi.h>
 
 #include "event/win32/system_win32.h"
-#include "runtime/text.h"
+#include "runtime/wide.h"
 
 int32_t TWin32SystemDriver::OpenURL(const std::u16string& url) {
-  const std::string target = Narrow(url);
   // Nothing reads a failure of the shell; the answer is 0 either way.
-  ShellExecuteA(nullptr, nullptr, target.c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
+  ShellExecuteW(nullptr, nullptr, Wide(url), nullptr, nullptr, SW_SHOWDEFAULT);
   return 0;
 }

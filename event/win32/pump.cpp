@@ -14,7 +14,7 @@ bool IsModifierKey(WPARAM key) {
 
 bool IsTabStopChild(HWND window) {
   constexpr LONG_PTR both = WS_CHILD | WS_TABSTOP;
-  return (GetWindowLongPtrA(window, GWL_STYLE) & both) == both;
+  return (GetWindowLongPtrW(window, GWL_STYLE) & both) == both;
 }
 
 // Enter and Escape never go to the dialog manager: it would turn them in a field into a button's
@@ -37,7 +37,7 @@ bool HandledByDialogNavigation(MSG& msg) {
   if (!IsTabStopChild(msg.hwnd)) return false;
   if (SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & (DLGC_WANTMESSAGE | DLGC_WANTALLKEYS)) return false;
   for (HWND parent = GetParent(msg.hwnd); parent; parent = GetParent(parent)) {
-    if (!IsTabStopChild(parent)) return IsDialogMessageA(parent, &msg) != 0;
+    if (!IsTabStopChild(parent)) return IsDialogMessageW(parent, &msg) != 0;
   }
   return false;
 }
@@ -55,11 +55,11 @@ int32_t CurrentModifiers() {
 
 int32_t TWin32SystemDriver::Poll() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (IsKeyMessage(msg.message) && IsModifierKey(msg.wParam)) ModifierState = CurrentModifiers();
     if (HandledByDialogNavigation(msg)) continue;
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   return 0;
 }

@@ -53,8 +53,8 @@ void StartSystemPlatform() {
   MainThreadId = GetCurrentThreadId();
   // Gives the thread its message queue now, so calls posted before the first pump are kept.
   MSG msg;
-  PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
-  messageHook = SetWindowsHookExA(WH_GETMESSAGE, MainThreadMessageHook, nullptr, MainThreadId);
+  PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
+  messageHook = SetWindowsHookExW(WH_GETMESSAGE, MainThreadMessageHook, nullptr, MainThreadId);
   timeBeginPeriod(1);
   AtExit([] {
     if (!platformStarted) return;

@@ -4,28 +4,32 @@
 // The tree view and status bar declarations need the base platform header first.
 #include <commctrl.h>
 
+#include <iterator>
+
 #include "examples/notes/notes.h"
 #include "examples/script/script.h"
+#include "runtime/text.h"
+#include "runtime/wide.h"
 
 using namespace script;
 
 namespace {
 
 std::string MenuText(HMENU menu, int index) {
-  char text[256] = {};
-  GetMenuStringA(menu, static_cast<UINT>(index), text, sizeof text, MF_BYPOSITION);
-  return text;
+  wchar_t text[256] = {};
+  GetMenuStringW(menu, static_cast<UINT>(index), text, static_cast<int>(std::size(text)), MF_BYPOSITION);
+  return Utf8(FromWide(text));
 }
 
 std::string TreeItemText(HWND tree, HTREEITEM item) {
-  char text[256] = {};
-  TVITEMA tv{};
+  wchar_t text[256] = {};
+  TVITEMW tv{};
   tv.mask = TVIF_TEXT;
   tv.hItem = item;
   tv.pszText = text;
-  tv.cchTextMax = sizeof text;
-  SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
-  return text;
+  tv.cchTextMax = static_cast<int>(std::size(text));
+  SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
+  return Utf8(FromWide(text));
 }
 
 // The texts of the notes the tree shows below the top-level node `group`.
@@ -33,7 +37,7 @@ std::vector<std::string> TreeGroup(HWND tree, const std::string& group) {
   std::vector<std::string> texts;
   auto next = [&](HTREEITEM item, WPARAM how) {
     return reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
+        SendMessageW(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
   };
   for (HTREEITEM top = next(nullptr, TVGN_ROOT); top; top = next(top, TVGN_NEXT)) {
     if (TreeItemText(tree, top) != group) continue;
@@ -51,8 +55,8 @@ int RunNotesScript(Notes& notes) {
   HandleEventsWith([&](int32_t id) { return notes.Handle(id); });
   const HWND window = Hwnd(notes.window), field = Hwnd(notes.title), combo = Hwnd(notes.category);
   const HWND list = Hwnd(notes.list), tree = Hwnd(notes.tree);
-  const HWND status = FindWindowExA(window, nullptr, STATUSCLASSNAMEA, nullptr);
-  auto category = [&] { return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0)); };
+  const HWND status = FindWindowExW(window, nullptr, STATUSCLASSNAMEW, nullptr);
+  auto category = [&] { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); };
   auto typed = [&](const std::string& text) {
     Click(field, POINT{20, 10});
     TypeText(text);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "examples/script/script.h"
 #include "gui/constants.h"
 #include "runtime/text.h"
+#include "runtime/wide.h"
 
 using namespace script;
 
@@ -28,7 +30,7 @@ void Put(std::vector<char>& out, uint32_t value, int bytes) {
 }
 
 // A 24-bit BMP whose left half is red and right half blue.
-void WritePicture(const std::string& path) {
+void WritePicture(const std::filesystem::path& path) {
   const uint32_t row = PictureW * 3, size = 54 + row * PictureH;  // rows are already 4-byte aligned
   std::vector<char> b;
   b.push_back('B');
@@ -55,7 +57,7 @@ COLORREF Pixel(HWND window, int x, int y) {
 // Presses tool bar button `index` with the mouse.
 void Press(HWND bar, int index) {
   RECT r{};
-  SendMessageA(bar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+  SendMessageW(bar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
   Click(bar, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
@@ -64,17 +66,17 @@ void Press(HWND bar, int index) {
 int RunViewerScript(Viewer& viewer) {
   HandleEventsWith([&](int32_t id) { return viewer.Handle(id); });
   const HWND window = Hwnd(viewer.window), bar = Hwnd(viewer.toolbar), panel = Hwnd(viewer.panel);
-  char temp[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, temp);
-  const std::string picture = std::string(temp) + "varnoc-viewer-picture.bmp";
-  const std::string broken = std::string(temp) + "varnoc-viewer-broken.bmp";
-  WritePicture(picture);
-  std::ofstream(broken) << "not a picture";
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::u16string picture = FromWide(temp) + u"varnoc-viewer-picture.bmp";
+  const std::u16string broken = FromWide(temp) + u"varnoc-viewer-broken.bmp";
+  WritePicture(std::filesystem::path(Wide(picture)));
+  std::ofstream(std::filesystem::path(Wide(broken))) << "not a picture";
 
-  Check(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0) == 3, "the tool bar has a button per icon of its strip");
+  Check(SendMessageW(bar, TB_BUTTONCOUNT, 0, 0) == 3, "the tool bar has a button per icon of its strip");
 
   // Open: the path the requester would answer comes from the script.
-  viewer.scriptedPaths.push_back(Widen(picture));
+  viewer.scriptedPaths.push_back(picture);
   Press(bar, ViewerButton::Open);
   const bool opened =
       WaitUntil([&] { return WindowText(window) == "Picture viewer - varnoc-viewer-picture.bmp (40 x 20)"; });
@@ -107,7 +109,7 @@ int RunViewerScript(Viewer& viewer) {
   Check(WaitUntil(showsFitted), "Fit scales the picture up again");
 
   // A file that is no picture: the title says so and the panel keeps the picture it had.
-  viewer.scriptedPaths.push_back(Widen(broken));
+  viewer.scriptedPaths.push_back(broken);
   Press(bar, ViewerButton::Open);
   const bool refused = WaitUntil(
       [&] { return WindowText(window) == "Picture viewer - cannot read varnoc-viewer-broken.bmp"; });
@@ -117,7 +119,7 @@ int RunViewerScript(Viewer& viewer) {
 
   PressKeys({VK_MENU, VK_F4});
   Check(WaitUntil(Ended), "Alt+F4 ends the program");
-  DeleteFileA(picture.c_str());
-  DeleteFileA(broken.c_str());
+  DeleteFileW(Wide(picture));
+  DeleteFileW(Wide(broken));
   return Result();
 }

@@ -14,6 +14,7 @@
 #include "gui/win32/module_win32.h"
 #include "runtime/startup.h"
 #include "runtime/text.h"
+#include "runtime/wide.h"
 
 namespace {
 
@@ -25,10 +26,10 @@ std::vector<std::u16string> RunningProcesses() {
   std::vector<std::u16string> keys;
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   if (snapshot == INVALID_HANDLE_VALUE) return keys;
-  PROCESSENTRY32 entry{};
+  PROCESSENTRY32W entry{};
   entry.dwSize = sizeof entry;
-  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-    keys.push_back(Widen(entry.szExeFile) + u" (" + IntText(entry.th32ProcessID) + u")");
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    keys.push_back(FromWide(entry.szExeFile) + u" (" + IntText(entry.th32ProcessID) + u")");
   }
   CloseHandle(snapshot);
   return keys;

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "examples/process_list/processes.h"
+#include "runtime/text.h"
+#include "runtime/wide.h"
 
 using namespace script;
 
@@ -15,9 +17,9 @@ namespace {
 
 // The list's key for a process of this executable.
 std::string KeyOf(DWORD pid) {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, sizeof path);
-  const std::string file(path);
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  const std::string file = Utf8(FromWide(path));
   return file.substr(file.find_last_of("\\/") + 1) + " (" + std::to_string(pid) + ")";
 }
 
@@ -28,13 +30,13 @@ bool Lists(HWND list, DWORD pid) {
 
 // Starts this executable again as a child that only waits.
 PROCESS_INFORMATION StartChild() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string command = "\"" + std::string(path) + "\" --sleep";
-  STARTUPINFOA startup{};
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::u16string command = u"\"" + FromWide(path) + u"\" --sleep";
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION child{};
-  if (!CreateProcessA(path, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child))
+  if (!CreateProcessW(path, Wide(command), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child))
     child = PROCESS_INFORMATION{};
   return child;
 }
@@ -45,7 +47,7 @@ int RunProcessListScript(ProcessList& app) {
   HandleEventsWith([&](int32_t id) { return app.Handle(id); });
   const HWND list = Hwnd(app.list), pause = Hwnd(app.pause);
   const DWORD self = GetCurrentProcessId();
-  auto paused = [&] { return SendMessageA(pause, BM_GETCHECK, 0, 0) == BST_CHECKED; };
+  auto paused = [&] { return SendMessageW(pause, BM_GETCHECK, 0, 0) == BST_CHECKED; };
   auto clickPause = [&] {
     RECT r{};
     GetClientRect(pause, &r);

@@ -6,10 +6,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 #include "event/queue.h"
 #include "runtime/startup.h"
 #include "runtime/text.h"
+#include "runtime/wide.h"
 
 namespace script {
 
@@ -113,7 +115,7 @@ void TypeText(const std::string& text) {
   std::vector<INPUT> inputs;
   for (char c : text) {
     // The key and the shift state that type the character on the current keyboard layout.
-    const SHORT scan = VkKeyScanA(c);
+    const SHORT scan = VkKeyScanW(c);
     const WORD key = LOBYTE(scan);
     const bool shift = HIBYTE(scan) & 1;
     if (shift) inputs.push_back(Key(VK_SHIFT, false));
@@ -128,23 +130,24 @@ HWND Hwnd(const Ref<TGadget>& gadget) {
   return reinterpret_cast<HWND>(QueryGadgetHandle(gadget, QueryKind::NativeHandle));
 }
 
+// Texts come back in UTF-8, the scripts' byte strings.
 std::string WindowText(HWND window) {
-  char text[1024] = {};
-  GetWindowTextA(window, text, sizeof text);
-  return text;
+  wchar_t text[1024] = {};
+  GetWindowTextW(window, text, static_cast<int>(std::size(text)));
+  return Utf8(FromWide(text));
 }
 
 std::vector<std::string> ListTexts(HWND list) {
   std::vector<std::string> texts;
-  const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+  const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
-    char text[512] = {};
-    LVITEMA item{};
+    wchar_t text[512] = {};
+    LVITEMW item{};
     item.iSubItem = 0;
     item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-    texts.push_back(text);
+    item.cchTextMax = static_cast<int>(std::size(text));
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    texts.push_back(Utf8(FromWide(text)));
   }
   return texts;
 }

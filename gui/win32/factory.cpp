@@ -32,7 +32,7 @@ Win32GuiDriver::Win32GuiDriver() {
   INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX),
                            ICC_WIN95_CLASSES | ICC_USEREX_CLASSES | ICC_COOL_CLASSES | ICC_INTERNET_CLASSES};
   InitCommonControlsEx(&icc);
-  LoadLibraryA("riched32.dll");
+  LoadLibraryW(L"riched32.dll");
   DefaultFont = NativeFontDriver->MessageFont();
   NativeDesktop = NewDesktop();
   NativeGuiDriver = this;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -17,7 +18,7 @@ auto WalkOf(const std::vector<std::string>& names) {
     PROCESSENTRY32 entry;
     for (const std::string& name : names) {
       std::memset(entry.szExeFile, 0, sizeof entry.szExeFile);
-      std::memcpy(entry.szExeFile, name.data(), name.size());
+      std::copy(name.begin(), name.end(), entry.szExeFile);
       visit(entry);
     }
   };
@@ -43,9 +44,9 @@ TEST(WatchScan, TheLastEntryAloneDecides) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    std::u16string lastName = Widen(c.before);
+    std::u16string lastName = FromUtf8(c.before);
     EXPECT_EQ(ScanKeepsWatching(lastName, WalkOf(c.walk)), c.watchingGoesOn);
-    EXPECT_EQ(Narrow(lastName), c.after);
+    EXPECT_EQ(Utf8(lastName), c.after);
   }
 }
 

@@ -1,9 +1,11 @@
 // Reading executable names out of process-entry records.
+#include "app/snapshot.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
-
-#include "app/snapshot.h"
+#include <iterator>
 
 namespace {
 
@@ -16,24 +18,24 @@ TEST(ProcessEntry, NewRecordIsAllZero) {
 
 TEST(ProcessEntry, NameEndsAtTheFirstNul) {
   PROCESSENTRY32 entry;
-  std::memcpy(entry.szExeFile, "Varnoc.exe\0stale.exe", 21);
+  std::memcpy(entry.szExeFile, u"Varnoc.exe\0stale.exe", 21 * sizeof(char16_t));
   EXPECT_EQ(ReadExeName(entry), u"Varnoc.exe");
 }
 
-TEST(ProcessEntry, ReadsA259ByteNameWhole) {
+TEST(ProcessEntry, ReadsA259CharacterNameWhole) {
   PROCESSENTRY32 entry;
-  std::memset(entry.szExeFile, 'n', 259);
+  std::fill(entry.szExeFile, entry.szExeFile + 259, u'n');
   std::u16string name = ReadExeName(entry);
   EXPECT_EQ(name.size(), 259u);
   EXPECT_EQ(name, std::u16string(259, u'n'));
 }
 
-TEST(ProcessEntry, HighBytesBecomeCharactersOfTheSameValue) {
+TEST(ProcessEntry, EveryUnitIsReadAsTheKernelWroteIt) {
+  // Latin-1, Polish, Greek, Japanese, a pair outside the basic plane and a lone surrogate alike.
+  const std::u16string name = u"\u00e9\u0141\u00f3d\u017a \u03a9 \u5199\u771f \U0001F600 \xDC00.exe";
   PROCESSENTRY32 entry;
-  for (int b = 128; b < 256; ++b) entry.szExeFile[b - 128] = static_cast<uint8_t>(b);
-  std::u16string name = ReadExeName(entry);
-  ASSERT_EQ(name.size(), 128u);
-  for (int b = 128; b < 256; ++b) EXPECT_EQ(name[b - 128], char16_t(b));
+  std::copy(name.begin(), name.end(), entry.szExeFile);
+  EXPECT_EQ(ReadExeName(entry), name);
 }
 
 TEST(ProcessEntry, NeverReadsPastABufferWithoutNul) {
@@ -42,7 +44,7 @@ TEST(ProcessEntry, NeverReadsPastABufferWithoutNul) {
     PROCESSENTRY32 entry;
     char after[16];
   } guarded;
-  std::memset(guarded.entry.szExeFile, 'x', sizeof guarded.entry.szExeFile);
+  std::fill(std::begin(guarded.entry.szExeFile), std::end(guarded.entry.szExeFile), u'x');
   std::memset(guarded.after, 'y', sizeof guarded.after);
   EXPECT_EQ(ReadExeName(guarded.entry), std::u16string(260, u'x'));
 }

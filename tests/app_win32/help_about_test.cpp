@@ -224,7 +224,7 @@ TEST_F(AboutWindow, ShowsTheProgramsNameAndClosesOnOk) {
   EXPECT_EQ(nr.right - nr.left, 241);
   EXPECT_EQ(nr.bottom - nr.top, 14);
   EXPECT_EQ(GetWindowLongA(name, GWL_STYLE) & SS_TYPEMASK, SS_CENTER);
-  EXPECT_NE(ChildWithText(about, "Static", Narrow(MakerNotice())), nullptr);
+  EXPECT_NE(ChildWithText(about, "Static", Utf8(MakerNotice())), nullptr);
   HWND web = ChildWithText(about, "Button", HostName());
   ASSERT_NE(web, nullptr);
   RECT wr = RectInParent(web);

@@ -8,13 +8,10 @@
 std::vector<std::u16string> KernelWalkNames() {
   std::vector<std::u16string> names;
   HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  PROCESSENTRY32 e{};
+  PROCESSENTRY32W e{};
   e.dwSize = sizeof e;
-  for (BOOL ok = Process32First(snap, &e); ok; ok = Process32Next(snap, &e)) {
-    std::u16string name;
-    for (const char* p = e.szExeFile; *p; ++p) name.push_back(static_cast<unsigned char>(*p));
-    names.push_back(name);
-  }
+  for (BOOL ok = Process32FirstW(snap, &e); ok; ok = Process32NextW(snap, &e))
+    names.push_back(reinterpret_cast<const char16_t*>(e.szExeFile));
   CloseHandle(snap);
   return names;
 }

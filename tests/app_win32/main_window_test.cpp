@@ -77,7 +77,7 @@ TEST(MainWindow, ListsEveryProcessButTheFirstOnNumberedLines) {
     auto names = KernelWalkNames();
     expected.clear();
     for (std::size_t i = 1; i < names.size(); ++i)
-      expected.push_back("Task N. " + std::to_string(i - 1) + "    " + Narrow(names[i]));
+      expected.push_back("Task N. " + std::to_string(i - 1) + "    " + Utf8(names[i]));
     matched = expected == lines;
     if (!matched) Sleep(100);
   }

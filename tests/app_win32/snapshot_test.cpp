@@ -47,10 +47,10 @@ TEST(Snapshot, NeverDeliversTheFirstEntry) {
 TEST(Snapshot, SetsTheRecordSizeBeforeEveryWalk) {
   PROCESSENTRY32 entry;
   OurWalk(entry);
-  EXPECT_EQ(entry.dwSize, 304);
+  EXPECT_EQ(entry.dwSize, sizeof(void*) == 4 ? 556 : 568);
   entry.dwSize = 0;
   auto again = OurWalk(entry);
-  EXPECT_EQ(entry.dwSize, 304);
+  EXPECT_EQ(entry.dwSize, sizeof(void*) == 4 ? 556 : 568);
   EXPECT_FALSE(again.empty());
 }
 

@@ -7,7 +7,7 @@
 #include "runtime/text.h"
 #include "tests/app_win32/desktop.h"
 
-std::string HostName() { return Narrow(MakerHost); }
+std::string HostName() { return Utf8(MakerHost); }
 std::string MainTitle() { return "Varnoc V1.0" + std::string(7, ' ') + HostName(); }
 std::string AlertTitle() { return "Quorvex Varnoc V1.0   - " + HostName() + " -  "; }
 

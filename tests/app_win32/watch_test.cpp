@@ -20,7 +20,7 @@ class Watch : public ::testing::Test {
     // Watching rests on the program being the last process listed when GO is pressed.
     auto names = KernelWalkNames();
     ASSERT_FALSE(names.empty());
-    ASSERT_EQ(names.back(), u"Varnoc.exe") << "a process started after Varnoc: " << Narrow(names.back());
+    ASSERT_EQ(names.back(), u"Varnoc.exe") << "a process started after Varnoc: " << Utf8(names.back());
     Press(run.Button(" G O ! "));
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(run.main) != 0; }, 5000)) << "GO minimises the main window";
   }

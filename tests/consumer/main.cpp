@@ -17,7 +17,7 @@ void QuitButton() {
                                          WindowStyle::TitleBar | WindowStyle::ClientCoords);
   const Ref<TGadget> quit = MakeButton(u"Quit", 70, 40, 100, 30, window, 0);
   if (AppInfo.args.size() > 1 && AppInfo.args[1] == u"--press") {
-    PostMessageA(reinterpret_cast<HWND>(QueryGadgetHandle(quit, QueryKind::NativeHandle)), BM_CLICK, 0, 0);
+    PostMessageW(reinterpret_cast<HWND>(QueryGadgetHandle(quit, QueryKind::NativeHandle)), BM_CLICK, 0, 0);
   }
   for (;;) {
     const int32_t id = WaitNextEvent();

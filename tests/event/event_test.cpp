@@ -10,7 +10,7 @@
 
 namespace {
 
-std::string Text(const Ref<TEvent>& e) { return Narrow(e->ToString()); }
+std::string Text(const Ref<TEvent>& e) { return Utf8(e->ToString()); }
 
 TEST(Event, CreateSetsTheSevenFieldsInOrder) {
   Ref<TObject> source = New<TObject>();

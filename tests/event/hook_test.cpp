@@ -264,7 +264,7 @@ TEST(HookIds, IdsRunUpTo255AndThe257thReservationFails) {
     try {
       next = ReserveHookId();
     } catch (const TRuntimeError& e) {
-      EXPECT_EQ(Narrow(e.Text()), "Too many hook ids");
+      EXPECT_EQ(Utf8(e.Text()), "Too many hook ids");
       break;
     }
     ASSERT_EQ(next, last + 1);

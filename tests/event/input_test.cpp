@@ -289,7 +289,7 @@ TEST_F(Input, WaitingInsideAPumpRaisesNamingTheCallAndKeepsTheTallies) {
       try {
         seen = "returned " + std::to_string(waiter.wait());
       } catch (const TRuntimeError& e) {
-        seen = Narrow(e.Text());
+        seen = Utf8(e.Text());
       }
     });
     PumpSystem();

@@ -58,7 +58,7 @@ std::string ErrorOf(const Taker& taker) {
   try {
     taker.take();
   } catch (const TRuntimeError& e) {
-    return Narrow(e.Text());
+    return Utf8(e.Text());
   }
   return "no error";
 }
@@ -89,7 +89,7 @@ TEST_F(Queue, TakenEventIsTheEmittedObject) {
   EXPECT_EQ(ActiveEventX(), 3);
   EXPECT_EQ(ActiveEventY(), 4);
   EXPECT_EQ(ActiveEventExtra(), e->extra);
-  EXPECT_EQ(Narrow(ActiveEventText()), "t");
+  EXPECT_EQ(Utf8(ActiveEventText()), "t");
 }
 
 TEST_F(Queue, MergesActionsFromSameSource) {
@@ -103,7 +103,7 @@ TEST_F(Queue, MergesActionsFromSameSource) {
   EXPECT_EQ(ActiveEventMods(), 1);
   EXPECT_EQ(ActiveEventX(), 5);
   EXPECT_EQ(ActiveEventY(), 6);
-  EXPECT_EQ(Narrow(ActiveEventText()), "second");
+  EXPECT_EQ(Utf8(ActiveEventText()), "second");
   EXPECT_EQ(PollNextEvent(), 0);
   // Neither object was written to: either may be one its owner sends again.
   EXPECT_EQ(first->data, 1);

@@ -202,11 +202,16 @@ TEST(FileChooser, PathSplitsAtTheLastSlashOfEitherKind) {
 }
 
 TEST(FileChooser, InitialNameAlwaysFitsTheResultBuffer) {
-  EXPECT_EQ(RequestFileInitialName(u"shot.jpg"), "shot.jpg");
+  EXPECT_EQ(RequestFileInitialName(u"shot.jpg"), u"shot.jpg");
   const std::u16string longest(RequestFileBufferSize - 1, u'a');
   EXPECT_EQ(RequestFileInitialName(longest).size(), RequestFileBufferSize - 1);
   const std::u16string tooLong(RequestFileBufferSize + 500, u'b');
-  EXPECT_EQ(RequestFileInitialName(tooLong), std::string(RequestFileBufferSize - 1, 'b'));
+  EXPECT_EQ(RequestFileInitialName(tooLong), std::u16string(RequestFileBufferSize - 1, u'b'));
+  // A character outside the basic plane that would lose its second half is left out whole.
+  const std::u16string pairAtEnd = std::u16string(RequestFileBufferSize - 2, u'd') + u"\U0001F600";
+  EXPECT_EQ(RequestFileInitialName(pairAtEnd), std::u16string(RequestFileBufferSize - 2, u'd'));
+  const std::u16string pairFits = std::u16string(RequestFileBufferSize - 3, u'd') + u"\U0001F600";
+  EXPECT_EQ(RequestFileInitialName(pairFits), pairFits);
   EXPECT_EQ(RequestFileInitialName(std::u16string(RequestFileBufferSize, u'c')).size(),
             RequestFileBufferSize - 1);
 }
@@ -251,7 +256,7 @@ class URLFiles : public ::testing::Test {
     std::filesystem::current_path(previous);
     std::filesystem::remove_all(root);
   }
-  std::u16string Expected(const std::filesystem::path& p) { return Widen(p.lexically_normal().string()); }
+  std::u16string Expected(const std::filesystem::path& p) { return FromUtf8(p.lexically_normal().string()); }
 
   std::filesystem::path previous, root;
 };

@@ -37,7 +37,7 @@ Ref<TObject> TakeInsideTheHook(int32_t, const Ref<TObject>& data, const Ref<TObj
     attempt->taker.take();
     attempt->seen = "no error";
   } catch (const TRuntimeError& e) {
-    attempt->seen = Narrow(e.Text());
+    attempt->seen = Utf8(e.Text());
   }
   return data;
 }

@@ -1,9 +1,12 @@
 // Message boxes answered by a helper thread pressing their buttons or closing them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "event/win32/system_win32.h"
+#include "runtime/startup.h"
 #include "tests/event_win32/win32_test_env.h"
 
 namespace {
@@ -98,6 +101,34 @@ TEST_F(MessageBoxes, NotifyAnswersZeroAndGivesTheFocusBack) {
   const HWND before = GetFocus();
   EXPECT_EQ(Run(Notify, 1, IDOK, {IDOK}), 0);
   EXPECT_EQ(GetFocus(), before);
+}
+
+// The box's title (the application's) and its message keep every character.
+TEST_F(MessageBoxes, TextsBeyondTheCodePageShowWhole) {
+  const std::u16string text = u"Za\u017c\u00f3\u0142\u0107 \u03a9\u03bc\u03ad\u03b3\u03b1 \u65e5\u672c\u8a9e \u20ac \U0001F600";
+  const std::u16string saved = ApplicationTitle;
+  ApplicationTitle = u"Varnoc \u03a9 \u65e5\u672c";
+  std::u16string title;
+  std::vector<std::u16string> labels;
+  {
+    THelperThread helper([&] {
+      HWND box = FindOwnDialog();
+      if (!box) return;
+      Sleep(50);
+      wchar_t buf[256] = {};
+      GetWindowTextW(box, buf, 256);
+      title = reinterpret_cast<const char16_t*>(buf);
+      for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        GetWindowTextW(child, buf, 256);
+        labels.push_back(reinterpret_cast<const char16_t*>(buf));
+      }
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    Notify(text, 0);
+  }
+  ApplicationTitle = saved;
+  EXPECT_EQ(title, u"Varnoc \u03a9 \u65e5\u672c");
+  EXPECT_NE(std::find(labels.begin(), labels.end(), text), labels.end());
 }
 
 }  // namespace

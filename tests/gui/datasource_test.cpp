@@ -48,7 +48,7 @@ TEST_F(DataSource, DroppedKeysRemoveTheirItemsAndInsertNone) {
        u"a d e f "},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(Narrow(c.texts));
+    SCOPED_TRACE(Utf8(c.texts));
     auto source = Keys(c.before);
     list->SetDataSource(source);
     CallLog().clear();

@@ -15,7 +15,7 @@ std::vector<Ref<TObject>>& Known() {
   return known;
 }
 
-std::string Note(const std::u16string& s) { return "'" + Narrow(s) + "'"; }
+std::string Note(const std::u16string& s) { return "'" + Utf8(s) + "'"; }
 // Numbers and handles alike: a handle is 64 bits wide in one build and 32 in the other.
 std::string Note(std::integral auto v) { return std::to_string(v); }
 std::string Note(float v) {

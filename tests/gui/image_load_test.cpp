@@ -307,8 +307,7 @@ class ImageFile : public ::testing::Test {
   void SetUp() override { std::filesystem::create_directories(dir); }
   void TearDown() override { std::filesystem::remove_all(dir); }
   static Ref<TPixmap> Load(const std::filesystem::path& p) {
-    std::string s = p.string();
-    return LoadPixmap(MakeText(std::u16string(s.begin(), s.end())));
+    return LoadPixmap(MakeText(FromUtf8(p.string())));
   }
 };
 
@@ -319,6 +318,20 @@ TEST_F(ImageFile, NamedFileLoadsLikeTheBytesInMemory) {
   ASSERT_TRUE(p);
   EXPECT_EQ(p->format, PixmapFormat::RGBA8888);
   EXPECT_EQ(p->pixels, Widened(4));
+}
+
+TEST_F(ImageFile, AFileInAFolderNamedBeyondTheCodePageLoads) {
+  const Bytes png = EncodePng(W, H, 4, Pattern(4));
+  // The names as UTF-8 bytes, the file system's form here.
+  for (const char* folder : {"\xc5\x81\xc3\xb3" "d\xc5\xba", "\xe5\x86\x99\xe7\x9c\x9f", "\xf0\x9f\x98\x80"}) {
+    SCOPED_TRACE(folder);
+    const std::filesystem::path file = dir / folder / "zdj\xc4\x99" "cie.png";
+    std::filesystem::create_directories(file.parent_path());
+    ASSERT_TRUE(WriteFile(file.string(), png));
+    auto p = Load(file);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->pixels, Widened(4));
+  }
 }
 
 TEST_F(ImageFile, MissingEmptyAndUnreadableFilesGiveNull) {

@@ -11,9 +11,9 @@ std::vector<Ref<TGadget>>& Tracked() {
   return tracked;
 }
 
-std::string Arg(const std::u16string& s) { return Narrow(s); }
+std::string Arg(const std::u16string& s) { return Utf8(s); }
 std::string Arg(int64_t v) { return std::to_string(v); }
-std::string Arg(const Ref<TObject>& o) { return o ? Narrow(o->ToString()) : "null"; }
+std::string Arg(const Ref<TObject>& o) { return o ? Utf8(o->ToString()) : "null"; }
 
 template <class... A>
 void Log(const char* name, const A&... args) {

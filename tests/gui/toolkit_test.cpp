@@ -327,7 +327,7 @@ TEST_F(Toolkit, WithoutADriverCreationAndServicesRaiseAClearError) {
       {u"LoadIconStrip", [] { LoadIconStrip(nullptr); }},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(Narrow(c.function));
+    SCOPED_TRACE(Utf8(c.function));
     try {
       c.call();
       ADD_FAILURE() << "no error";
@@ -356,17 +356,17 @@ TEST_F(Toolkit, ChildKindsRefuseANullOrFreedGroupNamingTheFunctionAndTheGroup) {
       {u"MakeTreeView", [](const Ref<TGadget>& g) { return MakeTreeView(0, 0, 9, 9, g, 0); }},
   };
   for (const Case& c : kinds) {
-    SCOPED_TRACE(Narrow(c.function));
+    SCOPED_TRACE(Utf8(c.function));
     CallLog().clear();
     for (const Ref<TGadget>& g : {Ref<TGadget>(), freed}) {
       try {
         c.make(g);
         ADD_FAILURE() << "no error";
       } catch (const TRuntimeError& e) {
-        EXPECT_EQ(e.Text().rfind(c.function + u": ", 0), 0u) << Narrow(e.Text());
+        EXPECT_EQ(e.Text().rfind(c.function + u": ", 0), 0u) << Utf8(e.Text());
         EXPECT_NE(e.Text().find(g ? u"the group \"Gone\" was freed" : u"the group is Null"),
                   std::u16string::npos)
-            << Narrow(e.Text());
+            << Utf8(e.Text());
       }
     }
     // Refused before the driver was asked for anything.
@@ -426,7 +426,7 @@ TEST_F(Toolkit, CallsFromAnotherThreadRaiseAnErrorNamingPostMainThreadCall) {
       {u"SetPointer", [] { SetPointer(0); }},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(Narrow(c.function));
+    SCOPED_TRACE(Utf8(c.function));
     std::u16string error;
     std::thread([&] {
       try {
@@ -436,7 +436,7 @@ TEST_F(Toolkit, CallsFromAnotherThreadRaiseAnErrorNamingPostMainThreadCall) {
       }
     }).join();
     EXPECT_EQ(error.rfind(c.function + u": called from a thread other than the main one", 0), 0u)
-        << Narrow(error);
+        << Utf8(error);
     EXPECT_NE(error.find(u"PostMainThreadCall"), std::u16string::npos);
   }
   EXPECT_EQ(CountGadgetEntries(list), 0);

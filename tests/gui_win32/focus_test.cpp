@@ -41,7 +41,7 @@ TEST_F(Focus, TextGadgetKeepsTheFocusWhenItsWindowIsActivatedAgain) {
     ActivateByUser(win);
     EXPECT_EQ(GetFocus(), Hwnd(text));
     PressKeys({'Q'});
-    EXPECT_EQ(Narrow(kind.read(text)), "q");
+    EXPECT_EQ(Utf8(kind.read(text)), "q");
     DestroyGadget(other);
     DestroyGadget(win);
   }

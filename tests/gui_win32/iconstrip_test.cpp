@@ -112,7 +112,7 @@ TEST_F(IconStrips, LoadsFromAnImageFile) {
     for (int x = 0; x < 32; ++x) rgba.insert(rgba.end(), {0, 0, 255, static_cast<uint8_t>(x < 16 ? 255 : 0)});
   }
   ASSERT_TRUE(WriteFile(path, EncodePng(32, 16, 4, rgba)));
-  auto strip = LoadIconStrip(MakeText(Widen(path)));
+  auto strip = LoadIconStrip(MakeText(FromUtf8(path)));
   DeleteFileA(path.c_str());
   ASSERT_TRUE(strip);
   EXPECT_EQ(strip->count, 2);
@@ -149,7 +149,7 @@ TEST_F(IconStrips, ColourKeyedImageFileShowsTheBackgroundWhereTheKeyWas) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ASSERT_TRUE(WriteFile(path, c.file));
-    auto strip = LoadIconStrip(MakeText(Widen(path)));
+    auto strip = LoadIconStrip(MakeText(FromUtf8(path)));
     DeleteFileA(path.c_str());
     ASSERT_TRUE(strip);
     const auto pixels = Drawn(ImageListOf(NativeOf(strip)), 0, 16, 0x00FF00);

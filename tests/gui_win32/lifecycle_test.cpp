@@ -108,33 +108,33 @@ TEST_F(Lifecycle, SecondGadgetForTheSameNativeGadgetThrows) {
 TEST_F(Lifecycle, AttachingSubclassesAndDetachingRestoresTheProcedure) {
   auto win = TestWindow();
   HWND raw =
-      CreateWindowExA(0, "BUTTON", "raw", WS_CHILD, 0, 0, 10, 10, Hwnd(win), nullptr, nullptr, nullptr);
-  auto before = GetWindowLongPtrA(raw, GWLP_WNDPROC);
+      CreateWindowExW(0, L"BUTTON", L"raw", WS_CHILD, 0, 0, 10, 10, Hwnd(win), nullptr, nullptr, nullptr);
+  auto before = GetWindowLongPtrW(raw, GWLP_WNDPROC);
   Win32Hwnd record;
   AttachHwnd(record, raw, nullptr, nullptr);
-  EXPECT_EQ(GetWindowLongPtrA(raw, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&MainWindowProc));
+  EXPECT_EQ(GetWindowLongPtrW(raw, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&MainWindowProc));
   EXPECT_EQ(FindHwnd(raw), &record);
   AttachHwnd(record, nullptr, nullptr, nullptr);
-  EXPECT_EQ(GetWindowLongPtrA(raw, GWLP_WNDPROC), before);
+  EXPECT_EQ(GetWindowLongPtrW(raw, GWLP_WNDPROC), before);
   EXPECT_EQ(FindHwnd(raw), nullptr);
   DestroyWindow(raw);
 }
 
 TEST_F(Lifecycle, OwnClassWindowsKeepTheSharedProcedureAfterDetaching) {
   auto win = TestWindow();
-  HWND own = CreateWindowExA(0, RegisterWindowClass(), "", WS_CHILD, 0, 0, 10, 10, Hwnd(win), nullptr,
+  HWND own = CreateWindowExW(0, RegisterWindowClass(), L"", WS_CHILD, 0, 0, 10, 10, Hwnd(win), nullptr,
                              nullptr, nullptr);
   Win32Hwnd record;
   AttachHwnd(record, own, nullptr, nullptr);
-  EXPECT_EQ(record.previous, &DefWindowProcA);
+  EXPECT_EQ(record.previous, &DefWindowProcW);
   AttachHwnd(record, nullptr, nullptr, nullptr);
-  EXPECT_EQ(GetWindowLongPtrA(own, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&MainWindowProc));
+  EXPECT_EQ(GetWindowLongPtrW(own, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&MainWindowProc));
   DestroyWindow(own);
 }
 
 TEST_F(Lifecycle, HwndDestroyedWithItsParentLeavesTheMap) {
   auto win = TestWindow();
-  HWND raw = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, Hwnd(win), nullptr, nullptr, nullptr);
+  HWND raw = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, Hwnd(win), nullptr, nullptr, nullptr);
   Win32Hwnd record;
   AttachHwnd(record, raw, nullptr, nullptr);
   DestroyWindow(raw);

@@ -27,7 +27,7 @@ std::string OnAnotherThread(std::function<void()> call) {
       call();
       outcome->set_value("no error");
     } catch (const TRuntimeError& e) {
-      outcome->set_value(Narrow(e.Text()));
+      outcome->set_value(Utf8(e.Text()));
     }
   }).detach();
   if (answer.wait_for(std::chrono::seconds(5)) != std::future_status::ready) return "still waiting";

@@ -7,6 +7,7 @@
 #include "gui/win32/kinds/text_area.h"
 #include "gui/win32/managed/gadget.h"
 #include "gui/win32/native/vell.h"
+#include "runtime/text.h"
 
 namespace {
 
@@ -120,18 +121,21 @@ class PrintPath : public ::testing::Test {
 
 TEST_F(PrintPath, UsesTmpWhenItIsSet) {
   SetEnvironmentVariableA("TMP", "C:\\jobs");
-  EXPECT_EQ(PrintJobPath(), "C:\\jobs\\printjob.txt");
+  EXPECT_EQ(PrintJobPath(), u"C:\\jobs\\printjob.txt");
+  // A folder named beyond the 8-bit code page is kept whole.
+  SetEnvironmentVariableW(L"TMP", L"C:\\\u0141\u00f3d\u017a \u5199\u771f");
+  EXPECT_EQ(PrintJobPath(), u"C:\\\u0141\u00f3d\u017a \u5199\u771f\\printjob.txt");
 }
 
 TEST_F(PrintPath, FallsBackToTheTempFolderWithoutTmp) {
   SetEnvironmentVariableA("TMP", nullptr);
-  EXPECT_EQ(PrintJobPath(), TempFolderFile());
+  EXPECT_EQ(Utf8(PrintJobPath()), TempFolderFile());
 }
 
 TEST_F(PrintPath, OverlongTmpNeitherOverflowsNorCutsThePath) {
   std::string longDir = "C:\\" + std::string(600, 'x');
   SetEnvironmentVariableA("TMP", longDir.c_str());
-  std::string path = PrintJobPath();
+  std::string path = Utf8(PrintJobPath());
   EXPECT_LT(path.size(), static_cast<size_t>(MAX_PATH));
   EXPECT_EQ(path.find("xxxx"), std::string::npos);
   EXPECT_EQ(path.substr(path.size() - 13), "\\printjob.txt");

@@ -47,7 +47,7 @@ std::vector<Seen> From(const std::vector<Seen>& events, const Ref<TGadget>& g) {
 std::string Names(const std::vector<Seen>& events) {
   std::string out;
   for (const Seen& e : events)
-    out += Narrow(std::u16string(EventIdName(e.id))) + "(" + std::to_string(e.data) + ") ";
+    out += Utf8(std::u16string(EventIdName(e.id))) + "(" + std::to_string(e.data) + ") ";
   return out;
 }
 
@@ -310,7 +310,7 @@ TEST_F(ProgramChanges, PostNothingWhileTheUsersOwnActionsPost) {
     c.user(g, win);
     auto posted = Only(TakeEvents(), c.posts, g);
     EXPECT_FALSE(posted.empty()) << "the user's action posted no "
-                                 << Narrow(std::u16string(EventIdName(c.posts)));
+                                 << Utf8(std::u16string(EventIdName(c.posts)));
     DestroyGadget(win);
     TakeEvents();
   }

@@ -98,7 +98,7 @@ TEST_F(TabOrder, TabInATextAreaIsTypedThere) {
   Pump();
   PressKeys({'A', VK_TAB, 'B'});
   EXPECT_EQ(s.Focused(), "text area");
-  EXPECT_EQ(Narrow(GetTextAreaRange(s.area, 0, -1, TextUnits::Chars)), "a\tb");
+  EXPECT_EQ(Utf8(GetTextAreaRange(s.area, 0, -1, TextUnits::Chars)), "a\tb");
 }
 
 TEST_F(TabOrder, CtrlTabTurnsTheTabbersPagesBothWaysAndWraps) {

@@ -2,6 +2,7 @@
 // the key filter, the right click and the clipboard fix-up.
 #include "gui/win32/kinds/text_area.h"
 #include "gui/win32/managed/gadget.h"
+#include "runtime/text.h"
 #include "tests/gui_win32/click.h"
 #include "tests/gui_win32/menu_input.h"
 #include "tests/gui_win32/support.h"
@@ -289,21 +290,24 @@ TEST_F(TextAreas, WrapAndReadOnlyStyles) {
 }
 
 TEST_F(TextAreas, PlainTextFileHoldsTheWholeText) {
-  AppendTextAreaText(area, u"line one\nline two");
-  char dir[MAX_PATH];
-  GetTempPathA(sizeof dir, dir);
-  std::string path = std::string(dir) + "textarea-plain.txt";
+  // Every character survives, in UTF-8, into a file whose own name is beyond the code page too.
+  const std::u16string second = u"line two Za\u017c\u00f3\u0142\u0107 \u03a9 \u65e5\u672c \u20ac \U0001F600";
+  AppendTextAreaText(area, u"line one\n" + second);
+  wchar_t dir[MAX_PATH];
+  GetTempPathW(MAX_PATH, dir);
+  const std::u16string path =
+      reinterpret_cast<const char16_t*>(dir) + std::u16string(u"textarea-\u0141\u00f3d\u017a.txt");
   auto* native = dynamic_cast<Win32TextArea*>(Cast<TWin32Gadget>(area)->handle);
   ASSERT_NE(native, nullptr);
   ASSERT_TRUE(native->WritePlainText(path));
-  FILE* f = fopen(path.c_str(), "rb");
+  FILE* f = _wfopen(reinterpret_cast<const wchar_t*>(path.c_str()), L"rb");
   ASSERT_NE(f, nullptr);
-  char buf[64] = {};
+  char buf[256] = {};
   size_t n = fread(buf, 1, sizeof buf - 1, f);
   fclose(f);
-  DeleteFileA(path.c_str());
+  DeleteFileW(reinterpret_cast<const wchar_t*>(path.c_str()));
   std::string got(buf, n);
   EXPECT_NE(got.find("line one"), std::string::npos);
-  EXPECT_NE(got.find("line two"), std::string::npos);
-  EXPECT_FALSE(native->WritePlainText("Z:\\no\\such\\folder\\x.txt"));
+  EXPECT_NE(got.find(Utf8(second)), std::string::npos) << got;
+  EXPECT_FALSE(native->WritePlainText(u"Z:\\no\\such\\folder\\x.txt"));
 }

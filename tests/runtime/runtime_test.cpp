@@ -62,16 +62,71 @@ TEST(Text, EqualOnlyWithSameLengthAndCase) {
   EXPECT_LT(MakeText(u"ABC")->Compare(MakeText(u"abc").get()), 0);
 }
 
-TEST(Text, NarrowsToTheLowByteAndWidensUnchanged) {
-  EXPECT_EQ(Narrow(u"Task\u00e8\u0141"), std::string("Task\xe8\x41"));
-  std::string all;
-  for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
-  std::u16string wide = Widen(all);
-  ASSERT_EQ(wide.size(), 255u);
-  for (int b = 1; b < 256; ++b) EXPECT_EQ(wide[b - 1], char16_t(b));
-  EXPECT_EQ(Narrow(wide), all);
-  EXPECT_EQ(NarrowCut(u"abcdef", 4), "abcd");
-  EXPECT_EQ(NarrowCut(u"ab", 4), "ab");
+TEST(Text, Utf8KeepsEveryCharacterBothWays) {
+  struct Case {
+    const char* name;
+    std::u16string text;
+    std::string bytes;
+  } cases[] = {
+      {"ASCII", u"Task 1.exe", "Task 1.exe"},
+      {"two bytes", u"Za\u017c\u00f3\u0142\u0107", "Za\xc5\xbc\xc3\xb3\xc5\x82\xc4\x87"},
+      {"three bytes", u"\u03a9 \u65e5 \u20ac", "\xce\xa9 \xe6\x97\xa5 \xe2\x82\xac"},
+      {"a pair is four bytes", u"\U0001F600", "\xf0\x9f\x98\x80"},
+      {"a NUL stays", std::u16string(u"a\0b", 3), std::string("a\0b", 3)},
+      {"every value of a byte", std::u16string(u"\u0001\u007f\u0080\u00ff"), "\x01\x7f\xc2\x80\xc3\xbf"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Utf8(c.text), c.bytes) << c.name;
+    EXPECT_EQ(FromUtf8(c.bytes), c.text) << c.name;
+  }
+}
+
+TEST(Text, BadInputBecomesTheReplacementCharacter) {
+  struct Case {
+    const char* name;
+    std::u16string text;
+    std::string bytes;
+  } toBytes[] = {
+      {"lone high surrogate",
+       u"a\xD83D"
+       u"b",
+       "a\xef\xbf\xbd"
+       "b"},
+      {"lone low surrogate at the end", u"a\xDE00", "a\xef\xbf\xbd"},
+      {"swapped halves", u"\xDE00\xD83D", "\xef\xbf\xbd\xef\xbf\xbd"},
+  };
+  for (const Case& c : toBytes) EXPECT_EQ(Utf8(c.text), c.bytes) << c.name;
+  Case fromBytes[] = {
+      {"stray continuation byte", u"a\uFFFDb",
+       "a\x80"
+       "b"},
+      {"cut sequence", u"a\uFFFD", "a\xe6\x97"},
+      {"overlong form", u"\uFFFD\uFFFD", "\xc0\xaf"},
+      {"encoded surrogate", u"\uFFFD", "\xed\xa0\x80"},
+      {"beyond U+10FFFF", u"\uFFFD\uFFFD\uFFFD\uFFFD", "\xf5\x80\x80\x80"},
+      {"sequence broken by ASCII", u"\uFFFDz", "\xe6z"},
+  };
+  for (const Case& c : fromBytes) EXPECT_EQ(FromUtf8(c.bytes), c.text) << c.name;
+}
+
+TEST(Text, CutNeverSplitsASurrogatePair) {
+  struct Case {
+    std::u16string text;
+    std::size_t limit;
+    std::u16string cut;
+  } cases[] = {
+      {u"abcdef", 4, u"abcd"},
+      {u"ab", 4, u"ab"},
+      {u"ab\U0001F600", 3, u"ab"},
+      {u"ab\U0001F600", 4, u"ab\U0001F600"},
+      {u"ab\U0001F600c", 4, u"ab\U0001F600"},
+      {u"\U0001F600", 1, u""},
+      {u"a\xD83D"
+       u"b",
+       2, u"a\xD83D"},  // an unpaired surrogate is a unit like any other
+      {u"abc", 0, u""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(CutText(c.text, c.limit), c.cut) << Utf8(c.text) << " to " << c.limit;
 }
 
 TEST(StartUp, ApplicationDirectoryRule) {
@@ -103,7 +158,7 @@ TEST(StartUp, ProgramRunsInTheFolderOfItsExecutable) {
           seenLaunchDir = AppInfo.launchDir;
         });
         std::fprintf(stderr, "%s, %s", seenDir == exeDir ? "in its folder" : seenDir.string().c_str(),
-                     seenLaunchDir == Widen(elsewhere.string()) ? "launch kept" : "launch lost");
+                     seenLaunchDir == FromUtf8(elsewhere.string()) ? "launch kept" : "launch lost");
         std::_Exit(0);
       },
       testing::ExitedWithCode(0), "in its folder, launch kept");

@@ -22,7 +22,7 @@ inline double Now() {
 // grow over a run.
 inline void Pump() {
   MSG m;
-  while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
   ResetEventQueue(0);
 }
 

@@ -19,7 +19,7 @@ inline DWORD HandleCount(HANDLE process, DWORD pid) {
   };
   using QueryFn = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
   auto query = reinterpret_cast<QueryFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
   if (query) {
     std::vector<BYTE> buffer(1 << 20);
     ULONG needed = 0;

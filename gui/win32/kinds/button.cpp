@@ -29,16 +29,16 @@ int ButtonControlId(int32_t style) {
 }
 
 Win32Button::Win32Button(VellGroup* g, int32_t s) : Win32Simple<VellButton>(g, s) {
-  HWND h = CreateNativeWindow(0, "BUTTON", "", ButtonWindowStyle(s), g,
+  HWND h = CreateNativeWindow(0, L"BUTTON", L"", ButtonWindowStyle(s), g,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(ButtonControlId(s))));
   AttachHwnd(self, h, this, this);
 }
 
 void Win32Button::SetSelected(int32_t flag) {
-  SendMessageA(self.hwnd, BM_SETCHECK, flag ? BST_CHECKED : BST_UNCHECKED, 0);
+  SendMessageW(self.hwnd, BM_SETCHECK, flag ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-int32_t Win32Button::Checked() { return SendMessageA(self.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0; }
+int32_t Win32Button::Checked() { return SendMessageW(self.hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0; }
 
 LRESULT Win32Button::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) {
   switch (msg) {
@@ -49,5 +49,5 @@ LRESULT Win32Button::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC 
         Emit(GadgetAction, Checked(), 0, 0, 0);
       return 0;
   }
-  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+  return CallWindowProcW(previous, hwnd, msg, wp, lp);
 }

@@ -29,7 +29,7 @@ DWORD ComboWindowStyle(int32_t style) {
 }
 
 void AddTabStop(HWND h) {
-  if (h) SetWindowLongPtrA(h, GWL_STYLE, GetWindowLongPtrA(h, GWL_STYLE) | WS_TABSTOP);
+  if (h) SetWindowLongPtrW(h, GWL_STYLE, GetWindowLongPtrW(h, GWL_STYLE) | WS_TABSTOP);
 }
 
 class Win32ComboBox : public Win32Simple<VellComboBox> {
@@ -50,8 +50,8 @@ class Win32ComboBox : public Win32Simple<VellComboBox> {
   LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) override;
 
  private:
-  COMBOBOXEXITEMA Item(int32_t index, std::string& text, int32_t icon) const;
-  int32_t Current() const { return static_cast<int32_t>(SendMessageA(self.hwnd, CB_GETCURSEL, 0, 0)); }
+  COMBOBOXEXITEMW Item(int32_t index, std::u16string& text, int32_t icon) const;
+  int32_t Current() const { return static_cast<int32_t>(SendMessageW(self.hwnd, CB_GETCURSEL, 0, 0)); }
   // The text of an item as the control holds it; none when the control cannot tell.
   std::optional<std::u16string> ItemText(int32_t index) const;
   // What the edit field shows: what was typed into an editable combo box.
@@ -63,12 +63,12 @@ class Win32ComboBox : public Win32Simple<VellComboBox> {
 };
 
 Win32ComboBox::Win32ComboBox(VellGroup* g, int32_t s) : Win32Simple<VellComboBox>(g, s) {
-  HWND h = CreateWindowExA(0, WC_COMBOBOXEXA, "", ComboWindowStyle(s), 0, 0, 0, DropDownHeight,
-                           ClientHwndOf(g), nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND h = CreateWindowExW(0, WC_COMBOBOXEXW, L"", ComboWindowStyle(s), 0, 0, 0, DropDownHeight,
+                           ClientHwndOf(g), nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!h) RuntimeError(u"Unable to create combobox");
   AttachHwnd(self, h, this, this);
-  AddTabStop(reinterpret_cast<HWND>(SendMessageA(h, CBEM_GETCOMBOCONTROL, 0, 0)));
-  AddTabStop(reinterpret_cast<HWND>(SendMessageA(h, CBEM_GETEDITCONTROL, 0, 0)));
+  AddTabStop(reinterpret_cast<HWND>(SendMessageW(h, CBEM_GETCOMBOCONTROL, 0, 0)));
+  AddTabStop(reinterpret_cast<HWND>(SendMessageW(h, CBEM_GETEDITCONTROL, 0, 0)));
 }
 
 void Win32ComboBox::SetShape(int32_t nx, int32_t ny, int32_t w, int32_t h) {
@@ -78,14 +78,14 @@ void Win32ComboBox::SetShape(int32_t nx, int32_t ny, int32_t w, int32_t h) {
 
 void Win32ComboBox::SetIconStrip(VellIconStrip* strip) {
   VellGadget::SetIconStrip(strip);
-  SendMessageA(self.hwnd, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip, self.hwnd)));
+  SendMessageW(self.hwnd, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip, self.hwnd)));
 }
 
-COMBOBOXEXITEMA Win32ComboBox::Item(int32_t index, std::string& text, int32_t icon) const {
-  COMBOBOXEXITEMA item{};
+COMBOBOXEXITEMW Win32ComboBox::Item(int32_t index, std::u16string& text, int32_t icon) const {
+  COMBOBOXEXITEMW item{};
   item.mask = CBEIF_TEXT;
   item.iItem = index;
-  item.pszText = text.data();
+  item.pszText = Wide(text);
   if (iconstrip && icon >= 0) {
     item.mask |= CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
     item.iImage = item.iSelectedImage = icon;
@@ -95,27 +95,27 @@ COMBOBOXEXITEMA Win32ComboBox::Item(int32_t index, std::string& text, int32_t ic
 
 void Win32ComboBox::ClearItems() {
   ScopedValue quiet(programmatic_, true);
-  SendMessageA(self.hwnd, CB_RESETCONTENT, 0, 0);
+  SendMessageW(self.hwnd, CB_RESETCONTENT, 0, 0);
 }
 
 void Win32ComboBox::InsertItem(int32_t index, const std::u16string& text, const std::u16string&,
                                int32_t icon) {
   ScopedValue quiet(programmatic_, true);
-  std::string narrow = Narrow(text);
-  COMBOBOXEXITEMA item = Item(index, narrow, icon);
-  SendMessageA(self.hwnd, CBEM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  std::u16string copy = text;
+  COMBOBOXEXITEMW item = Item(index, copy, icon);
+  SendMessageW(self.hwnd, CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 void Win32ComboBox::SetItem(int32_t index, const std::u16string& text, const std::u16string&, int32_t icon) {
   ScopedValue quiet(programmatic_, true);
-  std::string narrow = Narrow(text);
-  COMBOBOXEXITEMA item = Item(index, narrow, icon);
-  SendMessageA(self.hwnd, CBEM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  std::u16string copy = text;
+  COMBOBOXEXITEMW item = Item(index, copy, icon);
+  SendMessageW(self.hwnd, CBEM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 void Win32ComboBox::RemoveItem(int32_t index) {
   ScopedValue quiet(programmatic_, true);
-  SendMessageA(self.hwnd, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+  SendMessageW(self.hwnd, CB_DELETESTRING, static_cast<WPARAM>(index), 0);
 }
 
 void Win32ComboBox::SetItemState(int32_t index, int32_t state) {
@@ -123,7 +123,7 @@ void Win32ComboBox::SetItemState(int32_t index, int32_t state) {
   // Deselecting an item that is not the chosen one leaves the choice alone.
   if (!selected && index != Current()) return;
   ScopedValue quiet(programmatic_, true);
-  SendMessageA(self.hwnd, CB_SETCURSEL, selected ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
+  SendMessageW(self.hwnd, CB_SETCURSEL, selected ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
 }
 
 int32_t Win32ComboBox::ItemState(int32_t index) { return index == Current() ? GadgetState::Selected : 0; }
@@ -131,23 +131,23 @@ int32_t Win32ComboBox::ItemState(int32_t index) { return index == Current() ? Ga
 std::optional<std::u16string> Win32ComboBox::ItemText(int32_t index) const {
   // The item's text length is not known up front: the buffer grows until the text fits.
   for (size_t size = 256;; size *= 2) {
-    std::string buffer(size, '\0');
-    COMBOBOXEXITEMA item{};
+    std::u16string buffer(size, u'\0');
+    COMBOBOXEXITEMW item{};
     item.mask = CBEIF_TEXT;
     item.iItem = index;
-    item.pszText = buffer.data();
+    item.pszText = Wide(buffer);
     item.cchTextMax = static_cast<int>(size);
-    if (!SendMessageA(self.hwnd, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return std::nullopt;
-    size_t n = buffer.find('\0');
-    if (n == std::string::npos) n = size;
-    if (n + 1 < size || size >= (1u << 20)) return Widen(std::string_view(buffer.data(), n));
+    if (!SendMessageW(self.hwnd, CBEM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item))) return std::nullopt;
+    size_t n = buffer.find(u'\0');
+    if (n == std::u16string::npos) n = size;
+    if (n + 1 < size || size >= (1u << 20)) return buffer.substr(0, n);
   }
 }
 
 std::u16string Win32ComboBox::EditText() const {
-  std::string typed(static_cast<size_t>(GetWindowTextLengthA(self.hwnd)) + 1, '\0');
-  int n = GetWindowTextA(self.hwnd, typed.data(), static_cast<int>(typed.size()));
-  return Widen(std::string_view(typed.data(), static_cast<size_t>(n > 0 ? n : 0)));
+  std::u16string typed(static_cast<size_t>(GetWindowTextLengthW(self.hwnd)) + 1, u'\0');
+  int n = GetWindowTextW(self.hwnd, Wide(typed), static_cast<int>(typed.size()));
+  return typed.substr(0, static_cast<size_t>(n > 0 ? n : 0));
 }
 
 std::u16string Win32ComboBox::CurrentText() {
@@ -174,7 +174,7 @@ LRESULT Win32ComboBox::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
   switch (msg) {
     case WM_SETTEXT: {  // only the program sets the text; its edit field passes it on as typing
       ScopedValue quiet(programmatic_, true);
-      return CallWindowProcA(previous, hwnd, msg, wp, lp);
+      return CallWindowProcW(previous, hwnd, msg, wp, lp);
     }
     case WM_COMMAND:  // the parent passed on the control's own notification
       if (programmatic_) return 0;
@@ -193,7 +193,7 @@ LRESULT Win32ComboBox::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
       }
       return 0;
   }
-  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+  return CallWindowProcW(previous, hwnd, msg, wp, lp);
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ class Bstr {
 }  // namespace
 
 Win32HtmlView::Win32HtmlView(VellGroup* g, int32_t s) : Win32Simple<VellHtmlView>(g, s) {
-  HWND host = CreateNativeWindow(WS_EX_CONTROLPARENT, RegisterWindowClass(), "",
+  HWND host = CreateNativeWindow(WS_EX_CONTROLPARENT, RegisterWindowClass(), L"",
                                  WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP, g);
   site_ = new HtmlSite(this, host, s);
   // A view whose browser cannot be made keeps its host window and does nothing else.
@@ -184,5 +184,5 @@ LRESULT Win32HtmlView::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
     case WM_ERASEBKGND:  // the browser paints every pixel; erasing first would flicker
       return 1;
   }
-  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+  return CallWindowProcW(previous, hwnd, msg, wp, lp);
 }

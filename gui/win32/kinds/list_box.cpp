@@ -53,7 +53,7 @@ class Win32ListBox : public Win32Simple<VellListBox> {
   void AutosizeColumn() const;
   void AutosizeSoon();
   RECT ItemBounds(int32_t index) const;
-  TTTOOLINFOA Tool(int32_t id) const;
+  TTTOOLINFOW Tool(int32_t id) const;
   // Puts the tooltips of the items from `from` on over their items' current bounds.
   void MoveTips(size_t from) const;
   // Gives the item at `index` its tool over its current bounds.
@@ -70,17 +70,17 @@ class Win32ListBox : public Win32Simple<VellListBox> {
 };
 
 Win32ListBox::Win32ListBox(VellGroup* g, int32_t s) : Win32Simple<VellListBox>(g, s) {
-  HWND h = CreateNativeWindow(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", ListBoxWindowStyle, g);
+  HWND h = CreateNativeWindow(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", ListBoxWindowStyle, g);
   AttachHwnd(self, h, this, this);
-  tips_ = CreateWindowExA(0, TOOLTIPS_CLASSA, "", 0, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr),
+  tips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, L"", 0, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr),
                           nullptr);
   // A tooltip the control made for itself would be left without an owner.
-  auto own = reinterpret_cast<HWND>(SendMessageA(h, LVM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tips_), 0));
+  auto own = reinterpret_cast<HWND>(SendMessageW(h, LVM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tips_), 0));
   if (own && own != tips_) DestroyWindow(own);
-  SendMessageA(h, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-  SendMessageA(tips_, TTM_SETMAXTIPWIDTH, 0, 300);
-  LVCOLUMNA column{};
-  SendMessageA(h, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+  SendMessageW(h, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 300);
+  LVCOLUMNW column{};
+  SendMessageW(h, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
 }
 
 Win32ListBox::~Win32ListBox() {
@@ -91,34 +91,34 @@ Win32ListBox::~Win32ListBox() {
 void Win32ListBox::SetIconStrip(VellIconStrip* strip) {
   if (!strip) return;
   VellGadget::SetIconStrip(strip);
-  SendMessageA(self.hwnd, LVM_SETIMAGELIST, LVSIL_SMALL,
+  SendMessageW(self.hwnd, LVM_SETIMAGELIST, LVSIL_SMALL,
                reinterpret_cast<LPARAM>(ImageListOf(strip, self.hwnd)));
 }
 
 int32_t Win32ListBox::Selected() const {
   return static_cast<int32_t>(
-      SendMessageA(self.hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+      SendMessageW(self.hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 void Win32ListBox::AutosizeColumn() const {
-  SendMessageA(self.hwnd, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE_USEHEADER);
+  SendMessageW(self.hwnd, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE_USEHEADER);
 }
 
 void Win32ListBox::AutosizeSoon() {
   if (autosizing_) return;
-  autosizing_ = PostMessageA(self.hwnd, AutosizeMessage, 0, 0);
+  autosizing_ = PostMessageW(self.hwnd, AutosizeMessage, 0, 0);
   if (!autosizing_) AutosizeColumn();
 }
 
 RECT Win32ListBox::ItemBounds(int32_t index) const {
   RECT r{};
   r.left = LVIR_SELECTBOUNDS;
-  SendMessageA(self.hwnd, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+  SendMessageW(self.hwnd, LVM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
   return r;
 }
 
-TTTOOLINFOA Win32ListBox::Tool(int32_t id) const {
-  TTTOOLINFOA t{};
+TTTOOLINFOW Win32ListBox::Tool(int32_t id) const {
+  TTTOOLINFOW t{};
   t.cbSize = sizeof t;
   t.hwnd = self.hwnd;
   t.uId = static_cast<UINT_PTR>(id);
@@ -129,19 +129,19 @@ void Win32ListBox::MoveTips(size_t from) const {
   if (tipcount_ == 0) return;
   for (size_t i = from; i < entries_.size(); ++i) {
     if (entries_[i].tip.empty()) continue;
-    TTTOOLINFOA t = Tool(entries_[i].id);
+    TTTOOLINFOW t = Tool(entries_[i].id);
     t.rect = ItemBounds(static_cast<int32_t>(i));
-    SendMessageA(tips_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&t));
+    SendMessageW(tips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&t));
   }
 }
 
 void Win32ListBox::AddTip(size_t index) const {
-  TTTOOLINFOA t = Tool(entries_[index].id);
+  TTTOOLINFOW t = Tool(entries_[index].id);
   t.uFlags = TTF_SUBCLASS;
   t.rect = ItemBounds(static_cast<int32_t>(index));
-  std::string narrow = Narrow(entries_[index].tip);
-  t.lpszText = narrow.data();
-  SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&t));
+  std::u16string tip = entries_[index].tip;
+  t.lpszText = Wide(tip);
+  SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&t));
 }
 
 void Win32ListBox::LayTips() const {
@@ -149,8 +149,8 @@ void Win32ListBox::LayTips() const {
   // they are all laid anew, as the tabber does.
   for (const ListEntry& e : entries_) {
     if (e.tip.empty()) continue;
-    TTTOOLINFOA t = Tool(e.id);
-    SendMessageA(tips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&t));
+    TTTOOLINFOW t = Tool(e.id);
+    SendMessageW(tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&t));
   }
   for (size_t i = 0; i < entries_.size(); ++i) {
     if (!entries_[i].tip.empty()) AddTip(i);
@@ -161,29 +161,29 @@ void Win32ListBox::ClearItems() {
   lastselected_ = -1;
   for (const ListEntry& e : entries_) {
     if (e.tip.empty()) continue;
-    TTTOOLINFOA t = Tool(e.id);
-    SendMessageA(tips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&t));
+    TTTOOLINFOW t = Tool(e.id);
+    SendMessageW(tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&t));
   }
   entries_.clear();
   tipcount_ = 0;
-  SendMessageA(self.hwnd, LVM_DELETEALLITEMS, 0, 0);
+  SendMessageW(self.hwnd, LVM_DELETEALLITEMS, 0, 0);
 }
 
 void Win32ListBox::InsertItem(int32_t index, const std::u16string& text, const std::u16string& tip,
                               int32_t icon) {
   const int32_t id = nextid_++;
-  std::string narrow = Narrow(text);
-  LVITEMA item{};
+  std::u16string copy = text;
+  LVITEMW item{};
   item.mask = LVIF_TEXT | LVIF_PARAM;
   item.iItem = index;
-  item.pszText = narrow.data();
+  item.pszText = Wide(copy);
   item.lParam = id;
   if (iconstrip) {
     item.mask |= LVIF_IMAGE;
     item.iImage = icon & 0x7FFF;
   }
   int32_t at =
-      static_cast<int32_t>(SendMessageA(self.hwnd, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+      static_cast<int32_t>(SendMessageW(self.hwnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
   if (at < 0) return;
   // The selection remembered by index moves with the items below the new one.
   if (lastselected_ >= at) ++lastselected_;
@@ -216,11 +216,11 @@ void Win32ListBox::RemoveItem(int32_t index) {
   const ListEntry gone = entries_[static_cast<size_t>(index)];
   entries_.erase(entries_.begin() + index);
   if (!gone.tip.empty()) {
-    TTTOOLINFOA t = Tool(gone.id);
-    SendMessageA(tips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&t));
+    TTTOOLINFOW t = Tool(gone.id);
+    SendMessageW(tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&t));
     --tipcount_;
   }
-  SendMessageA(self.hwnd, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
+  SendMessageW(self.hwnd, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
   AutosizeSoon();
   if (!gone.tip.empty() && tipcount_ > 0) {
     LayTips();
@@ -230,23 +230,23 @@ void Win32ListBox::RemoveItem(int32_t index) {
 }
 
 void Win32ListBox::SetItemState(int32_t index, int32_t state) {
-  LVITEMA item{};
+  LVITEMW item{};
   item.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
   if (state & GadgetState::Selected) {
     // Remembered first: the change the control reports is the program's, not the user's.
     lastselected_ = index;
     item.state = LVIS_FOCUSED | LVIS_SELECTED;
-    SendMessageA(self.hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    SendMessageA(self.hwnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
+    SendMessageW(self.hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(self.hwnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), FALSE);
   } else {
     if (lastselected_ == index) lastselected_ = -1;
     item.state = 0;
-    SendMessageA(self.hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(self.hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
   }
 }
 
 int32_t Win32ListBox::ItemState(int32_t index) {
-  LRESULT s = SendMessageA(self.hwnd, LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_SELECTED);
+  LRESULT s = SendMessageW(self.hwnd, LVM_GETITEMSTATE, static_cast<WPARAM>(index), LVIS_SELECTED);
   return (s & LVIS_SELECTED) ? GadgetState::Selected : 0;
 }
 
@@ -298,7 +298,7 @@ LRESULT Win32ListBox::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC
       break;
     }
   }
-  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+  return CallWindowProcW(previous, hwnd, msg, wp, lp);
 }
 
 }  // namespace

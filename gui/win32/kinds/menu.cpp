@@ -5,6 +5,7 @@
 #include "gui/shortcut.h"
 #include "gui/win32/kinds/window.h"
 #include "runtime/text.h"
+#include "runtime/wide.h"
 
 namespace {
 
@@ -16,8 +17,8 @@ struct PopupOwner {
   bool made = false;
   explicit PopupOwner(HWND own) : hwnd(own) {
     if (hwnd && GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId()) return;
-    hwnd = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr),
-                           nullptr);
+    hwnd = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
     made = true;
   }
   ~PopupOwner() {
@@ -36,16 +37,16 @@ UINT ItemState(const VellMenu* item) {
 HMENU BuildNativeMenu(const VellMenu* node, bool popup) {
   HMENU menu = popup ? CreatePopupMenu() : CreateMenu();
   for (const VellMenu* c = node->firstchild; c; c = c->next) {
-    // Only what can show is narrowed: a label never holds more than its buffer.
-    std::string text = NarrowCut(c->text, MenuLabelBuffer - 1);
+    // Only what can show is copied: a label never holds more than its buffer.
+    std::u16string text(CutText(c->text, MenuLabelBuffer - 1));
     if (c->firstchild) {
-      AppendMenuA(menu, MF_POPUP | ItemState(c), reinterpret_cast<UINT_PTR>(BuildNativeMenu(c, true)),
-                  text.c_str());
+      AppendMenuW(menu, MF_POPUP | ItemState(c), reinterpret_cast<UINT_PTR>(BuildNativeMenu(c, true)),
+                  Wide(text));
     } else if (c->text.empty()) {
-      AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     } else {
-      AppendMenuA(menu, MF_STRING | ItemState(c), static_cast<UINT_PTR>(c->tag + MenuTag::CommandOffset),
-                  ComposeMenuLabel(text, c->hotkey, c->hotkeymods).c_str());
+      AppendMenuW(menu, MF_STRING | ItemState(c), static_cast<UINT_PTR>(c->tag + MenuTag::CommandOffset),
+                  Wide(ComposeMenuLabel(text, c->hotkey, c->hotkeymods)));
     }
   }
   return menu;

@@ -13,17 +13,17 @@
 Win32Panel::Win32Panel(VellGroup* g, int32_t s) : VellPanel(g, s) {
   kind = (s & PanelStyle::GroupBox) ? GroupBox : (s & PanelStyle::Active) ? Active : Plain;
   if (kind == GroupBox) {
-    HWND h = CreateNativeWindow(WS_EX_CONTROLPARENT, "BUTTON", "",
+    HWND h = CreateNativeWindow(WS_EX_CONTROLPARENT, L"BUTTON", L"",
                                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | BS_GROUPBOX, g);
     AttachHwnd(outer, h, this, this);
-    HWND c = CreateWindowExA(0, RegisterWindowClass(), "",
+    HWND c = CreateWindowExW(0, RegisterWindowClass(), L"",
                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0, 0, h,
-                             nullptr, GetModuleHandleA(nullptr), nullptr);
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
     AttachHwnd(client, c, this, this);
   } else {
     DWORD ex = WS_EX_CONTROLPARENT | ((s & PanelStyle::Border) ? WS_EX_CLIENTEDGE : 0);
     HWND h =
-        CreateNativeWindow(ex, RegisterWindowClass(), "", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, g);
+        CreateNativeWindow(ex, RegisterWindowClass(), L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, g);
     AttachHwnd(outer, h, this, this);
   }
   if (s & (PanelStyle::Sensitive | PanelStyle::Active)) {
@@ -207,5 +207,5 @@ LRESULT Win32Panel::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC p
       SetFocus(outer.hwnd);
       return 0;
   }
-  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+  return CallWindowProcW(previous, hwnd, msg, wp, lp);
 }

@@ -14,11 +14,11 @@ int32_t ProgressPosition(float value) {
 }
 
 Win32ProgBar::Win32ProgBar(VellGroup* g, int32_t s) : Win32Simple<VellProgBar>(g, s) {
-  HWND h = CreateNativeWindow(0, PROGRESS_CLASSA, "", WS_CHILD | WS_CLIPSIBLINGS | PBS_SMOOTH, g);
+  HWND h = CreateNativeWindow(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_CLIPSIBLINGS | PBS_SMOOTH, g);
   AttachHwnd(self, h, this, this);
 }
 
 void Win32ProgBar::SetValue(float v) {
   value = std::isnan(v) ? 0.0f : std::clamp(v, 0.0f, 1.0f);
-  SendMessageA(self.hwnd, PBM_SETPOS, ProgressPosition(v), 0);
+  SendMessageW(self.hwnd, PBM_SETPOS, ProgressPosition(v), 0);
 }

@@ -29,14 +29,14 @@ DWORD SliderWindowStyle(int32_t kind, bool horizontal) {
   return base | (horizontal ? 0 : SBS_VERT);
 }
 
-const char* SliderClass(int32_t kind) {
+const wchar_t* SliderClass(int32_t kind) {
   switch (kind) {
     case Win32Slider::TrackBar:
-      return TRACKBAR_CLASSA;
+      return TRACKBAR_CLASSW;
     case Win32Slider::UpDown:
-      return UPDOWN_CLASSA;
+      return UPDOWN_CLASSW;
   }
-  return "SCROLLBAR";
+  return L"SCROLLBAR";
 }
 
 }  // namespace
@@ -49,7 +49,7 @@ int32_t SliderKind(int32_t style) {
 Win32Slider::Win32Slider(VellGroup* g, int32_t s) : Win32Simple<VellSlider>(g, s) {
   kind = SliderKind(s);
   horizontal = s & SliderStyle::Horizontal;
-  HWND h = CreateNativeWindow(0, SliderClass(kind), "", SliderWindowStyle(kind, horizontal != 0), g);
+  HWND h = CreateNativeWindow(0, SliderClass(kind), L"", SliderWindowStyle(kind, horizontal != 0), g);
   AttachHwnd(self, h, this, this);
 }
 
@@ -78,9 +78,9 @@ void Win32Slider::SetRange(int32_t a, int32_t b) {
       break;
     case UpDown:
       if (Fits16(a) && Fits16(b)) {
-        SendMessageA(self.hwnd, UDM_SETRANGE, 0, MAKELPARAM(static_cast<WORD>(b), static_cast<WORD>(a)));
+        SendMessageW(self.hwnd, UDM_SETRANGE, 0, MAKELPARAM(static_cast<WORD>(b), static_cast<WORD>(a)));
       } else {
-        SendMessageA(self.hwnd, UDM_SETRANGE32, static_cast<WPARAM>(a), b);
+        SendMessageW(self.hwnd, UDM_SETRANGE32, static_cast<WPARAM>(a), b);
       }
       break;
   }
@@ -95,18 +95,18 @@ void Win32Slider::SetTrackRange(int32_t min, int32_t max) {
   // hundred steps; the style changes before the range does, so that no range is ever marked
   // unit by unit when it should not be.
   const bool wide = min < 0 || max > INT16_MAX;
-  const LONG_PTR style = GetWindowLongPtrA(self.hwnd, GWL_STYLE);
-  SetWindowLongPtrA(self.hwnd, GWL_STYLE, wide ? style & ~LONG_PTR(TBS_AUTOTICKS) : style | TBS_AUTOTICKS);
-  SendMessageA(self.hwnd, TBM_CLEARTICS, FALSE, 0);
+  const LONG_PTR style = GetWindowLongPtrW(self.hwnd, GWL_STYLE);
+  SetWindowLongPtrW(self.hwnd, GWL_STYLE, wide ? style & ~LONG_PTR(TBS_AUTOTICKS) : style | TBS_AUTOTICKS);
+  SendMessageW(self.hwnd, TBM_CLEARTICS, FALSE, 0);
   if (!wide) {
-    SendMessageA(self.hwnd, TBM_SETRANGE, TRUE, MAKELPARAM(min, max));
+    SendMessageW(self.hwnd, TBM_SETRANGE, TRUE, MAKELPARAM(min, max));
     return;
   }
-  SendMessageA(self.hwnd, TBM_SETRANGEMIN, FALSE, min);
-  SendMessageA(self.hwnd, TBM_SETRANGEMAX, FALSE, max);
+  SendMessageW(self.hwnd, TBM_SETRANGEMIN, FALSE, min);
+  SendMessageW(self.hwnd, TBM_SETRANGEMAX, FALSE, max);
   const int64_t step = (int64_t(max) - min + 99) / 100;
   for (int64_t at = int64_t(min) + step; at < max; at += step) {
-    SendMessageA(self.hwnd, TBM_SETTIC, 0, static_cast<LONG>(at));
+    SendMessageW(self.hwnd, TBM_SETTIC, 0, static_cast<LONG>(at));
   }
   InvalidateRect(self.hwnd, nullptr, TRUE);
 }
@@ -140,15 +140,15 @@ void Win32Slider::SetProp(int32_t value) {
     }
     case TrackBar:
       exact = std::clamp(value, range0, range1);
-      SendMessageA(self.hwnd, TBM_SETPOS, TRUE, TrackPlace(value));
+      SendMessageW(self.hwnd, TBM_SETPOS, TRUE, TrackPlace(value));
       break;
     case UpDown:
       if (Fits16(range0) && Fits16(range1)) {
         // Clamped first: the 16-bit message would otherwise wrap a far value into the range.
         value = std::clamp(value, std::min(range0, range1), std::max(range0, range1));
-        SendMessageA(self.hwnd, UDM_SETPOS, 0, MAKELPARAM(static_cast<WORD>(value), 0));
+        SendMessageW(self.hwnd, UDM_SETPOS, 0, MAKELPARAM(static_cast<WORD>(value), 0));
       } else {
-        SendMessageA(self.hwnd, UDM_SETPOS32, 0, value);
+        SendMessageW(self.hwnd, UDM_SETPOS32, 0, value);
       }
       break;
   }
@@ -159,12 +159,12 @@ int32_t Win32Slider::GetProp() {
     case ScrollBar:
       return GetScrollPos(self.hwnd, SB_CTL);
     case TrackBar:
-      return TrackValue(static_cast<int32_t>(SendMessageA(self.hwnd, TBM_GETPOS, 0, 0)));
+      return TrackValue(static_cast<int32_t>(SendMessageW(self.hwnd, TBM_GETPOS, 0, 0)));
     case UpDown:
       if (Fits16(range0) && Fits16(range1)) {
-        return static_cast<int16_t>(LOWORD(SendMessageA(self.hwnd, UDM_GETPOS, 0, 0)));
+        return static_cast<int16_t>(LOWORD(SendMessageW(self.hwnd, UDM_GETPOS, 0, 0)));
       }
-      return static_cast<int32_t>(SendMessageA(self.hwnd, UDM_GETPOS32, 0, 0));
+      return static_cast<int32_t>(SendMessageW(self.hwnd, UDM_GETPOS32, 0, 0));
   }
   return 0;
 }
@@ -208,5 +208,5 @@ LRESULT Win32Slider::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC 
       Emit(GadgetAction, GetProp(), 0, 0, 0);
       return 0;
   }
-  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+  return CallWindowProcW(previous, hwnd, msg, wp, lp);
 }

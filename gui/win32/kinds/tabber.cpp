@@ -46,8 +46,8 @@ class Win32Tabber : public VellTabber, public Win32WndProc {
 
  private:
   void InsertPlaceholder();
-  TCITEMA Tab(std::string& text, int32_t icon) const;
-  TTTOOLINFOA Tool(UINT_PTR id) const;
+  TCITEMW Tab(std::u16string& text, int32_t icon) const;
+  TTTOOLINFOW Tool(UINT_PTR id) const;
   // Lays a tooltip tool over every tab that has a tip, at the tab's current rectangle.
   void LayTips();
 
@@ -55,19 +55,19 @@ class Win32Tabber : public VellTabber, public Win32WndProc {
   Win32Gadget page_;
   int32_t count_ = 0;  // real tabs, not the placeholder
   HWND tips_ = nullptr;
-  std::vector<std::string> tiptexts_;  // per real tab: its tip, empty for none
+  std::vector<std::u16string> tiptexts_;  // per real tab: its tip, empty for none
   std::vector<UINT_PTR> tools_;        // the ids of the tools laid now
 };
 
 Win32Tabber::Win32Tabber(VellGroup* g, int32_t s) : VellTabber(g, s) {
-  HWND h = CreateNativeWindow(WS_EX_CONTROLPARENT, WC_TABCONTROLA, "", TabberWindowStyle, g);
+  HWND h = CreateNativeWindow(WS_EX_CONTROLPARENT, WC_TABCONTROLW, L"", TabberWindowStyle, g);
   AttachHwnd(tabs_, h, this, this);
-  tips_ = CreateWindowExA(0, TOOLTIPS_CLASSA, "", 0, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleA(nullptr),
+  tips_ = CreateWindowExW(0, TOOLTIPS_CLASSW, L"", 0, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr),
                           nullptr);
-  SendMessageA(h, TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tips_), 0);
-  SendMessageA(tips_, TTM_SETMAXTIPWIDTH, 0, 300);
-  HWND p = CreateWindowExA(WS_EX_CONTROLPARENT, RegisterWindowClass(), "", PageWindowStyle, 0, 0, 0, 0, h,
-                           nullptr, GetModuleHandleA(nullptr), nullptr);
+  SendMessageW(h, TCM_SETTOOLTIPS, reinterpret_cast<WPARAM>(tips_), 0);
+  SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 300);
+  HWND p = CreateWindowExW(WS_EX_CONTROLPARENT, RegisterWindowClass(), L"", PageWindowStyle, 0, 0, 0, 0, h,
+                           nullptr, GetModuleHandleW(nullptr), nullptr);
   AttachHwnd(page_, p, this, this);
   InsertPlaceholder();
   UpdateClientSize();
@@ -100,7 +100,7 @@ void Win32Tabber::SetShape(int32_t nx, int32_t ny, int32_t w, int32_t h) {
   h = std::max(h, 4);
   MoveNativeWindow(tabs_.hwnd, nx, ny, w, h);
   RECT c = ProgramClientRect(tabs_.hwnd), first{};
-  SendMessageA(tabs_.hwnd, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+  SendMessageW(tabs_.hwnd, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
   const int32_t top = c.top + ToProgram(first.bottom - first.top, DpiOf(tabs_.hwnd)) + 2;
   MoveNativeWindow(page_.hwnd, c.left + 2, top, std::max<LONG>(0, c.right - 2 - (c.left + 2)),
                    std::max<LONG>(0, c.bottom - 2 - top));
@@ -115,7 +115,7 @@ int32_t Win32Tabber::Activate(int32_t command) { return ActivateNative(tabs_.hwn
 
 void Win32Tabber::SetIconStrip(VellIconStrip* strip) {
   VellGadget::SetIconStrip(strip);
-  SendMessageA(tabs_.hwnd, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip, tabs_.hwnd)));
+  SendMessageW(tabs_.hwnd, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip, tabs_.hwnd)));
 }
 
 void Win32Tabber::UpdateClientSize() {
@@ -125,16 +125,16 @@ void Win32Tabber::UpdateClientSize() {
 }
 
 void Win32Tabber::InsertPlaceholder() {
-  TCITEMA tab{};
+  TCITEMW tab{};
   tab.mask = TCIF_TEXT;
-  tab.pszText = const_cast<char*>("");
-  SendMessageA(tabs_.hwnd, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&tab));
+  tab.pszText = const_cast<wchar_t*>(L"");
+  SendMessageW(tabs_.hwnd, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&tab));
 }
 
-TCITEMA Win32Tabber::Tab(std::string& text, int32_t icon) const {
-  TCITEMA tab{};
+TCITEMW Win32Tabber::Tab(std::u16string& text, int32_t icon) const {
+  TCITEMW tab{};
   tab.mask = TCIF_TEXT;
-  tab.pszText = text.data();
+  tab.pszText = Wide(text);
   if (iconstrip && icon >= 0) {
     tab.mask |= TCIF_IMAGE;
     tab.iImage = icon;
@@ -142,8 +142,8 @@ TCITEMA Win32Tabber::Tab(std::string& text, int32_t icon) const {
   return tab;
 }
 
-TTTOOLINFOA Win32Tabber::Tool(UINT_PTR id) const {
-  TTTOOLINFOA t{};
+TTTOOLINFOW Win32Tabber::Tool(UINT_PTR id) const {
+  TTTOOLINFOW t{};
   t.cbSize = sizeof t;
   t.hwnd = tabs_.hwnd;
   t.uId = id;
@@ -155,17 +155,17 @@ void Win32Tabber::LayTips() {
   // stay, and tabs move whenever one comes, goes or changes its text: every change lays all the
   // tools anew.
   for (UINT_PTR id : tools_) {
-    TTTOOLINFOA t = Tool(id);
-    SendMessageA(tips_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&t));
+    TTTOOLINFOW t = Tool(id);
+    SendMessageW(tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&t));
   }
   tools_.clear();
   for (size_t i = 0; i < tiptexts_.size(); ++i) {
     if (tiptexts_[i].empty()) continue;
-    TTTOOLINFOA t = Tool(i + 1);
+    TTTOOLINFOW t = Tool(i + 1);
     t.uFlags = TTF_SUBCLASS;
-    SendMessageA(tabs_.hwnd, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&t.rect));
-    t.lpszText = tiptexts_[i].data();
-    if (SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&t))) tools_.push_back(t.uId);
+    SendMessageW(tabs_.hwnd, TCM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&t.rect));
+    t.lpszText = Wide(tiptexts_[i]);
+    if (SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&t))) tools_.push_back(t.uId);
   }
 }
 
@@ -176,44 +176,44 @@ void Win32Tabber::ClearItems() {
 void Win32Tabber::InsertItem(int32_t index, const std::u16string& text, const std::u16string& tip,
                              int32_t icon) {
   if (index < 0 || index > count_) return;
-  if (count_ == 0) SendMessageA(tabs_.hwnd, TCM_DELETEALLITEMS, 0, 0);
-  std::string narrow = Narrow(text);
-  TCITEMA tab = Tab(narrow, icon);
-  if (SendMessageA(tabs_.hwnd, TCM_INSERTITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tab)) <
+  if (count_ == 0) SendMessageW(tabs_.hwnd, TCM_DELETEALLITEMS, 0, 0);
+  std::u16string copy = text;
+  TCITEMW tab = Tab(copy, icon);
+  if (SendMessageW(tabs_.hwnd, TCM_INSERTITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tab)) <
       0) {
     if (count_ == 0) InsertPlaceholder();
     return;
   }
   ++count_;
-  tiptexts_.insert(tiptexts_.begin() + index, Narrow(tip));
+  tiptexts_.insert(tiptexts_.begin() + index, tip);
   LayTips();
 }
 
 void Win32Tabber::SetItem(int32_t index, const std::u16string& text, const std::u16string& tip,
                           int32_t icon) {
   if (index < 0 || index >= count_) return;
-  std::string narrow = Narrow(text);
-  TCITEMA tab = Tab(narrow, icon);
-  SendMessageA(tabs_.hwnd, TCM_SETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tab));
-  tiptexts_[static_cast<size_t>(index)] = Narrow(tip);
+  std::u16string copy = text;
+  TCITEMW tab = Tab(copy, icon);
+  SendMessageW(tabs_.hwnd, TCM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tab));
+  tiptexts_[static_cast<size_t>(index)] = tip;
   LayTips();
 }
 
 void Win32Tabber::RemoveItem(int32_t index) {
   if (index < 0 || index >= count_) return;
   tiptexts_.erase(tiptexts_.begin() + index);
-  SendMessageA(tabs_.hwnd, TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
+  SendMessageW(tabs_.hwnd, TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
   if (--count_ == 0) InsertPlaceholder();
   LayTips();
 }
 
 void Win32Tabber::SetItemState(int32_t index, int32_t state) {
-  if (state & GadgetState::Selected) SendMessageA(tabs_.hwnd, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  if (state & GadgetState::Selected) SendMessageW(tabs_.hwnd, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
 int32_t Win32Tabber::ItemState(int32_t index) {
   if (count_ == 0) return index == -1 ? GadgetState::Selected : 0;
-  return index == SendMessageA(tabs_.hwnd, TCM_GETCURSEL, 0, 0) ? GadgetState::Selected : 0;
+  return index == SendMessageW(tabs_.hwnd, TCM_GETCURSEL, 0, 0) ? GadgetState::Selected : 0;
 }
 
 LRESULT Win32Tabber::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) {
@@ -221,13 +221,13 @@ LRESULT Win32Tabber::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC 
     case WM_NOTIFY:  // the parent passed on the tab control's own notification
       if (reinterpret_cast<NMHDR*>(lp)->hwndFrom == tabs_.hwnd &&
           reinterpret_cast<NMHDR*>(lp)->code == TCN_SELCHANGE) {
-        Emit(GadgetAction, count_ ? static_cast<int32_t>(SendMessageA(tabs_.hwnd, TCM_GETCURSEL, 0, 0)) : -1,
+        Emit(GadgetAction, count_ ? static_cast<int32_t>(SendMessageW(tabs_.hwnd, TCM_GETCURSEL, 0, 0)) : -1,
              0, 0, 0);
         return 0;
       }
       break;
   }
-  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+  return CallWindowProcW(previous, hwnd, msg, wp, lp);
 }
 
 }  // namespace

@@ -21,23 +21,12 @@ namespace {
 constexpr LPARAM NotifyMask = ENM_CHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS | ENM_SELCHANGE;
 
 static_assert(NotifyMask == 0xB0001);
-static_assert(sizeof(CHARFORMATA) == 60);
+static_assert(sizeof(CHARFORMATW) == 92);
 static_assert(sizeof(PARAFORMAT) == 156);
 
-bool WideVariantWanted() {
-  OSVERSIONINFOA v{};
-  v.dwOSVersionInfoSize = sizeof v;
-  if (!GetVersionExA(&v)) return false;
-  return v.dwPlatformId == VER_PLATFORM_WIN32_NT ||
-         (v.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && v.dwMajorVersion > 4);
-}
-
-// The stream cursors hand the text over in blocks; each stops at the terminating zero.
+// The stream cursor hands the text over in blocks; it stops at the terminating zero.
 struct WideCursor {
   const char16_t* p;
-};
-struct NarrowCursor {
-  const char* p;
 };
 
 DWORD CALLBACK WideIn(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* done) {
@@ -50,16 +39,6 @@ DWORD CALLBACK WideIn(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* done) {
   return 0;
 }
 
-DWORD CALLBACK NarrowIn(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* done) {
-  auto* c = reinterpret_cast<NarrowCursor*>(cookie);
-  LONG n = 0;
-  while (n < cb && c->p[n]) ++n;
-  std::memcpy(buf, c->p, static_cast<size_t>(n));
-  c->p += n;
-  *done = n;
-  return 0;
-}
-
 DWORD CALLBACK FileOut(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* done) {
   *done = static_cast<LONG>(std::fwrite(buf, 1, static_cast<size_t>(cb), reinterpret_cast<FILE*>(cookie)));
   return *done == cb ? 0 : 1;
@@ -69,10 +48,10 @@ DWORD CALLBACK FileOut(DWORD_PTR cookie, LPBYTE buf, LONG cb, LONG* done) {
 // lock's redraw and selection work; the notifications it had come back after.
 class Quiet {
  public:
-  explicit Quiet(HWND h) : hwnd_(h), mask_(SendMessageA(h, EM_GETEVENTMASK, 0, 0)) {
-    SendMessageA(h, EM_SETEVENTMASK, 0, 0);
+  explicit Quiet(HWND h) : hwnd_(h), mask_(SendMessageW(h, EM_GETEVENTMASK, 0, 0)) {
+    SendMessageW(h, EM_SETEVENTMASK, 0, 0);
   }
-  ~Quiet() { SendMessageA(hwnd_, EM_SETEVENTMASK, 0, mask_); }
+  ~Quiet() { SendMessageW(hwnd_, EM_SETEVENTMASK, 0, mask_); }
   Quiet(const Quiet&) = delete;
   Quiet& operator=(const Quiet&) = delete;
 
@@ -109,73 +88,71 @@ HGLOBAL FixedCopy(HGLOBAL h) {
 
 }  // namespace
 
-std::string PrintJobPath() {
-  const char* const name = "\\printjob.txt";
-  char dir[MAX_PATH] = {};
-  DWORD n = GetEnvironmentVariableA("TMP", dir, sizeof dir);
+std::u16string PrintJobPath() {
+  const std::u16string name = u"\\printjob.txt";
+  wchar_t dir[MAX_PATH] = {};
+  const DWORD room = MAX_PATH;
+  DWORD n = GetEnvironmentVariableW(L"TMP", dir, room);
   // An unset or overlong TMP gives way to the system's temporary folder, then the current one.
-  if (n == 0 || n >= sizeof dir || n + std::strlen(name) >= sizeof dir) {
-    n = GetTempPathA(sizeof dir, dir);
-    if (n == 0 || n >= sizeof dir || n + std::strlen(name) >= sizeof dir) {
-      std::strcpy(dir, ".");
+  if (n == 0 || n >= room || n + name.size() >= room) {
+    n = GetTempPathW(room, dir);
+    if (n == 0 || n >= room || n + name.size() >= room) {
+      dir[0] = L'.';
       n = 1;
     }
-    while (n > 0 && (dir[n - 1] == '\\' || dir[n - 1] == '/')) dir[--n] = 0;
+    while (n > 0 && (dir[n - 1] == L'\\' || dir[n - 1] == L'/')) --n;
   }
-  char path[MAX_PATH] = {};
-  std::snprintf(path, sizeof path, "%s%s", dir, name);
-  return path;
+  return FromWide(dir, n) + name;
 }
 
 Win32TextArea::Win32TextArea(VellGroup* g, int32_t s) : Win32Simple<VellTextArea>(g, s) {
-  LoadLibraryA("RICHED20.DLL");
-  wide = WideVariantWanted() ? 1 : 0;
+  LoadLibraryW(L"RICHED20.DLL");
   // Without word wrap the lines scroll sideways; the control never starts an OLE drag of its own.
   DWORD ws = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP | WS_VSCROLL | ES_NOHIDESEL |
              ES_NOOLEDRAGDROP | ES_MULTILINE;
   if (!(s & TextAreaStyle::WordWrap)) ws |= WS_HSCROLL | ES_AUTOHSCROLL;
   if (s & TextAreaStyle::ReadOnly) ws |= ES_READONLY;
-  HWND h = CreateNativeWindow(WS_EX_CLIENTEDGE, wide ? "RichEdit20W" : "RichEdit20A", "", ws, g);
-  SendMessageA(h, EM_LIMITTEXT, 0x400000, 0);
-  SendMessageA(h, EM_SETEVENTMASK, 0, NotifyMask);
-  SendMessageA(h, EM_SETUNDOLIMIT, 0, 0);
-  CHARFORMATA cf{};
+  HWND h = CreateNativeWindow(WS_EX_CLIENTEDGE, L"RichEdit20W", L"", ws, g);
+  SendMessageW(h, EM_LIMITTEXT, 0x400000, 0);
+  SendMessageW(h, EM_SETEVENTMASK, 0, NotifyMask);
+  SendMessageW(h, EM_SETUNDOLIMIT, 0, 0);
+  CHARFORMATW cf{};
   cf.cbSize = sizeof cf;
   cf.dwMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT;
   cf.dwEffects = 0;
-  SendMessageA(h, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+  SendMessageW(h, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
   AttachHwnd(self, h, this, this);
 }
 
 int32_t Win32TextArea::AreaLen(int32_t units) {
-  if (units == TextUnits::Lines) return static_cast<int32_t>(SendMessageA(self.hwnd, EM_GETLINECOUNT, 0, 0));
+  if (units == TextUnits::Lines) return static_cast<int32_t>(SendMessageW(self.hwnd, EM_GETLINECOUNT, 0, 0));
   GETTEXTLENGTHEX gl{GTL_DEFAULT, 0};
-  return static_cast<int32_t>(SendMessageA(self.hwnd, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0));
+  return static_cast<int32_t>(SendMessageW(self.hwnd, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&gl), 0));
 }
 
 int32_t Win32TextArea::CharAt(int32_t line) {
   if (line < 0) return 0;
   if (line < AreaLen(TextUnits::Lines))
-    return static_cast<int32_t>(SendMessageA(self.hwnd, EM_LINEINDEX, line, 0));
+    return static_cast<int32_t>(SendMessageW(self.hwnd, EM_LINEINDEX, line, 0));
   return AreaLen(TextUnits::Chars);
 }
 
 int32_t Win32TextArea::LineAt(int32_t pos) {
   if (pos < 0) return 0;
   if (pos <= AreaLen(TextUnits::Chars))
-    return static_cast<int32_t>(SendMessageA(self.hwnd, EM_EXLINEFROMCHAR, 0, pos));
+    return static_cast<int32_t>(SendMessageW(self.hwnd, EM_EXLINEFROMCHAR, 0, pos));
   return AreaLen(TextUnits::Lines);
 }
 
 int32_t Win32TextArea::GetCursorPos(int32_t units) {
   CHARRANGE cr{};
-  SendMessageA(self.hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  SendMessageW(self.hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
   return units == TextUnits::Lines ? LineAt(cr.cpMin) : cr.cpMin;
 }
 
 int32_t Win32TextArea::GetSelectionLength(int32_t units) {
   CHARRANGE cr{};
-  SendMessageA(self.hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  SendMessageW(self.hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
   int32_t last = std::min<int32_t>(cr.cpMax, AreaLen(TextUnits::Chars));
   if (units == TextUnits::Lines) return LineAt(last - 1) - LineAt(cr.cpMin) + 1;
   return last - cr.cpMin;
@@ -195,17 +172,17 @@ int32_t Win32TextArea::Normalise(int32_t& pos, int32_t length, int32_t units) {
 
 void Win32TextArea::LockText() {
   if (lockdepth++ != 0) return;
-  SendMessageA(self.hwnd, WM_SETREDRAW, FALSE, 0);
-  SendMessageA(self.hwnd, EM_SETEVENTMASK, 0, 0);
-  SendMessageA(self.hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&saved));
-  SendMessageA(self.hwnd, EM_HIDESELECTION, TRUE, 0);
+  SendMessageW(self.hwnd, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(self.hwnd, EM_SETEVENTMASK, 0, 0);
+  SendMessageW(self.hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&saved));
+  SendMessageW(self.hwnd, EM_HIDESELECTION, TRUE, 0);
   hadfocus = GetFocus() == self.hwnd ? 1 : 0;
   if (hadfocus) SetFocus(nullptr);
 }
 
 void Win32TextArea::UnlockText() {
   if (lockdepth <= 0 || --lockdepth != 0) return;
-  SendMessageA(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&saved));
+  SendMessageW(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&saved));
   // The focus comes back only when nothing took it meanwhile: a field the program focused while
   // the area was locked keeps it, and the area reports the focus it lost.
   if (hadfocus) {
@@ -216,33 +193,25 @@ void Win32TextArea::UnlockText() {
     }
   }
   hadfocus = 0;
-  SendMessageA(self.hwnd, EM_HIDESELECTION, FALSE, 0);
-  SendMessageA(self.hwnd, EM_SETEVENTMASK, 0, NotifyMask);
-  SendMessageA(self.hwnd, WM_SETREDRAW, TRUE, 0);
+  SendMessageW(self.hwnd, EM_HIDESELECTION, FALSE, 0);
+  SendMessageW(self.hwnd, EM_SETEVENTMASK, 0, NotifyMask);
+  SendMessageW(self.hwnd, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(self.hwnd, nullptr, FALSE);
 }
 
 void Win32TextArea::SelectForEdit(int32_t pos, int32_t length) {
   LockText();
   CHARRANGE cr{pos, pos + length};
-  SendMessageA(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  SendMessageW(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
 }
 
 void Win32TextArea::StreamIn(const std::u16string& text) {
   EDITSTREAM es{};
-  if (wide) {
-    std::u16string copy = text;  // zero-terminated by the string itself
-    WideCursor c{copy.c_str()};
-    es.dwCookie = reinterpret_cast<DWORD_PTR>(&c);
-    es.pfnCallback = WideIn;
-    SendMessageA(self.hwnd, EM_STREAMIN, SF_TEXT | SF_UNICODE | SFF_SELECTION, reinterpret_cast<LPARAM>(&es));
-  } else {
-    std::string copy = Narrow(text);
-    NarrowCursor c{copy.c_str()};
-    es.dwCookie = reinterpret_cast<DWORD_PTR>(&c);
-    es.pfnCallback = NarrowIn;
-    SendMessageA(self.hwnd, EM_STREAMIN, SF_TEXT | SFF_SELECTION, reinterpret_cast<LPARAM>(&es));
-  }
+  std::u16string copy = text;  // zero-terminated by the string itself
+  WideCursor c{copy.c_str()};
+  es.dwCookie = reinterpret_cast<DWORD_PTR>(&c);
+  es.pfnCallback = WideIn;
+  SendMessageW(self.hwnd, EM_STREAMIN, SF_TEXT | SF_UNICODE | SFF_SELECTION, reinterpret_cast<LPARAM>(&es));
 }
 
 void Win32TextArea::AddText(const std::u16string& text) {
@@ -254,7 +223,7 @@ void Win32TextArea::AddText(const std::u16string& text) {
   Quiet quiet(self.hwnd);
   int32_t end = AreaLen(TextUnits::Chars);
   CHARRANGE cr{end, end};
-  SendMessageA(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  SendMessageW(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
 }
 
 void Win32TextArea::ReplaceText(int32_t pos, int32_t length, const std::u16string& text, int32_t units) {
@@ -267,18 +236,10 @@ void Win32TextArea::ReplaceText(int32_t pos, int32_t length, const std::u16strin
 std::u16string Win32TextArea::AreaText(int32_t pos, int32_t length, int32_t units) {
   length = Normalise(pos, length, units);
   if (length == 0) return u"";
-  std::u16string out;
-  if (wide) {
-    std::vector<wchar_t> buf(static_cast<size_t>(length) + 1);
-    TEXTRANGEW tr{{pos, pos + length}, buf.data()};
-    SendMessageW(self.hwnd, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&tr));
-    out.assign(buf.begin(), buf.begin() + length);
-  } else {
-    std::vector<char> buf(static_cast<size_t>(length) + 1);
-    TEXTRANGEA tr{{pos, pos + length}, buf.data()};
-    SendMessageA(self.hwnd, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&tr));
-    out = Widen(std::string_view(buf.data(), static_cast<size_t>(length)));
-  }
+  std::vector<wchar_t> buf(static_cast<size_t>(length) + 1);
+  TEXTRANGEW tr{{pos, pos + length}, buf.data()};
+  SendMessageW(self.hwnd, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&tr));
+  std::u16string out = FromWide(buf.data(), static_cast<size_t>(length));
   std::replace(out.begin(), out.end(), u'\r', u'\n');
   return out;
 }
@@ -287,7 +248,7 @@ void Win32TextArea::SetStyle(int32_t r, int32_t g, int32_t b, int32_t flags, int
                              int32_t units) {
   length = Normalise(pos, length, units);
   if (length == 0) return;
-  CHARFORMATA cf{};
+  CHARFORMATW cf{};
   cf.cbSize = sizeof cf;
   cf.dwMask = CFM_COLOR | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT;
   cf.crTextColor = Rgb(r, g, b);
@@ -295,7 +256,7 @@ void Win32TextArea::SetStyle(int32_t r, int32_t g, int32_t b, int32_t flags, int
                  ((flags & FontStyle::Underline) ? CFE_UNDERLINE : 0) |
                  ((flags & FontStyle::Strikeout) ? CFE_STRIKEOUT : 0);
   SelectForEdit(pos, length);
-  SendMessageA(self.hwnd, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+  SendMessageW(self.hwnd, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
   UnlockText();
 }
 
@@ -305,7 +266,7 @@ void Win32TextArea::SetSelection(int32_t pos, int32_t length, int32_t units) {
   // Under a lock the selection set is the one the unlock shows, not the one it had before.
   if (lockdepth > 0) saved = cr;
   Quiet quiet(self.hwnd);
-  SendMessageA(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+  SendMessageW(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
 }
 
 void Win32TextArea::SetTabs(int32_t width) {
@@ -319,39 +280,39 @@ void Win32TextArea::SetTabs(int32_t width) {
   pf.cTabCount = MAX_TAB_STOPS;
   for (int i = 0; i < MAX_TAB_STOPS; ++i) pf.rgxTabs[i] = i * step;
   LockText();
-  SendMessageA(self.hwnd, EM_SETSEL, 0, -1);
-  SendMessageA(self.hwnd, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
+  SendMessageW(self.hwnd, EM_SETSEL, 0, -1);
+  SendMessageW(self.hwnd, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&pf));
   UnlockText();
 }
 
 void Win32TextArea::SetFont(VellFont* f) {
   VellGadget::SetFont(f);
   if (!f) return;
-  CHARFORMATA cf{};
+  CHARFORMATW cf{};
   cf.cbSize = sizeof cf;
   cf.dwMask = CFM_SIZE | CFM_FACE;
   cf.yHeight = f->size * 20;  // twips: the control measures character heights in 1/20 points
-  std::string face = NarrowCut(f->name, LF_FACESIZE - 1);
-  std::memcpy(cf.szFaceName, face.c_str(), face.size() + 1);
+  const std::u16string_view face = CutText(f->name, LF_FACESIZE - 1);
+  std::copy(face.begin(), face.end(), cf.szFaceName);
   LockText();
-  SendMessageA(self.hwnd, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
-  SendMessageA(self.hwnd, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+  SendMessageW(self.hwnd, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+  SendMessageW(self.hwnd, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
   UnlockText();
 }
 
 void Win32TextArea::SetTextColor(int32_t r, int32_t g, int32_t b) {
-  CHARFORMATA cf{};
+  CHARFORMATW cf{};
   cf.cbSize = sizeof cf;
   cf.dwMask = CFM_COLOR;
   cf.crTextColor = Rgb(r, g, b);
   LockText();
-  SendMessageA(self.hwnd, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
-  SendMessageA(self.hwnd, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
+  SendMessageW(self.hwnd, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
+  SendMessageW(self.hwnd, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&cf));
   UnlockText();
 }
 
 void Win32TextArea::SetColor(int32_t r, int32_t g, int32_t b) {
-  SendMessageA(self.hwnd, EM_SETBKGNDCOLOR, 0, Rgb(r, g, b));
+  SendMessageW(self.hwnd, EM_SETBKGNDCOLOR, 0, Rgb(r, g, b));
 }
 
 void Win32TextArea::ClipboardFixUp() {
@@ -374,44 +335,46 @@ void Win32TextArea::ClipboardFixUp() {
   CloseClipboard();
 }
 
-bool Win32TextArea::WritePlainText(const std::string& path) {
-  FILE* f = std::fopen(path.c_str(), "w");
+bool Win32TextArea::WritePlainText(const std::u16string& path) {
+  FILE* f = _wfopen(Wide(path), L"w");
   if (!f) return false;
   EDITSTREAM es{};
   es.dwCookie = reinterpret_cast<DWORD_PTR>(f);
   es.pfnCallback = FileOut;
-  SendMessageA(self.hwnd, EM_STREAMOUT, SF_TEXT, reinterpret_cast<LPARAM>(&es));
+  // The handler that prints reads bytes: UTF-8 holds every character of the text.
+  SendMessageW(self.hwnd, EM_STREAMOUT, (CP_UTF8 << 16) | SF_USECODEPAGE | SF_TEXT,
+               reinterpret_cast<LPARAM>(&es));
   std::fclose(f);
   return true;
 }
 
 void Win32TextArea::Print() {
-  std::string path = PrintJobPath();
+  std::u16string path = PrintJobPath();
   if (!WritePlainText(path)) return;
-  SHELLEXECUTEINFOA sei{};
+  SHELLEXECUTEINFOW sei{};
   sei.cbSize = sizeof sei;
-  sei.lpVerb = "print";
-  sei.lpFile = path.c_str();
+  sei.lpVerb = L"print";
+  sei.lpFile = Wide(path);
   sei.nShow = SW_SHOWMAXIMIZED;
-  ShellExecuteExA(&sei);
+  ShellExecuteExW(&sei);
 }
 
 int32_t Win32TextArea::Activate(int32_t command) {
   switch (command) {
     case ActivateCommand::Cut: {
       Quiet quiet(self.hwnd);
-      SendMessageA(self.hwnd, WM_CUT, 0, 0);
+      SendMessageW(self.hwnd, WM_CUT, 0, 0);
       return 0;
     }
     case ActivateCommand::Copy:
-      SendMessageA(self.hwnd, WM_COPY, 0, 0);
+      SendMessageW(self.hwnd, WM_COPY, 0, 0);
       SetFocus(self.hwnd);
       return 0;
     case ActivateCommand::Paste: {
       ClipboardFixUp();
       {
         Quiet quiet(self.hwnd);
-        SendMessageA(self.hwnd, WM_PASTE, 0, 0);
+        SendMessageW(self.hwnd, WM_PASTE, 0, 0);
       }
       SetFocus(self.hwnd);
       return 0;
@@ -428,10 +391,11 @@ LRESULT Win32TextArea::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
     case WM_CONTEXTMENU:  // the menu key: the menu at the caret, as a right click there
       if (hwnd == self.hwnd && ContextMenuFromKeyboard(lp)) {
         CHARRANGE cr{};
-        SendMessageA(self.hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+        SendMessageW(self.hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
         POINTL at{};
-        SendMessageA(self.hwnd, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), cr.cpMax);
-        Emit(GadgetMenu, 0, 0, at.x, at.y);
+        SendMessageW(self.hwnd, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), cr.cpMax);
+        const int dpi = DpiOf(self.hwnd);
+        Emit(GadgetMenu, 0, 0, ToProgram(at.x, dpi), ToProgram(at.y, dpi));
         return 0;
       }
       break;
@@ -441,7 +405,7 @@ LRESULT Win32TextArea::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
     case WM_SETTEXT: {  // only the program sets the whole text
       if (hwnd != self.hwnd) break;
       Quiet quiet(self.hwnd);
-      return CallWindowProcA(previous, hwnd, msg, wp, lp);
+      return CallWindowProcW(previous, hwnd, msg, wp, lp);
     }
     case WM_COMMAND:  // the user changed the text
       if (HIWORD(wp) == EN_CHANGE) Emit(GadgetAction, 0, 0, 0, 0);
@@ -464,9 +428,9 @@ LRESULT Win32TextArea::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
           if (GetSelectionLength(TextUnits::Chars) == 0) {
             mf->msg = WM_LBUTTONDOWN;
             POINTL at{static_cast<short>(LOWORD(mf->lParam)), static_cast<short>(HIWORD(mf->lParam))};
-            LRESULT pos = SendMessageA(self.hwnd, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&at));
+            LRESULT pos = SendMessageW(self.hwnd, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&at));
             CHARRANGE cr{static_cast<LONG>(pos), static_cast<LONG>(pos)};
-            SendMessageA(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
+            SendMessageW(self.hwnd, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&cr));
           }
           return 0;
         case WM_RBUTTONUP:
@@ -477,5 +441,5 @@ LRESULT Win32TextArea::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
       return 0;
     }
   }
-  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+  return CallWindowProcW(previous, hwnd, msg, wp, lp);
 }

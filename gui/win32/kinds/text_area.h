@@ -32,13 +32,13 @@ class Win32TextArea : public Win32Simple<VellTextArea> {
   void UnlockText() override;
   LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) override;
 
-  // Writes the whole text as plain text to `path`; false when the file cannot be made.
-  bool WritePlainText(const std::string& path);
+  // Writes the whole text as plain UTF-8 text to `path` (a byte file the print handler reads);
+  // false when the file cannot be made.
+  bool WritePlainText(const std::u16string& path);
 
   int32_t lockdepth = 0;
   CHARRANGE saved{0, 0};
   int32_t hadfocus = 0;
-  int32_t wide = 0;
 
  private:
   // Clamps (pos, length) to the text and converts lines to characters; returns the length.
@@ -51,4 +51,4 @@ class Win32TextArea : public Win32Simple<VellTextArea> {
 
 // Where the print job is written: "<TMP>\printjob.txt" when TMP is set and the path fits in
 // MAX_PATH, else the same name in the system's temporary folder.
-std::string PrintJobPath();
+std::u16string PrintJobPath();

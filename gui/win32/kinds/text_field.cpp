@@ -60,7 +60,7 @@ void PressDefaultButton(HWND field) {
   if (!window) return;
   HWND button = FindDefaultButton(window, root);
   if (!button) return;
-  SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+  SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
                reinterpret_cast<LPARAM>(button));
 }
 
@@ -73,7 +73,7 @@ DWORD TextFieldWindowStyle(int32_t style) {
 }
 
 Win32TextField::Win32TextField(VellGroup* g, int32_t s) : Win32Simple<VellTextField>(g, s) {
-  HWND h = CreateNativeWindow(WS_EX_CLIENTEDGE, "EDIT", "", TextFieldWindowStyle(s), g);
+  HWND h = CreateNativeWindow(WS_EX_CLIENTEDGE, L"EDIT", L"", TextFieldWindowStyle(s), g);
   AttachHwnd(self, h, this, this);
 }
 
@@ -81,31 +81,31 @@ void Win32TextField::SetText(const std::u16string& t) {
   // Restored rather than cleared: a field set while another one is being set stays silent too.
   ScopedValue<int32_t> quiet(TextFieldSettingText, 1);
   DWORD start = 0, end = 0;
-  SendMessageA(self.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(self.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   SetNativeText(self.hwnd, t);
-  SendMessageA(self.hwnd, EM_SETSEL, start, end);
+  SendMessageW(self.hwnd, EM_SETSEL, start, end);
   VellGadget::SetText(t);
 }
 
 std::u16string Win32TextField::CurrentText() {
-  auto n = static_cast<size_t>(SendMessageA(self.hwnd, WM_GETTEXTLENGTH, 0, 0));
-  std::vector<char> buf(n + 1);
+  auto n = static_cast<size_t>(SendMessageW(self.hwnd, WM_GETTEXTLENGTH, 0, 0));
+  std::vector<wchar_t> buf(n + 1);
   auto got = static_cast<size_t>(
-      SendMessageA(self.hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data())));
-  return Widen(std::string_view(buf.data(), got < n ? got : n));
+      SendMessageW(self.hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data())));
+  return FromWide(buf.data(), got < n ? got : n);
 }
 
 void Win32TextField::GetSelection(int32_t& start, int32_t& end) {
   DWORD s = 0, e = 0;
-  SendMessageA(self.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+  SendMessageW(self.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
   start = static_cast<int32_t>(s);
   end = static_cast<int32_t>(e);
 }
 
-void Win32TextField::Select(int32_t start, int32_t end) { SendMessageA(self.hwnd, EM_SETSEL, start, end); }
+void Win32TextField::Select(int32_t start, int32_t end) { SendMessageW(self.hwnd, EM_SETSEL, start, end); }
 
 int32_t Win32TextField::Activate(int32_t command) {
-  if (command == ActivateCommand::Focus) SendMessageA(self.hwnd, EM_SETSEL, 0, -1);
+  if (command == ActivateCommand::Focus) SendMessageW(self.hwnd, EM_SETSEL, 0, -1);
   if (UINT clip = ClipboardMessage(command)) {
     // The program's cut or paste is not the user's edit.
     ScopedValue<int32_t> quiet(TextFieldSettingText, 1);
@@ -129,11 +129,11 @@ LRESULT Win32TextField::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPR
       if (TextFieldSettingText) break;
       if (HIWORD(wp) == EN_UPDATE) Emit(GadgetAction, 0, 0, 0, 0);
       // A field left behind shows no stale selection.
-      if (HIWORD(wp) == EN_KILLFOCUS) SendMessageA(self.hwnd, EM_SETSEL, 0, 0);
+      if (HIWORD(wp) == EN_KILLFOCUS) SendMessageW(self.hwnd, EM_SETSEL, 0, 0);
       break;
     case WM_KILLFOCUS:  // the user moved on: the program may now check the text
       Emit(GadgetLostFocus, 0, 0, 0, 0);
       break;
   }
-  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+  return CallWindowProcW(previous, hwnd, msg, wp, lp);
 }

@@ -34,14 +34,14 @@ constexpr int MaxCommand = 0xFFFF;
 class Win32ToolBar : public Win32Simple<VellToolBar> {
  public:
   Win32ToolBar(VellGroup* g, int32_t s) : Win32Simple<VellToolBar>(g, s) {
-    HWND h = CreateNativeWindow(0, TOOLBARCLASSNAMEA, "", BarStyle, g);
+    HWND h = CreateNativeWindow(0, TOOLBARCLASSNAMEW, L"", BarStyle, g);
     AttachHwnd(self, h, this, this);
-    SendMessageA(h, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(h, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     tips =
-        CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, h, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(h, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tips), 0);
-    SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, TipWidth);
+        CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, h, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(h, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tips), 0);
+    SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, TipWidth);
     StoreWindowSize();
   }
 
@@ -59,21 +59,21 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
 
   void SetIconStrip(VellIconStrip* strip) override {
     // The bar lets go of the old list before the old strip (and its list) may be destroyed.
-    SendMessageA(self.hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip, self.hwnd)));
+    SendMessageW(self.hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(ImageListOf(strip, self.hwnd)));
     VellToolBar::SetIconStrip(strip);
-    SendMessageA(self.hwnd, TB_AUTOSIZE, 0, 0);
+    SendMessageW(self.hwnd, TB_AUTOSIZE, 0, 0);
     StoreWindowSize();
   }
 
   void ClearItems() override {
-    while (SendMessageA(self.hwnd, TB_BUTTONCOUNT, 0, 0) != 0) SendMessageA(self.hwnd, TB_DELETEBUTTON, 0, 0);
+    while (SendMessageW(self.hwnd, TB_BUTTONCOUNT, 0, 0) != 0) SendMessageW(self.hwnd, TB_DELETEBUTTON, 0, 0);
     items.clear();
   }
 
   // Without an icon strip the item is kept but not shown.
   void InsertItem(int32_t index, const std::u16string&, const std::u16string& tip, int32_t icon) override {
     size_t at = index < 0 ? items.size() : std::min(static_cast<size_t>(index), items.size());
-    Item item{Narrow(tip), Shown::None, 0};
+    Item item{tip, Shown::None, 0};
     if (iconstrip) {
       bool separator = icon == ToolBarIcon::Separator || iconstrip->IsBlank(icon);
       item.shown = separator ? Shown::Separator : Shown::Button;
@@ -84,10 +84,10 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
       b.fsState = TBSTATE_ENABLED;
       b.fsStyle = separator ? TBSTYLE_SEP : TBSTYLE_BUTTON;
       b.iString = -1;  // the text is not shown
-      SendMessageA(self.hwnd, TB_INSERTBUTTONA, PlaceOnBar(at), reinterpret_cast<LPARAM>(&b));
+      SendMessageW(self.hwnd, TB_INSERTBUTTONW, PlaceOnBar(at), reinterpret_cast<LPARAM>(&b));
     }
     items.insert(items.begin() + static_cast<std::ptrdiff_t>(at), std::move(item));
-    SendMessageA(self.hwnd, TB_AUTOSIZE, 0, 0);
+    SendMessageW(self.hwnd, TB_AUTOSIZE, 0, 0);
   }
 
   void SetItem(int32_t index, const std::u16string& text, const std::u16string& tip, int32_t icon) override {
@@ -99,16 +99,16 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
   void RemoveItem(int32_t index) override {
     if (index < 0 || static_cast<size_t>(index) >= items.size()) return;
     size_t at = static_cast<size_t>(index);
-    if (items[at].shown != Shown::None) SendMessageA(self.hwnd, TB_DELETEBUTTON, PlaceOnBar(at), 0);
+    if (items[at].shown != Shown::None) SendMessageW(self.hwnd, TB_DELETEBUTTON, PlaceOnBar(at), 0);
     items.erase(items.begin() + static_cast<std::ptrdiff_t>(at));
   }
 
   void SetItemState(int32_t index, int32_t state) override {
     int command = CommandOf(index);
     if (!command) return;
-    SendMessageA(self.hwnd, TB_ENABLEBUTTON, command,
+    SendMessageW(self.hwnd, TB_ENABLEBUTTON, command,
                  MAKELONG((state & GadgetState::Disabled) ? FALSE : TRUE, 0));
-    SendMessageA(self.hwnd, TB_CHECKBUTTON, command,
+    SendMessageW(self.hwnd, TB_CHECKBUTTON, command,
                  MAKELONG((state & GadgetState::Selected) ? TRUE : FALSE, 0));
   }
 
@@ -117,7 +117,7 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
   int32_t ItemState(int32_t index) override {
     int command = CommandOf(index);
     if (!command) return 0;
-    LRESULT s = SendMessageA(self.hwnd, TB_GETSTATE, command, 0);
+    LRESULT s = SendMessageW(self.hwnd, TB_GETSTATE, command, 0);
     // A missing button answers -1, which has every bit set.
     if (s == -1) return 0;
     return ((s & TBSTATE_CHECKED) ? GadgetState::Selected : 0) |
@@ -134,35 +134,38 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
         }
         break;
       case WM_NOTIFY:  // the bar asks for the tip of the button under the pointer
-        if (auto* tip = reinterpret_cast<NMTBGETINFOTIPA*>(lp); tip->hdr.hwndFrom == self.hwnd) {
+        if (auto* tip = reinterpret_cast<NMTBGETINFOTIPW*>(lp); tip->hdr.hwndFrom == self.hwnd) {
           if (tip->hdr.code == TBN_GETINFOTIPA || tip->hdr.code == TBN_GETINFOTIPW) return Tip(tip);
         }
         break;
     }
-    return CallWindowProcA(previous, hwnd, msg, wp, lp);
+    return CallWindowProcW(previous, hwnd, msg, wp, lp);
   }
 
  private:
   enum class Shown { None, Separator, Button };
   struct Item {
-    std::string tip;  // empty: no tip
+    std::u16string tip;  // empty: no tip
     Shown shown;      // None: added before the icon strip, so not on the bar
     int command;      // a button's command id, fixed while it stands; 0 for the others
   };
 
-  // The narrow and wide requests differ only in the text buffer's character type.
-  LRESULT Tip(NMTBGETINFOTIPA* request) {
+  // The narrow and wide requests differ in the text buffer's character type: the wide one gets
+  // the tip cut at a character, the narrow one (a parent that asked for 8-bit notifications) the
+  // tip in the system's code page, or nothing when that does not fit.
+  LRESULT Tip(NMTBGETINFOTIPW* request) {
     int32_t index = IndexOf(request->iItem);
     if (index < 0 || !request->pszText || request->cchTextMax < 1) return 0;
-    const std::string& tip = items[static_cast<size_t>(index)].tip;
-    size_t n = std::min(tip.size(), static_cast<size_t>(request->cchTextMax) - 1);
+    const std::u16string& tip = items[static_cast<size_t>(index)].tip;
     if (request->hdr.code == TBN_GETINFOTIPW) {
-      auto* out = reinterpret_cast<wchar_t*>(request->pszText);
-      for (size_t i = 0; i < n; ++i) out[i] = static_cast<unsigned char>(tip[i]);
-      out[n] = 0;
+      std::u16string_view shown = CutText(tip, static_cast<size_t>(request->cchTextMax) - 1);
+      std::copy(shown.begin(), shown.end(), request->pszText);
+      request->pszText[shown.size()] = 0;
     } else {
-      tip.copy(request->pszText, n);
-      request->pszText[n] = 0;
+      auto* out = reinterpret_cast<char*>(request->pszText);
+      int n = WideCharToMultiByte(CP_ACP, 0, Wide(tip), static_cast<int>(tip.size()), out,
+                                  request->cchTextMax - 1, nullptr, nullptr);
+      out[n > 0 ? n : 0] = 0;
     }
     return 0;
   }

@@ -86,7 +86,7 @@ Win32TreeViewNode::~Win32TreeViewNode() {
 }
 
 Win32TreeView::Win32TreeView(VellGroup* g, int32_t s) : Win32Simple<VellTreeView>(g, s) {
-  HWND h = CreateNativeWindow(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "", TreeStyle, g);
+  HWND h = CreateNativeWindow(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", TreeStyle, g);
   AttachHwnd(self, h, this, this);
   root = new Win32TreeViewNode(this, TVI_ROOT, nullptr, 0);
 }
@@ -99,16 +99,16 @@ Win32TreeView::~Win32TreeView() {
 }
 
 void Win32TreeView::SetTextColor(int32_t r, int32_t g, int32_t b) {
-  SendMessageA(self.hwnd, TVM_SETTEXTCOLOR, 0, RGB(r, g, b));
+  SendMessageW(self.hwnd, TVM_SETTEXTCOLOR, 0, RGB(r, g, b));
 }
 
 void Win32TreeView::SetColor(int32_t r, int32_t g, int32_t b) {
-  SendMessageA(self.hwnd, TVM_SETBKCOLOR, 0, RGB(r, g, b));
+  SendMessageW(self.hwnd, TVM_SETBKCOLOR, 0, RGB(r, g, b));
 }
 
 void Win32TreeView::SetIconStrip(VellIconStrip* strip) {
   // The control lets go of the old list before the old strip (and its list) may be destroyed.
-  SendMessageA(self.hwnd, TVM_SETIMAGELIST, TVSIL_NORMAL,
+  SendMessageW(self.hwnd, TVM_SETIMAGELIST, TVSIL_NORMAL,
                reinterpret_cast<LPARAM>(ImageListOf(strip, self.hwnd)));
   VellTreeView::SetIconStrip(strip);
 }
@@ -129,35 +129,35 @@ VellTreeViewNode* Win32TreeView::InsertNode(VellTreeViewNode* parent, int32_t in
     after = static_cast<Win32TreeViewNode*>(p->kids[static_cast<size_t>(index) - 1])->item;
     position = static_cast<size_t>(index);
   }
-  std::string narrow = Narrow(text);
-  TVINSERTSTRUCTA ins{};
+  std::u16string copy = text;
+  TVINSERTSTRUCTW ins{};
   ins.hParent = p->item;
   ins.hInsertAfter = after;
   ins.item.mask = TVIF_TEXT;
-  ins.item.pszText = narrow.data();
+  ins.item.pszText = Wide(copy);
   auto item = reinterpret_cast<HTREEITEM>(
-      SendMessageA(self.hwnd, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&ins)));
+      SendMessageW(self.hwnd, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
   if (!item) return nullptr;
   auto* node = new Win32TreeViewNode(this, item, p, position);
-  TVITEMA tv{};
+  TVITEMW tv{};
   tv.mask = TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
   tv.hItem = item;
   tv.lParam = node->id;
   tv.iImage = tv.iSelectedImage = icon & 0x7FFF;
-  SendMessageA(self.hwnd, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+  SendMessageW(self.hwnd, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
   return node;
 }
 
 void Win32TreeView::ModifyNode(VellTreeViewNode* node, const std::u16string& text, int32_t icon) {
   auto* n = static_cast<Win32TreeViewNode*>(node);
   if (!n || n->tree != this || !n->item || n == root) return;
-  std::string narrow = Narrow(text);
-  TVITEMA tv{};
+  std::u16string copy = text;
+  TVITEMW tv{};
   tv.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
   tv.hItem = n->item;
-  tv.pszText = narrow.data();
+  tv.pszText = Wide(copy);
   tv.iImage = tv.iSelectedImage = icon & 0x7FFF;
-  SendMessageA(self.hwnd, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+  SendMessageW(self.hwnd, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
 }
 
 void Win32TreeView::ActivateNode(VellTreeViewNode* node, int32_t command) {
@@ -167,13 +167,13 @@ void Win32TreeView::ActivateNode(VellTreeViewNode* node, int32_t command) {
   ScopedValue<const Win32TreeView*> quiet(programChanging, this);
   switch (command) {
     case ActivateCommand::Select:
-      SendMessageA(self.hwnd, TVM_SELECTITEM, TVGN_CARET, item);
+      SendMessageW(self.hwnd, TVM_SELECTITEM, TVGN_CARET, item);
       break;
     case ActivateCommand::Expand:
-      SendMessageA(self.hwnd, TVM_EXPAND, TVE_EXPAND, item);
+      SendMessageW(self.hwnd, TVM_EXPAND, TVE_EXPAND, item);
       break;
     case ActivateCommand::Collapse:
-      SendMessageA(self.hwnd, TVM_EXPAND, TVE_COLLAPSE, item);
+      SendMessageW(self.hwnd, TVM_EXPAND, TVE_COLLAPSE, item);
       break;
   }
 }
@@ -185,13 +185,13 @@ void Win32TreeView::RemoveNode(VellTreeViewNode* node) {
   // Deleting the selected item (or a branch holding it) would make the control select a
   // neighbour; the node leaves no selection behind instead. Any other node leaves it alone.
   if (InBranch(selected, n)) {
-    SendMessageA(self.hwnd, TVM_SELECTITEM, TVGN_CARET, 0);
+    SendMessageW(self.hwnd, TVM_SELECTITEM, TVGN_CARET, 0);
     selected = nullptr;
   }
   // No item must never reach the control: deleting "no item" deletes every item.
   if (n->item) {
     ForgetItems(n);
-    SendMessageA(self.hwnd, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(n->item));
+    SendMessageW(self.hwnd, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(n->item));
     n->item = nullptr;
   }
   n->tree = nullptr;
@@ -205,11 +205,11 @@ Win32TreeViewNode* Win32TreeView::NodeOf(HTREEITEM item, LPARAM param) {
 }
 
 LRESULT Win32TreeView::Notify(const NMHDR* header) {
-  // The parent window is narrow, but the control may still speak wide to a wide parent.
+  // The parent window is wide, but the control may still speak narrow; the fields read are alike.
   switch (header->code) {
     case TVN_SELCHANGEDA:
     case TVN_SELCHANGEDW: {  // the selection moved; reported when the user moved it
-      auto* nm = reinterpret_cast<const NMTREEVIEWA*>(header);
+      auto* nm = reinterpret_cast<const NMTREEVIEWW*>(header);
       selected = NodeOf(nm->itemNew.hItem, nm->itemNew.lParam);
       if (selected && programChanging != this) Emit(GadgetSelect, selected->id, 0, 0, 0);
       return 0;
@@ -217,7 +217,7 @@ LRESULT Win32TreeView::Notify(const NMHDR* header) {
     case TVN_ITEMEXPANDEDA:
     case TVN_ITEMEXPANDEDW: {  // the user opened or closed a node
       if (programChanging == this) return 0;
-      auto* nm = reinterpret_cast<const NMTREEVIEWA*>(header);
+      auto* nm = reinterpret_cast<const NMTREEVIEWW*>(header);
       Win32TreeViewNode* n = NodeOf(nm->itemNew.hItem, nm->itemNew.lParam);
       Emit(nm->itemNew.state & TVIS_EXPANDED ? GadgetOpen : GadgetClose, n ? n->id : 0, 0, 0, 0);
       return 0;
@@ -233,15 +233,15 @@ LRESULT Win32TreeView::Notify(const NMHDR* header) {
       hit.pt = screen;
       ScreenToClient(self.hwnd, &hit.pt);
       auto item = reinterpret_cast<HTREEITEM>(
-          SendMessageA(self.hwnd, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+          SendMessageW(self.hwnd, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
       // The whole row belongs to its node: its indent, its button and the space right of the label
       // as much as the icon and the label.
       constexpr UINT OnRow = TVHT_ONITEM | TVHT_ONITEMINDENT | TVHT_ONITEMBUTTON | TVHT_ONITEMRIGHT;
       if (item && (hit.flags & OnRow)) {
-        TVITEMA tv{};
+        TVITEMW tv{};
         tv.mask = TVIF_PARAM;
         tv.hItem = item;
-        SendMessageA(self.hwnd, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+        SendMessageW(self.hwnd, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
         if (Win32TreeViewNode* n = NodeOf(item, tv.lParam))
           Emit(GadgetMenu, n->id, 0, ToProgram(screen.x, DpiOf(self.hwnd)),
                ToProgram(screen.y, DpiOf(self.hwnd)));
@@ -260,21 +260,23 @@ LRESULT Win32TreeView::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
       break;
     case WM_CONTEXTMENU:  // the menu key: the focused node's menu, at its row as a click there
       if (hwnd == self.hwnd && ContextMenuFromKeyboard(lp)) {
-        auto item = reinterpret_cast<HTREEITEM>(SendMessageA(self.hwnd, TVM_GETNEXTITEM, TVGN_CARET, 0));
-        TVITEMA tv{};
+        auto item = reinterpret_cast<HTREEITEM>(SendMessageW(self.hwnd, TVM_GETNEXTITEM, TVGN_CARET, 0));
+        TVITEMW tv{};
         tv.mask = TVIF_PARAM;
         tv.hItem = item;
         RECT row{};
         std::memcpy(&row, &item, sizeof item);  // the message takes the item in the rectangle
-        if (item && SendMessageA(self.hwnd, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv)) &&
-            SendMessageA(self.hwnd, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&row))) {
+        if (item && SendMessageW(self.hwnd, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv)) &&
+            SendMessageW(self.hwnd, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&row))) {
           POINT at{row.left, (row.top + row.bottom) / 2};
           ClientToScreen(self.hwnd, &at);
-          if (Win32TreeViewNode* n = NodeOf(item, tv.lParam)) Emit(GadgetMenu, n->id, 0, at.x, at.y);
+          const int dpi = DpiOf(self.hwnd);
+          if (Win32TreeViewNode* n = NodeOf(item, tv.lParam))
+            Emit(GadgetMenu, n->id, 0, ToProgram(at.x, dpi), ToProgram(at.y, dpi));
         }
         return 0;
       }
       break;
   }
-  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+  return CallWindowProcW(previous, hwnd, msg, wp, lp);
 }

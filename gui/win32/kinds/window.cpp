@@ -37,16 +37,16 @@ Win32Window::Win32Window(VellGroup* g, int32_t s) : VellWindow(g, s) {
   // The bar holds a placeholder until the menu tree is built into it.
   if ((s & WindowStyle::MenuBar) && !(ws & WS_CHILD)) {
     menubar = CreateMenu();
-    AppendMenuA(menubar, MF_STRING, 0, "");
+    AppendMenuW(menubar, MF_STRING, 0, L"");
   }
-  HWND h = CreateNativeWindow(ex, RegisterWindowClass(), "", ws, g, menubar);
+  HWND h = CreateNativeWindow(ex, RegisterWindowClass(), L"", ws, g, menubar);
   AttachHwnd(outer, h, this, this);
   if (s & WindowStyle::StatusBar) {
-    statusbar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, h, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
-    HWND c = CreateWindowExA(0, RegisterWindowClass(), "",
+    statusbar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, h, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    HWND c = CreateWindowExW(0, RegisterWindowClass(), L"",
                              WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0, 0, h,
-                             nullptr, GetModuleHandleA(nullptr), nullptr);
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
     AttachHwnd(client, c, this, this);
   }
   if (s & WindowStyle::AcceptFiles) DragAcceptFiles(h, TRUE);
@@ -88,8 +88,8 @@ RECT Win32Window::OuterFromClient(int32_t nx, int32_t ny, int32_t w, int32_t h) 
   RECT r = ShapeToPixels(nx, ny, w, h, dpi);
   r.bottom += StatusHeight();
   // The extended style matters: a tool window's small caption is thinner than a normal one.
-  AdjustFrameForDpi(&r, static_cast<DWORD>(GetWindowLongPtrA(outer.hwnd, GWL_STYLE)), menubar != nullptr,
-                    static_cast<DWORD>(GetWindowLongPtrA(outer.hwnd, GWL_EXSTYLE)), dpi);
+  AdjustFrameForDpi(&r, static_cast<DWORD>(GetWindowLongPtrW(outer.hwnd, GWL_STYLE)), menubar != nullptr,
+                    static_cast<DWORD>(GetWindowLongPtrW(outer.hwnd, GWL_EXSTYLE)), dpi);
   return r;
 }
 
@@ -99,7 +99,7 @@ RECT Win32Window::CurrentShape() const {
   GetClientRect(outer.hwnd, &c);
   POINT o{0, 0};
   ClientToScreen(outer.hwnd, &o);
-  if (GetWindowLongPtrA(outer.hwnd, GWL_STYLE) & WS_CHILD)
+  if (GetWindowLongPtrW(outer.hwnd, GWL_STYLE) & WS_CHILD)
     MapWindowPoints(nullptr, GetParent(outer.hwnd), &o, 1);
   return RectToProgram(RECT{o.x, o.y, o.x + c.right, o.y + c.bottom - StatusHeight()}, DpiOf(outer.hwnd));
 }
@@ -172,7 +172,8 @@ void Win32Window::TakeDpi(int dpi, const RECT& suggested) {
 
 void Win32Window::SetStatusText(const std::u16string& t) {
   if (statusbar)
-    SendMessageA(statusbar, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(NarrowCut(t, MaxWindowText).c_str()));
+    SendMessageW(statusbar, WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(Wide(std::u16string(CutText(t, MaxWindowText)))));
 }
 
 void Win32Window::Minimize() { ShowWindow(outer.hwnd, SW_MINIMIZE); }
@@ -184,7 +185,7 @@ int32_t Win32Window::SizeState() {
 }
 
 void Win32Window::OnSize(HWND hwnd, WPARAM wp) {
-  if (statusbar) SendMessageA(statusbar, WM_SIZE, 0, 0);  // the bar docks itself to the bottom
+  if (statusbar) SendMessageW(statusbar, WM_SIZE, 0, 0);  // the bar docks itself to the bottom
   if (hwnd != outer.hwnd) return;
   if (wp == SIZE_MINIMIZED) {
     minimized_ = true;
@@ -242,7 +243,7 @@ LRESULT Win32Window::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC 
       return 0;
     case WM_SIZE:  // the children follow the new client size
       if (hwnd == client.hwnd) {
-        if (statusbar) SendMessageA(statusbar, WM_SIZE, 0, 0);
+        if (statusbar) SendMessageW(statusbar, WM_SIZE, 0, 0);
         return 0;
       }
       OnSize(hwnd, wp);
@@ -250,7 +251,7 @@ LRESULT Win32Window::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC 
     case WM_ACTIVATE:  // reported; the focus returns to the gadget that had it when the window was left
       if (hwnd == outer.hwnd && OnActivate(wp)) return 0;
       // Nothing to give it back to: the default handling puts the focus on the window itself.
-      CallWindowProcA(previous, hwnd, msg, wp, lp);
+      CallWindowProcW(previous, hwnd, msg, wp, lp);
       return 0;
     case WM_GETMINMAXINFO:  // the program's minimum size limits dragging the frame
       reinterpret_cast<MINMAXINFO*>(lp)->ptMinTrackSize = MinimumTrackSize();
@@ -268,15 +269,15 @@ LRESULT Win32Window::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC 
       POINT at{};
       DragQueryPoint(drop, &at);
       at = POINT{ToProgram(at.x, DpiOf(hwnd)), ToProgram(at.y, DpiOf(hwnd))};
-      UINT n = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+      UINT n = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
       for (UINT i = 0; i < n; ++i) {
-        char path[MAX_PATH] = {};
-        DragQueryFileA(drop, i, path, sizeof path);
-        Emit(WindowAccept, 0, 0, at.x, at.y, MakeText(Widen(path)));
+        std::u16string path(DragQueryFileW(drop, i, nullptr, 0) + 1, u'\0');  // the whole path, however long
+        UINT got = DragQueryFileW(drop, i, Wide(path), static_cast<UINT>(path.size()));
+        Emit(WindowAccept, 0, 0, at.x, at.y, MakeText(path.substr(0, got)));
       }
       DragFinish(drop);
-      return CallWindowProcA(previous, hwnd, msg, wp, lp);
+      return CallWindowProcW(previous, hwnd, msg, wp, lp);
     }
   }
-  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+  return CallWindowProcW(previous, hwnd, msg, wp, lp);
 }

@@ -4,6 +4,7 @@
 // The dialogs' declarations need the base platform header first.
 #include <commdlg.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "event/event.h"
@@ -13,6 +14,7 @@
 #include "gui/win32/native/hwnd.h"
 #include "gui/win32/native/vell.h"
 #include "runtime/text.h"
+#include "runtime/wide.h"
 
 namespace {
 
@@ -140,19 +142,19 @@ Ref<TGadget> TWin32GUIDriver::ActiveGadget() {
 
 int32_t TWin32GUIDriver::RequestColor(int32_t r, int32_t g, int32_t b) {
   static COLORREF custom[16] = {};
-  CHOOSECOLORA cc{};
+  CHOOSECOLORW cc{};
   cc.lStructSize = sizeof cc;
   cc.hwndOwner = GetActiveWindow();
   cc.rgbResult = RGB(r & 255, g & 255, b & 255);
   cc.lpCustColors = custom;
   cc.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!ChooseColorA(&cc)) return 0;
+  if (!ChooseColorW(&cc)) return 0;
   COLORREF c = cc.rgbResult;
   return static_cast<int32_t>(AlphaBits | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
 }
 
 Ref<TGuiFont> TWin32GUIDriver::RequestFont(Ref<TGuiFont> font) {
-  LOGFONTA lf{};
+  LOGFONTW lf{};
   HDC dc = GetDC(nullptr);
   int dpi = GetDeviceCaps(dc, LOGPIXELSY);
   ReleaseDC(nullptr, dc);
@@ -162,16 +164,16 @@ Ref<TGuiFont> TWin32GUIDriver::RequestFont(Ref<TGuiFont> font) {
     lf.lfItalic = (font->style & FontStyle::Italic) ? TRUE : FALSE;
     lf.lfUnderline = (font->style & FontStyle::Underline) ? TRUE : FALSE;
     lf.lfCharSet = DEFAULT_CHARSET;
-    std::string face = NarrowCut(font->name, LF_FACESIZE - 1);
-    std::memcpy(lf.lfFaceName, face.c_str(), face.size() + 1);
+    const std::u16string_view face = CutText(font->name, LF_FACESIZE - 1);
+    std::copy(face.begin(), face.end(), lf.lfFaceName);
   }
-  CHOOSEFONTA cf{};
+  CHOOSEFONTW cf{};
   cf.lStructSize = sizeof cf;
   cf.hwndOwner = GetActiveWindow();
   cf.lpLogFont = &lf;
   cf.Flags = CF_SCREENFONTS | CF_EFFECTS | (font ? CF_INITTOLOGFONTSTRUCT : 0);
-  if (!ChooseFontA(&cf)) return nullptr;
-  std::u16string name = Widen(lf.lfFaceName);
+  if (!ChooseFontW(&cf)) return nullptr;
+  std::u16string name = FromWide(lf.lfFaceName);
   int32_t size = cf.iPointSize / 10;  // the dialog gives tenths of a point
   int32_t style = (lf.lfWeight >= FW_BOLD ? FontStyle::Bold : 0) | (lf.lfItalic ? FontStyle::Italic : 0) |
                   (lf.lfUnderline ? FontStyle::Underline : 0);
@@ -180,7 +182,7 @@ Ref<TGuiFont> TWin32GUIDriver::RequestFont(Ref<TGuiFont> font) {
 }
 
 void TWin32GUIDriver::SetPointer(int32_t shape) {
-  HCURSOR c = LoadCursorA(nullptr, MAKEINTRESOURCEA(PointerCursorId(shape)));
+  HCURSOR c = LoadCursorW(nullptr, MAKEINTRESOURCEW(PointerCursorId(shape)));
   SetGadgetPointer(c);
   SetCursor(c);
 }

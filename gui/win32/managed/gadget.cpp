@@ -51,7 +51,7 @@ T* NativeAs(VellResource* g) {
 // of its own (a tabber's page inside its tab control).
 HWND OutermostHwnd(VellGadget* native) {
   HWND h = reinterpret_cast<HWND>(native->Query(QueryKind::NativeHandle));
-  while (h && (GetWindowLongPtrA(h, GWL_STYLE) & WS_CHILD)) {
+  while (h && (GetWindowLongPtrW(h, GWL_STYLE) & WS_CHILD)) {
     Win32Hwnd* up = FindHwnd(GetParent(h));
     if (!up || up->gadget != native) break;
     h = up->hwnd;
@@ -152,7 +152,7 @@ void TWin32Gadget::Insert(Ref<TGadget> gadget, int32_t index) {
     // every window of its own that it lies in.
     HWND h = OutermostHwnd(moved);
     HWND into = reinterpret_cast<HWND>(group->Query(QueryKind::ClientHandle));
-    if (h && into && (GetWindowLongPtrA(h, GWL_STYLE) & WS_CHILD)) SetParent(h, into);
+    if (h && into && (GetWindowLongPtrW(h, GWL_STYLE) & WS_CHILD)) SetParent(h, into);
   }
   gadget->_setparent(Ref<TGadget>(this), index);
 }

@@ -5,6 +5,7 @@
 #include "gui/win32/native/font.h"
 #include "gui/win32/native/keyboard.h"
 #include "runtime/text.h"
+#include "runtime/wide.h"
 
 HWND ClientHwndOf(VellGroup* group) {
   // Top-level windows have no parent; the desktop's own handle would make them its children.
@@ -12,19 +13,19 @@ HWND ClientHwndOf(VellGroup* group) {
   return reinterpret_cast<HWND>(group->Query(QueryKind::ClientHandle));
 }
 
-HWND CreateNativeWindow(DWORD exStyle, const char* cls, const char* text, DWORD style, VellGroup* group,
+HWND CreateNativeWindow(DWORD exStyle, const wchar_t* cls, const wchar_t* text, DWORD style, VellGroup* group,
                         HMENU menuOrId) {
-  return CreateWindowExA(exStyle, cls, text, style, 0, 0, 0, 0, ClientHwndOf(group), menuOrId,
-                         GetModuleHandleA(nullptr), nullptr);
+  return CreateWindowExW(exStyle, cls, text, style, 0, 0, 0, 0, ClientHwndOf(group), menuOrId,
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
 void SetNativeText(HWND hwnd, const std::u16string& text) {
-  SetWindowTextA(hwnd, NarrowCut(text, MaxWindowText).c_str());
+  SetWindowTextW(hwnd, Wide(std::u16string(CutText(text, MaxWindowText))));
 }
 
 void SetNativeFont(HWND hwnd, VellFont* font) {
   if (auto* f = dynamic_cast<Win32Font*>(font)) {
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f->HandleFor(DpiOf(hwnd))), TRUE);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f->HandleFor(DpiOf(hwnd))), TRUE);
   }
 }
 
@@ -49,7 +50,7 @@ int32_t ActivateNative(HWND hwnd, int32_t command) {
 RECT WindowRectInParent(HWND hwnd) {
   RECT r{};
   GetWindowRect(hwnd, &r);
-  if (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD) {
+  if (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD) {
     MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
   }
   return RectToProgram(r, DpiOf(hwnd));

@@ -9,13 +9,15 @@
 #include "gui/win32/native/dpi.h"
 #include "gui/win32/native/hwnd.h"
 #include "gui/win32/native/vell.h"
+#include "runtime/wide.h"
 
 // The HWND of a group's client area that children are created in (none for no group).
 HWND ClientHwndOf(VellGroup* group);
 // Creates a hidden child of the group's client area (or a top-level window for no group).
-HWND CreateNativeWindow(DWORD exStyle, const char* cls, const char* text, DWORD style, VellGroup* group,
+HWND CreateNativeWindow(DWORD exStyle, const wchar_t* cls, const wchar_t* text, DWORD style, VellGroup* group,
                         HMENU menuOrId = nullptr);
-// SetWindowTextA with the text narrowed and cut to MaxWindowText characters.
+// SetWindowTextW with the text cut to MaxWindowText UTF-16 units, never inside a surrogate pair;
+// a NUL inside the text ends it there, as the platform reads it.
 void SetNativeText(HWND hwnd, const std::u16string& text);
 void SetNativeFont(HWND hwnd, VellFont* font);
 int32_t ActivateNative(HWND hwnd, int32_t command);
@@ -71,7 +73,7 @@ class Win32Simple : public Base, public Win32WndProc {
   void SetEnabled(int32_t flag) override { this->enabled = EnableNative(self.hwnd, flag); }
   int32_t Activate(int32_t command) override { return ActivateNative(self.hwnd, command); }
   LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC previous) override {
-    return CallWindowProcA(previous, hwnd, msg, wp, lp);
+    return CallWindowProcW(previous, hwnd, msg, wp, lp);
   }
 
   Win32Gadget self;

@@ -3,9 +3,12 @@
 #include "gui/win32/native/font.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "gui/constants.h"
 #include "gui/win32/native/dpi.h"
+#include "runtime/text.h"
+#include "runtime/wide.h"
 
 Win32FontDriver* NativeFontDriver = nullptr;
 Win32Font* DefaultFont = nullptr;
@@ -58,7 +61,8 @@ VellFont* Win32FontDriver::LoadFont(const std::u16string& name, int32_t size, in
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   lf.lfQuality = DEFAULT_QUALITY;
   lf.lfPitchAndFamily = DEFAULT_PITCH;
-  const std::u16string face = name.substr(0, LF_FACESIZE - 1);
+  // The face name buffer holds LF_FACESIZE units with the NUL; a longer name is cut at a character.
+  const std::u16string_view face = CutText(name, LF_FACESIZE - 1);
   std::copy(face.begin(), face.end(), lf.lfFaceName);
   HFONT h = CreateFontIndirectW(&lf);
   if (!h) return nullptr;
@@ -74,7 +78,7 @@ Win32Font* Win32FontDriver::FontFromHandle(HFONT h, bool owned) {
   auto* f = new Win32Font(h, owned, dpi);
   LOGFONTW lf{};
   if (GetObjectW(h, sizeof lf, &lf)) {
-    f->name = std::u16string(reinterpret_cast<const char16_t*>(lf.lfFaceName));
+    f->name = FromWide(lf.lfFaceName);
     int height = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
     f->size = MulDiv(height, 72, dpi);
     f->style = (lf.lfWeight >= FW_BOLD ? FontStyle::Bold : 0) | (lf.lfItalic ? FontStyle::Italic : 0) |

@@ -32,9 +32,9 @@ bool RedirectWheel(MSG& m) {
 }
 
 bool IsEditClass(HWND hwnd) {
-  char name[17] = {};
-  GetClassNameA(hwnd, name, sizeof name);
-  return _strnicmp(name, "edit", 4) == 0;
+  wchar_t name[17] = {};
+  GetClassNameW(hwnd, name, static_cast<int>(sizeof name / sizeof name[0]));
+  return _wcsnicmp(name, L"edit", 4) == 0;
 }
 
 LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp) {
@@ -71,7 +71,7 @@ void InstallThreadHooks() {
   if (hooksInstalled) return;
   hooksInstalled = true;
   SetMessageHookJob(HookJob);
-  keyboardHook = SetWindowsHookExA(WH_KEYBOARD, KeyboardHook, nullptr, GetCurrentThreadId());
+  keyboardHook = SetWindowsHookExW(WH_KEYBOARD, KeyboardHook, nullptr, GetCurrentThreadId());
   AtExit([] {
     SetMessageHookJob(nullptr);
     if (keyboardHook) UnhookWindowsHookEx(keyboardHook);

@@ -13,16 +13,16 @@ void AttachHwnd(Win32Hwnd& record, HWND hwnd, VellGadget* gadget, Win32WndProc* 
     HwndMap.erase(record.hwnd);
     // Windows of the driver's own class keep MainWindowProc: it answers unknown HWNDs with the
     // default procedure, which is what they would get anyway.
-    if (record.previous != DefWindowProcA && IsWindow(record.hwnd)) {
-      SetWindowLongPtrA(record.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(record.previous));
+    if (record.previous != DefWindowProcW && IsWindow(record.hwnd)) {
+      SetWindowLongPtrW(record.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(record.previous));
     }
     record.previous = nullptr;
   }
   record.hwnd = hwnd;
   if (hwnd) {
     auto old = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindowProc)));
-    record.previous = old == &MainWindowProc ? DefWindowProcA : old;
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindowProc)));
+    record.previous = old == &MainWindowProc ? DefWindowProcW : old;
     HwndMap[hwnd] = &record;
   }
   record.gadget = gadget;

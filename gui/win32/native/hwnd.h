@@ -53,7 +53,7 @@ Win32Hwnd* FindHwnd(HWND hwnd);
 // The one window procedure of every attached HWND.
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 // Registers the driver's window class once; returns its name.
-const char* RegisterWindowClass();
+const wchar_t* RegisterWindowClass();
 // Sets the pointer shown over every gadget's client area (none: the class cursor).
 void SetGadgetPointer(HCURSOR cursor);
 

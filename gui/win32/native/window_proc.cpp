@@ -37,11 +37,11 @@ void SetGadgetPointer(HCURSOR cursor) { gadgetPointer = cursor; }
 
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   Win32Hwnd* record = FindHwnd(hwnd);
-  if (!record) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (!record) return DefWindowProcW(hwnd, msg, wp, lp);
   WNDPROC previous = record->previous;
   switch (msg) {
     case WM_NOTIFY:  // a notification without a header cannot name its sender
-      if (!lp) return CallWindowProcA(previous, hwnd, msg, wp, lp);
+      if (!lp) return CallWindowProcW(previous, hwnd, msg, wp, lp);
       break;
     case WM_COMMAND:  // menu items and accelerators carry their native tag above 100
       if (!lp) {
@@ -59,7 +59,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_NCDESTROY: {  // destroyed with its parent: the record must not keep a dead HWND
       LRESULT r = record->handler ? record->handler->WndProc(hwnd, msg, wp, lp, previous)
-                                  : CallWindowProcA(previous, hwnd, msg, wp, lp);
+                                  : CallWindowProcW(previous, hwnd, msg, wp, lp);
       if (FindHwnd(hwnd) == record) {
         HwndMap.erase(hwnd);
         record->hwnd = nullptr;
@@ -70,28 +70,28 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
   Win32Hwnd* target = msg == WM_SETCURSOR ? record : TargetOf(record, hwnd, msg, wp, lp);
   if (target && target->handler) return target->handler->WndProc(hwnd, msg, wp, lp, previous);
-  return CallWindowProcA(previous, hwnd, msg, wp, lp);
+  return CallWindowProcW(previous, hwnd, msg, wp, lp);
 }
 
-const char* RegisterWindowClass() {
-  static const char* const name = "TAMBERLO_WINDOW_CLASS";
+const wchar_t* RegisterWindowClass() {
+  static const wchar_t* const name = L"TAMBERLO_WINDOW_CLASS";
   static bool registered = false;
   if (registered) return name;
   registered = true;
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(101));
-  if (!icon) icon = LoadIconA(nullptr, IDI_APPLICATION);
-  WNDCLASSA wc{};
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(101));
+  if (!icon) icon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+  WNDCLASSW wc{};
   wc.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC;
   wc.lpfnWndProc = MainWindowProc;
   wc.cbClsExtra = 0;
   wc.cbWndExtra = 30;
   wc.hInstance = instance;
   wc.hIcon = icon;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
   wc.lpszMenuName = nullptr;
   wc.lpszClassName = name;
-  RegisterClassA(&wc);
+  RegisterClassW(&wc);
   return name;
 }

@@ -1,5 +1,5 @@
 // Times one call posted from another thread until it has run on the main thread, beside a raw
-// thread message taken by GetMessageA, and counts how often an idle event wait wakes.
+// thread message taken by GetMessageW, and counts how often an idle event wait wakes.
 #include <windows.h>
 
 #include <algorithm>
@@ -26,7 +26,7 @@ double Now() {
 // A helper thread that, each time it is woken, sends one message to the main thread: either a
 // posted call or a raw thread message.
 struct TPinger {
-  HANDLE wake = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  HANDLE wake = CreateEventW(nullptr, FALSE, FALSE, nullptr);
   HANDLE thread = nullptr;
   bool raw = false;
   volatile LONG stop = 0;
@@ -42,7 +42,7 @@ DWORD WINAPI Pinger(LPVOID parameter) {
     WaitForSingleObject(p->wake, INFINITE);
     if (p->stop) return 0;
     if (p->raw) {
-      PostThreadMessageA(MainThreadId, RawMessage, 0, 0);
+      PostThreadMessageW(MainThreadId, RawMessage, 0, 0);
     } else {
       PostMainThreadCall(CountCall, nullptr, 0);
     }
@@ -67,13 +67,13 @@ double Anchor(TPinger& p) {
   MSG msg;
   for (int i = 0; i < RoundTrips; ++i) {
     SetEvent(p.wake);
-    while (GetMessageA(&msg, nullptr, 0, 0) && msg.message != RawMessage) DispatchMessageA(&msg);
+    while (GetMessageW(&msg, nullptr, 0, 0) && msg.message != RawMessage) DispatchMessageW(&msg);
   }
   return (Now() - start) / RoundTrips;
 }
 
 // The same raw thread message through the pump's own platform calls: sleep in
-// MsgWaitForMultipleObjects, then take messages with PeekMessageA until none is left.
+// MsgWaitForMultipleObjects, then take messages with PeekMessageW until none is left.
 double RawThroughPump(TPinger& p) {
   p.raw = true;
   const double start = Now();
@@ -82,9 +82,9 @@ double RawThroughPump(TPinger& p) {
     SetEvent(p.wake);
     for (bool arrived = false; !arrived;) {
       MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_ALLINPUT);
-      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == RawMessage) arrived = true;
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
       }
     }
   }
@@ -141,7 +141,7 @@ int main() {
     pumpOnly = std::min(pumpOnly, RawThroughPump(pinger));
   }
   std::printf(
-      "cross-thread call until run on the main thread: %.2f us vs %.2f us raw PostThreadMessageA/GetMessageA "
+      "cross-thread call until run on the main thread: %.2f us vs %.2f us raw PostThreadMessageW/GetMessageW "
       "... ratio %.2f\n",
       ours * 1e6, anchor * 1e6, ours / anchor);
 
@@ -158,7 +158,7 @@ int main() {
   ActiveSystemDriver = counting;
   IdleWait();
   // A busy loop would wake thousands of times; a sleeping wait wakes once for the one message.
-  std::printf("platform waits during an idle %lu ms WaitNextEvent: %d vs 1 GetMessageA ... ratio %.2f\n",
+  std::printf("platform waits during an idle %lu ms WaitNextEvent: %d vs 1 GetMessageW ... ratio %.2f\n",
               static_cast<unsigned long>(IdleMillis), counting->waits, counting->waits / 1.0);
   return 0;
 }

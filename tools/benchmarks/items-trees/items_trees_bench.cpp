@@ -1,5 +1,5 @@
 // Times tree node insertion: 10,000 nodes (100 parents of 99 children each) made with
-// InsertTreeNode beside TVM_INSERTITEMA + TVM_SETITEMA sent straight to a tree control of the same
+// InsertTreeNode beside TVM_INSERTITEMW + TVM_SETITEMW sent straight to a tree control of the same
 // style, each in a fresh control of the same size.
 #include <windows.h>
 #undef SetProp
@@ -41,35 +41,35 @@ double OurTree(const Ref<TGadget>& win) {
   return t;
 }
 
-HTREEITEM RawInsert(HWND tree, HTREEITEM parent, const std::string& text, LPARAM param, int icon) {
-  TVINSERTSTRUCTA ins{};
+HTREEITEM RawInsert(HWND tree, HTREEITEM parent, const std::u16string& text, LPARAM param, int icon) {
+  TVINSERTSTRUCTW ins{};
   ins.hParent = parent;
   ins.hInsertAfter = TVI_LAST;
   ins.item.mask = TVIF_TEXT;
-  ins.item.pszText = const_cast<char*>(text.c_str());
+  ins.item.pszText = const_cast<wchar_t*>(reinterpret_cast<const wchar_t*>(text.c_str()));
   auto item =
-      reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&ins)));
-  TVITEMA tv{};
+      reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&ins)));
+  TVITEMW tv{};
   tv.mask = TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
   tv.hItem = item;
   tv.lParam = param;
   tv.iImage = tv.iSelectedImage = icon;
-  SendMessageA(tree, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tv));
+  SendMessageW(tree, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&tv));
   return item;
 }
 
 double RawTree(HWND parent) {
-  HWND tree = CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
+  HWND tree = CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"",
                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TVS_HASBUTTONS | TVS_HASLINES |
                                   TVS_LINESATROOT | TVS_SHOWSELALWAYS,
-                              0, 0, 300, 400, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+                              0, 0, 300, 400, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   Pump();
   double t0 = Now();
   int n = 0;
   for (int p = 0; p < Parents; ++p) {
-    HTREEITEM item = RawInsert(tree, TVI_ROOT, Narrow(NodeText(n)), n, 0);
+    HTREEITEM item = RawInsert(tree, TVI_ROOT, NodeText(n), n, 0);
     ++n;
-    for (int c = 0; c < Children; ++c, ++n) RawInsert(tree, item, Narrow(NodeText(n)), n, 1);
+    for (int c = 0; c < Children; ++c, ++n) RawInsert(tree, item, NodeText(n), n, 1);
   }
   double t = Now() - t0;
   DestroyWindow(tree);

@@ -50,7 +50,7 @@ LRESULT CALLBACK CountListMessages(int code, WPARAM wp, LPARAM lp) {
 }
 void StartCounting() {
   listMessages = 0;
-  counter = SetWindowsHookExA(WH_CALLWNDPROC, CountListMessages, nullptr, GetCurrentThreadId());
+  counter = SetWindowsHookExW(WH_CALLWNDPROC, CountListMessages, nullptr, GetCurrentThreadId());
 }
 long StopCounting() {
   UnhookWindowsHookEx(counter);
@@ -89,25 +89,25 @@ double OurAppends(const Ref<TGadget>& win, const std::vector<std::u16string>& ke
 
 // The list view as the list box makes it, filled with the messages the list box sends per entry;
 // with `sizeEach` unset the column is sized once after the last insert.
-double RawAppends(HWND parent, const std::vector<std::string>& keys, bool sizeEach) {
-  HWND h = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", ListStyle, 0, 0, 300, 400, parent, nullptr,
-                           GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(h, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-  LVCOLUMNA column{};
-  SendMessageA(h, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+double RawAppends(HWND parent, const std::vector<std::wstring>& keys, bool sizeEach) {
+  HWND h = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", ListStyle, 0, 0, 300, 400, parent, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(h, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  LVCOLUMNW column{};
+  SendMessageW(h, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
   Pump();
   double t0 = ThreadSeconds();
   int id = 0;
   for (const auto& k : keys) {
-    LVITEMA item{};
+    LVITEMW item{};
     item.mask = LVIF_TEXT | LVIF_PARAM;
     item.iItem = id;
-    item.pszText = const_cast<char*>(k.c_str());
+    item.pszText = const_cast<wchar_t*>(k.c_str());
     item.lParam = id++;
-    SendMessageA(h, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    if (sizeEach) SendMessageA(h, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE_USEHEADER);
+    SendMessageW(h, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    if (sizeEach) SendMessageW(h, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE_USEHEADER);
   }
-  if (!sizeEach) SendMessageA(h, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE_USEHEADER);
+  if (!sizeEach) SendMessageW(h, LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE_USEHEADER);
   double t = ThreadSeconds() - t0;
   DestroyWindow(h);
   Pump();
@@ -150,14 +150,14 @@ int main(int argc, char** argv) {
   HWND parent = reinterpret_cast<HWND>(QueryGadgetHandle(win, QueryKind::ClientHandle));
   Pump();
   std::vector<std::u16string> keys = Keys();
-  std::vector<std::string> narrow;
-  for (const auto& k : keys) narrow.emplace_back(k.begin(), k.end());
+  std::vector<std::wstring> wide;
+  for (const auto& k : keys) wide.emplace_back(k.begin(), k.end());
 
   std::vector<double> ours, each, once;
   for (int r = 0; r < Runs; ++r) {
     ours.push_back(OurAppends(win, keys));
-    each.push_back(RawAppends(parent, narrow, true));
-    once.push_back(RawAppends(parent, narrow, false));
+    each.push_back(RawAppends(parent, wide, true));
+    once.push_back(RawAppends(parent, wide, false));
   }
   std::printf("%d entries, processor time of the program's thread\n", Entries);
   Report("list box entries appended", ours, each, "insert+autosize per entry");

@@ -1,5 +1,5 @@
 // Times rebuilding a window's menu bar of 20 menus x 25 items (each with a shortcut) through the
-// driver, beside building the same native menus with CreateMenu, CreatePopupMenu and AppendMenuA,
+// driver, beside building the same native menus with CreateMenu, CreatePopupMenu and AppendMenuW,
 // attaching them with SetMenu and destroying the old bar.
 #include <windows.h>
 #undef SetProp
@@ -41,12 +41,14 @@ double OurRebuilds(const Ref<TGadget>& win) {
 
 double RawRebuilds(HWND hwnd) {
   static const char* const modNames[] = {"", "Shift+", "Ctrl+", "", "Alt+"};
-  std::vector<std::string> menus, labels;
+  std::vector<std::wstring> menus, labels;
   for (int m = 0; m < Menus; ++m) {
-    menus.push_back(MenuName(m));
+    const std::string menu = MenuName(m);
+    menus.emplace_back(menu.begin(), menu.end());
     for (int i = 0; i < Items; ++i) {
-      labels.push_back(ItemName(m, i) + "\t" + modNames[ItemMods(i)] + "F" +
-                       std::to_string(ItemKey(i) - 111));
+      const std::string label =
+          ItemName(m, i) + "\t" + modNames[ItemMods(i)] + "F" + std::to_string(ItemKey(i) - 111);
+      labels.emplace_back(label.begin(), label.end());
     }
   }
   double t0 = Now();
@@ -57,9 +59,9 @@ double RawRebuilds(HWND hwnd) {
     for (int m = 0; m < Menus; ++m) {
       HMENU sub = CreatePopupMenu();
       for (int i = 0; i < Items; ++i) {
-        AppendMenuA(sub, MF_STRING, ++id, labels[static_cast<size_t>(m * Items + i)].c_str());
+        AppendMenuW(sub, MF_STRING, ++id, labels[static_cast<size_t>(m * Items + i)].c_str());
       }
-      AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), menus[static_cast<size_t>(m)].c_str());
+      AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), menus[static_cast<size_t>(m)].c_str());
     }
     SetMenu(hwnd, bar);
     if (old) DestroyMenu(old);
@@ -93,7 +95,7 @@ int main() {
   }
   const std::string what = "menu bar of " + std::to_string(Menus) + " menus x " + std::to_string(Items) +
                            " items rebuilt " + std::to_string(Rebuilds) + " times";
-  Report(what.c_str(), o, a, "CreateMenu+AppendMenuA");
+  Report(what.c_str(), o, a, "CreateMenu+AppendMenuW");
   DestroyGadget(anchor);
   DestroyGadget(ours);
   return 0;

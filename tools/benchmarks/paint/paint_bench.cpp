@@ -75,17 +75,17 @@ LRESULT CALLBACK RawProc(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
   }
-  return DefWindowProcA(h, msg, wp, lp);
+  return DefWindowProcW(h, msg, wp, lp);
 }
 
 HWND RawWindow(HWND parent) {
-  WNDCLASSA wc{};
+  WNDCLASSW wc{};
   wc.lpfnWndProc = RawProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "paint_bench_raw";
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"paint_bench_raw";
   wc.style = CS_OWNDC;
-  RegisterClassA(&wc);
-  return CreateWindowExA(0, wc.lpszClassName, "", WS_CHILD | WS_VISIBLE, 0, 0, 400, 400, parent, nullptr,
+  RegisterClassW(&wc);
+  return CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 400, 400, parent, nullptr,
                          wc.hInstance, nullptr);
 }
 
@@ -119,10 +119,10 @@ double OurStrips(const std::u16string& path) {
   return Now() - t0;
 }
 
-double RawStrips(const std::string& path) {
+double RawStrips(const std::wstring& path) {
   double t0 = Now();
   for (int i = 0; i < StripLoads; ++i) {
-    FILE* f = std::fopen(path.c_str(), "rb");
+    FILE* f = _wfopen(path.c_str(), L"rb");
     std::vector<uint8_t> bytes(1 << 20);
     bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f));
     std::fclose(f);
@@ -178,23 +178,24 @@ int main() {
   }
   Report("1,000 repaints of a 400 x 400 panel fitting a picture", o, r, "bare StretchBlt procedure");
 
-  char dir[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, dir);
-  const std::string path = std::string(dir) + "paint_bench_strip.png";
+  wchar_t dir[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, dir);
+  const std::wstring path = std::wstring(dir) + L"paint_bench_strip.png";
+  const std::u16string text(path.begin(), path.end());
   const std::vector<uint8_t> png = StripPng();
-  FILE* f = std::fopen(path.c_str(), "wb");
+  FILE* f = _wfopen(path.c_str(), L"wb");
   std::fwrite(png.data(), 1, png.size(), f);
   std::fclose(f);
-  OurStrips(Widen(path));
+  OurStrips(text);
   RawStrips(path);
   o.clear();
   r.clear();
   for (int i = 0; i < StripRuns; ++i) {
-    o.push_back(OurStrips(Widen(path)));
+    o.push_back(OurStrips(text));
     r.push_back(RawStrips(path));
   }
   Report("20 loads of a 256-icon strip from a PNG file", o, r, "decode+ImageList_AddMasked");
-  DeleteFileA(path.c_str());
+  DeleteFileW(path.c_str());
   DestroyWindow(raw);
   DestroyGadget(win);
   return 0;

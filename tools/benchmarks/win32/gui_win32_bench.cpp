@@ -1,5 +1,5 @@
 // Times the gadget driver against the platform calls it makes: 1,000 buttons created and freed
-// through the toolkit beside CreateWindowExA ... DestroyWindow, and 5,000 lines appended to a
+// through the toolkit beside CreateWindowExW ... DestroyWindow, and 5,000 lines appended to a
 // frozen text area beside EM_SETSEL + EM_REPLACESEL with redraw off.
 #include <windows.h>
 #undef SetProp
@@ -28,7 +28,7 @@ constexpr int TextRuns = 5;
 
 WNDPROC buttonProc = nullptr;
 LRESULT CALLBACK Subclass(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
-  return CallWindowProcA(buttonProc, h, msg, wp, lp);
+  return CallWindowProcW(buttonProc, h, msg, wp, lp);
 }
 
 double OurButtons(const Ref<TGadget>& win) {
@@ -50,13 +50,13 @@ double RawButtons(HWND parent) {
   made.reserve(Buttons);
   double t0 = Now();
   for (int i = 0; i < Buttons; ++i) {
-    HWND h = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_TABSTOP, 0, 0, 0, 0, parent, nullptr,
-                             GetModuleHandleA(nullptr), nullptr);
+    HWND h = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_TABSTOP, 0, 0, 0, 0, parent, nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
     buttonProc =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Subclass)));
-    SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Subclass)));
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     MoveWindow(h, (i % 20) * 30, (i / 20) * 10, 28, 9, TRUE);
-    SetWindowTextA(h, "Button");
+    SetWindowTextW(h, L"Button");
     ShowWindow(h, SW_SHOW);
     made.push_back(h);
   }
@@ -87,9 +87,9 @@ double OurAppends(const Ref<TGadget>& win) {
 }
 
 double RawAppends(HWND parent) {
-  HWND h = CreateWindowExA(WS_EX_CLIENTEDGE, "RichEdit20W", "", 0x4630018C | WS_VISIBLE, 0, 0, 600, 400,
-                           parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(h, EM_LIMITTEXT, 0x400000, 0);
+  HWND h = CreateWindowExW(WS_EX_CLIENTEDGE, L"RichEdit20W", L"", 0x4630018C | WS_VISIBLE, 0, 0, 600, 400,
+                           parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(h, EM_LIMITTEXT, 0x400000, 0);
   std::vector<std::wstring> lines;
   for (int i = 0; i < Lines; ++i) {
     std::u16string l = LineText(i);
@@ -97,13 +97,13 @@ double RawAppends(HWND parent) {
   }
   Pump();
   double t0 = Now();
-  SendMessageA(h, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(h, WM_SETREDRAW, FALSE, 0);
   for (auto& l : lines) {
     int n = GetWindowTextLengthW(h);
     SendMessageW(h, EM_SETSEL, n, n);
     SendMessageW(h, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(l.c_str()));
   }
-  SendMessageA(h, WM_SETREDRAW, TRUE, 0);
+  SendMessageW(h, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(h, nullptr, FALSE);
   double t = Now() - t0;
   DestroyWindow(h);
@@ -127,7 +127,7 @@ int main() {
     ours.push_back(OurButtons(win));
     raw.push_back(RawButtons(parent));
   }
-  Report("1,000 buttons made and freed", ours, raw, "CreateWindowExA..DestroyWindow");
+  Report("1,000 buttons made and freed", ours, raw, "CreateWindowExW..DestroyWindow");
   OurAppends(win);
   RawAppends(parent);
   ours.clear();
