@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STB_IMAGE_WRITE_STATIC
@@ -173,9 +174,10 @@ Bytes Solid(int w, int h, std::initializer_list<uint8_t> pixel) {
   return out;
 }
 
-bool WriteFile(const std::string& path, const Bytes& bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
-  bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  return std::fclose(f) == 0 && ok;
+bool WriteFile(const std::filesystem::path& path, const Bytes& bytes) {
+  // A path object, so that a name beyond the code page reaches the file system whole on Windows.
+  std::ofstream f(path, std::ios::binary);
+  f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  f.close();
+  return !f.fail();
 }

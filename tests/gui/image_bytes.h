@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -32,4 +33,4 @@ Bytes BmpHeaderOnly(int32_t w, int32_t h, size_t carried);
 // w x h pixels of one RGB(A) colour.
 Bytes Solid(int w, int h, std::initializer_list<uint8_t> pixel);
 // Writes the bytes to a file; true when all were written.
-bool WriteFile(const std::string& path, const Bytes& bytes);
+bool WriteFile(const std::filesystem::path& path, const Bytes& bytes);

@@ -306,14 +306,12 @@ class ImageFile : public ::testing::Test {
        ::testing::UnitTest::GetInstance()->current_test_info()->name());
   void SetUp() override { std::filesystem::create_directories(dir); }
   void TearDown() override { std::filesystem::remove_all(dir); }
-  static Ref<TPixmap> Load(const std::filesystem::path& p) {
-    return LoadPixmap(MakeText(FromUtf8(p.string())));
-  }
+  static Ref<TPixmap> Load(const std::filesystem::path& p) { return LoadPixmap(MakeText(p.u16string())); }
 };
 
 TEST_F(ImageFile, NamedFileLoadsLikeTheBytesInMemory) {
   const Bytes png = EncodePng(W, H, 4, Pattern(4));
-  ASSERT_TRUE(WriteFile((dir / "a.png").string(), png));
+  ASSERT_TRUE(WriteFile(dir / "a.png", png));
   auto p = Load(dir / "a.png");
   ASSERT_TRUE(p);
   EXPECT_EQ(p->format, PixmapFormat::RGBA8888);
@@ -322,12 +320,11 @@ TEST_F(ImageFile, NamedFileLoadsLikeTheBytesInMemory) {
 
 TEST_F(ImageFile, AFileInAFolderNamedBeyondTheCodePageLoads) {
   const Bytes png = EncodePng(W, H, 4, Pattern(4));
-  // The names as UTF-8 bytes, the file system's form here.
-  for (const char* folder : {"\xc5\x81\xc3\xb3" "d\xc5\xba", "\xe5\x86\x99\xe7\x9c\x9f", "\xf0\x9f\x98\x80"}) {
-    SCOPED_TRACE(folder);
-    const std::filesystem::path file = dir / folder / "zdj\xc4\x99" "cie.png";
+  for (const char16_t* folder : {u"\u0141\u00f3d\u017a", u"\u5199\u771f", u"\U0001F600"}) {
+    const std::filesystem::path file = dir / folder / u"zdj\u0119cie.png";
+    SCOPED_TRACE(Utf8(file.u16string()));
     std::filesystem::create_directories(file.parent_path());
-    ASSERT_TRUE(WriteFile(file.string(), png));
+    ASSERT_TRUE(WriteFile(file, png));
     auto p = Load(file);
     ASSERT_TRUE(p);
     EXPECT_EQ(p->pixels, Widened(4));
@@ -335,7 +332,7 @@ TEST_F(ImageFile, AFileInAFolderNamedBeyondTheCodePageLoads) {
 }
 
 TEST_F(ImageFile, MissingEmptyAndUnreadableFilesGiveNull) {
-  ASSERT_TRUE(WriteFile((dir / "empty.png").string(), {}));
+  ASSERT_TRUE(WriteFile(dir / "empty.png", {}));
   EXPECT_FALSE(Load(dir / "missing.png"));
   EXPECT_FALSE(Load(dir / "empty.png"));
   EXPECT_FALSE(Load(dir));  // a folder
