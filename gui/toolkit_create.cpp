@@ -36,23 +36,18 @@ Ref<TGadget> Create(const char16_t* function, int32_t cls, const std::u16string&
 
 }  // namespace
 
-std::u16string FunctionName(const std::source_location& where) {
-  // The compiler gives the whole signature ("int32_t AppendGadgetEntry(const Ref<TGadget>&, ...)"):
-  // the name is the word before the parameter list.
-  const std::string_view full = where.function_name();
-  const std::string_view head = full.substr(0, full.find('('));
-  const std::size_t space = head.rfind(' ');
-  const std::string_view name = space == std::string_view::npos ? head : head.substr(space + 1);
+std::u16string FunctionName(const char* function) {
+  const std::string_view name = function;
   return std::u16string(name.begin(), name.end());
 }
 
-TGadget& NeedGadget(const Ref<TGadget>& g, std::source_location caller) {
+TGadget& NeedGadget(const Ref<TGadget>& g, const char* caller) {
   if (!OnMainThread()) RaiseNotMainThread(FunctionName(caller));
   if (!g) RuntimeError(u"Gadget function called with a Null gadget");
   return *g;
 }
 
-TGadget* LiveGadget(const Ref<TGadget>& g, std::source_location caller) {
+TGadget* LiveGadget(const Ref<TGadget>& g, const char* caller) {
   TGadget& gadget = NeedGadget(g, caller);
   return gadget.IsFreed() ? nullptr : &gadget;
 }
