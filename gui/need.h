@@ -24,8 +24,7 @@ TGadget* LiveGadget(const Ref<TGadget>& g, const char* caller = __builtin_FUNCTI
 
 // Sends activation `command` to the gadget behind `g` and returns 0, as the toolkit functions that
 // only activate do; a Null `g` raises as NeedGadget does.
-inline int32_t Act(const Ref<TGadget>& g, int32_t command,
-                   const char* caller = __builtin_FUNCTION()) {
+inline int32_t Act(const Ref<TGadget>& g, int32_t command, const char* caller = __builtin_FUNCTION()) {
   NeedGadget(g, caller).Activate(command);
   return 0;
 }

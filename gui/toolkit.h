@@ -76,9 +76,9 @@ Ref<TGadget> MakeTextField(int32_t x, int32_t y, int32_t w, int32_t h, const Ref
 // Sends GadgetAction (0x2001), data 0, when the user changes the text; GadgetSelect (0x2003), data
 // 0, when the user moves the caret or the selection; GadgetMenu (0x2004), data 0, x, y the point
 // in its client area, for a right click (which first moves the caret there when nothing is
-// selected) and at the caret for the menu key or Shift+F10; GadgetLostFocus (0x2008), data 0, when the focus leaves it. ChangeGadgetText, the
-// text area functions and Cut/Copy/PasteIntoGadget send nothing. A key filter sees KeyDown and
-// KeyChar before the area does.
+// selected) and at the caret for the menu key or Shift+F10; GadgetLostFocus (0x2008), data 0,
+// when the focus leaves it. ChangeGadgetText, the text area functions and Cut/Copy/PasteIntoGadget
+// send nothing. A key filter sees KeyDown and KeyChar before the area does.
 Ref<TGadget> MakeTextArea(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
                           int32_t style);
 // Sends GadgetAction (0x2001) when the user chooses an entry: data its index, extra its extra. An
@@ -94,7 +94,8 @@ Ref<TGadget> MakeComboBox(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<
 // Sends GadgetSelect (0x2003) when the user selects another entry: data its index, extra its extra
 // (the same entry again sends nothing); data -1 when a click beside the entries drops the
 // selection. GadgetAction (0x2001) for a double click and GadgetMenu (0x2004) for a right click,
-// the menu key or Shift+F10: data the selected index, -1 for none. Selecting and changing entries send nothing.
+// the menu key or Shift+F10: data the selected index, -1 for none. Selecting and changing entries
+// send nothing.
 Ref<TGadget> MakeListBox(int32_t x, int32_t y, int32_t w, int32_t h, const Ref<TGadget>& group,
                          int32_t style);
 // One button per icon of the strip loaded from `source`: button i shows icon i, no text, no tip.

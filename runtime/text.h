@@ -25,7 +25,7 @@ std::u16string IntText(int64_t value);
 // A text as an object, so that it can be an element of a list or a data source. Equal only to a
 // text of the same length with the same characters, case included.
 class TText : public TObject {
-public:
+ public:
   // A text object holding `value`.
   explicit TText(std::u16string value) : value_(std::move(value)) {}
   // The text.
@@ -33,7 +33,7 @@ public:
   std::u16string ToString() const override { return value_; }
   int Compare(const TObject* other) const override;
 
-private:
+ private:
   const std::u16string value_;
 };
 

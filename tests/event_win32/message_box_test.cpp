@@ -105,7 +105,8 @@ TEST_F(MessageBoxes, NotifyAnswersZeroAndGivesTheFocusBack) {
 
 // The box's title (the application's) and its message keep every character.
 TEST_F(MessageBoxes, TextsBeyondTheCodePageShowWhole) {
-  const std::u16string text = u"Za\u017c\u00f3\u0142\u0107 \u03a9\u03bc\u03ad\u03b3\u03b1 \u65e5\u672c\u8a9e \u20ac \U0001F600";
+  const std::u16string text =
+      u"Za\u017c\u00f3\u0142\u0107 \u03a9\u03bc\u03ad\u03b3\u03b1 \u65e5\u672c\u8a9e \u20ac \U0001F600";
   const std::u16string saved = ApplicationTitle;
   ApplicationTitle = u"Varnoc \u03a9 \u65e5\u672c";
   std::u16string title;

@@ -56,7 +56,7 @@ class Win32Tabber : public VellTabber, public Win32WndProc {
   int32_t count_ = 0;  // real tabs, not the placeholder
   HWND tips_ = nullptr;
   std::vector<std::u16string> tiptexts_;  // per real tab: its tip, empty for none
-  std::vector<UINT_PTR> tools_;        // the ids of the tools laid now
+  std::vector<UINT_PTR> tools_;           // the ids of the tools laid now
 };
 
 Win32Tabber::Win32Tabber(VellGroup* g, int32_t s) : VellTabber(g, s) {

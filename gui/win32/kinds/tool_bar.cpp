@@ -146,8 +146,8 @@ class Win32ToolBar : public Win32Simple<VellToolBar> {
   enum class Shown { None, Separator, Button };
   struct Item {
     std::u16string tip;  // empty: no tip
-    Shown shown;      // None: added before the icon strip, so not on the bar
-    int command;      // a button's command id, fixed while it stands; 0 for the others
+    Shown shown;         // None: added before the icon strip, so not on the bar
+    int command;         // a button's command id, fixed while it stands; 0 for the others
   };
 
   // The narrow and wide requests differ in the text buffer's character type: the wide one gets

@@ -10,7 +10,10 @@ int status = 1;
 
 void CheckArgument() {
   // Polish, Japanese, a euro sign and a character outside the basic plane, with a space.
-  status = AppInfo.args.size() == 2 && AppInfo.args[1] == u"\u0141\u00f3d\u017a \u5199\u771f \u20ac \U0001F600" ? 0 : 1;
+  status =
+      AppInfo.args.size() == 2 && AppInfo.args[1] == u"\u0141\u00f3d\u017a \u5199\u771f \u20ac \U0001F600"
+          ? 0
+          : 1;
 }
 
 }  // namespace
