@@ -7,56 +7,16 @@
 #undef SetProp
 #undef GetProp
 
-#include <chrono>
 #include <string>
 #include <vector>
 
 #include "gui/win32/managed/gadget.h"
 #include "runtime/text.h"
 #include "tests/gui_win32/click.h"
+#include "tests/gui_win32/hover.h"
 #include "tests/gui_win32/support.h"
 
 namespace {
-
-// Moves the pointer to `at` (client coordinates of `hwnd`) as hardware input.
-void HoverAt(HWND hwnd, POINT at) {
-  ClientToScreen(hwnd, &at);
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = static_cast<LONG>((at.x * 65536LL + 65535) / GetSystemMetrics(SM_CXSCREEN));
-  in.mi.dy = static_cast<LONG>((at.y * 65536LL + 65535) / GetSystemMetrics(SM_CYSCREEN));
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &in, sizeof in);
-  for (int i = 0; i < 3; ++i) {
-    Sleep(10);
-    Pump();
-  }
-}
-
-// Pumps until `done` or until `wait` has passed (a clock of its own: the 32-bit build's tick count
-// may stand still under emulation).
-template <class Done>
-void PumpUntil(Done done, std::chrono::milliseconds wait) {
-  for (auto end = std::chrono::steady_clock::now() + wait;
-       !done() && std::chrono::steady_clock::now() < end;) {
-    Sleep(20);
-    Pump();
-  }
-}
-
-// The text of the tip `tips` shows for the tool under the pointer, or "" when it shows none within
-// a while (longer when one is `expected`, as a busy machine may be slow to show it).
-std::string ShownTip(HWND tips, bool expected) {
-  PumpUntil([tips] { return IsWindowVisible(tips) != FALSE; },
-            std::chrono::milliseconds(expected ? 15000 : 1500));
-  if (!IsWindowVisible(tips)) return "";
-  char text[80] = {};
-  TTTOOLINFOA t{};
-  t.cbSize = sizeof t;
-  t.lpszText = text;
-  SendMessageA(tips, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&t));
-  return text;
-}
 
 class Tabbers : public DriverTest {
  protected:
@@ -195,7 +155,7 @@ TEST_F(Tabbers, HoveringEachTabShowsItsTipAfterInsertsRemovalsAndSets) {
   struct Step {
     const char* what;
     void (*change)(const Ref<TGadget>&);
-    std::vector<std::string> shown;  // per tab
+    std::vector<std::u16string> shown;  // per tab
   } steps[] = {
       {"two appended, one inserted at 0",
        [](const Ref<TGadget>& t) {
@@ -203,27 +163,24 @@ TEST_F(Tabbers, HoveringEachTabShowsItsTipAfterInsertsRemovalsAndSets) {
          AppendGadgetEntry(t, u"two");
          InsertGadgetEntry(t, 0, u"zero", 0, -1, u"tip zero");
        },
-       {"tip zero", "tip one", ""}},
-      {"the middle one removed", [](const Ref<TGadget>& t) { DeleteGadgetEntry(t, 1); }, {"tip zero", ""}},
+       {u"tip zero", u"tip one", u""}},
+      {"the middle one removed", [](const Ref<TGadget>& t) { DeleteGadgetEntry(t, 1); }, {u"tip zero", u""}},
       {"both set, the first much wider",
        [](const Ref<TGadget>& t) {
          ChangeGadgetEntry(t, 0, u"a much wider first tab", 0, -1, u"tip wide");
          ChangeGadgetEntry(t, 1, u"two", 0, -1, u"tip two");
        },
-       {"tip wide", "tip two"}},
+       {u"tip wide", u"tip two"}},
       {"a tab inserted before both without a tip",
        [](const Ref<TGadget>& t) { InsertGadgetEntry(t, 0, u"new"); },
-       {"", "tip wide", "tip two"}},
+       {u"", u"tip wide", u"tip two"}},
   };
   for (const Step& step : steps) {
     step.change(tabber);
     ASSERT_EQ(TabCount(), static_cast<int>(step.shown.size())) << step.what;
     for (size_t i = 0; i < step.shown.size(); ++i) {
       // Away from the tabs first, until the tip of the tab before is gone.
-      RECT client{};
-      GetClientRect(Hwnd(win), &client);
-      HoverAt(Hwnd(win), POINT{client.right - 5, client.bottom - 5});
-      PumpUntil([tips] { return !IsWindowVisible(tips); }, std::chrono::milliseconds(5000));
+      HoverAway(Hwnd(win), tips);
       HoverAt(Tabs(), Middle(TabRect(static_cast<int>(i))));
       EXPECT_EQ(ShownTip(tips, !step.shown[i].empty()), step.shown[i]) << step.what << ", tab " << i;
     }
