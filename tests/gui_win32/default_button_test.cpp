@@ -7,38 +7,12 @@
 #include <iterator>
 #include <vector>
 
-#include "event/hook.h"
 #include "gui/constants.h"
 #include "tests/gui_win32/click.h"
+#include "tests/gui_win32/press_recorder.h"
 #include "tests/gui_win32/support.h"
 
 namespace {
-
-// The sources of the actions emitted while a recorder lives, each emit counted: the queue merges
-// waiting actions of one gadget, so only the emits show a press made twice.
-std::vector<Ref<TObject>> pressed;
-
-Ref<TObject> RecordPress(int32_t, const Ref<TObject>& data, const Ref<TObject>&) {
-  if (auto* e = dynamic_cast<TEvent*>(data.get()); e && e->id == GadgetAction) pressed.push_back(e->source);
-  return data;
-}
-
-class PressRecorder {
- public:
-  PressRecorder() {
-    pressed.clear();
-    InstallHook(EventHookId, RecordPress, nullptr, 1000000);
-  }
-  ~PressRecorder() { UninstallHook(EventHookId, RecordPress, nullptr); }
-  PressRecorder(const PressRecorder&) = delete;
-  PressRecorder& operator=(const PressRecorder&) = delete;
-  // How many actions `g` emitted.
-  static size_t Of(const Ref<TGadget>& g) {
-    size_t n = 0;
-    for (const Ref<TObject>& s : pressed) n += s == Ref<TObject>(g) ? 1 : 0;
-    return n;
-  }
-};
 
 class DefaultButtons : public DriverTest {};
 
@@ -126,7 +100,7 @@ TEST_F(DefaultButtons, EnterInATextFieldPressesTheWindowsUsableDefaultButtonOnce
     PressRecorder record;
     PressKeys({VK_RETURN});
     EXPECT_EQ(record.Of(button), c.presses) << c.what;
-    EXPECT_EQ(pressed.size(), c.presses) << c.what << ": another gadget acted";
+    EXPECT_EQ(record.All().size(), c.presses) << c.what << ": another gadget acted";
     if (c.presses) {
       auto queued = Only(TakeEvents(), GadgetAction, button);
       ASSERT_EQ(queued.size(), 1u) << c.what;

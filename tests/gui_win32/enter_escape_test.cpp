@@ -3,33 +3,13 @@
 // not click; a held or released Enter moves no focus.
 #include <vector>
 
-#include "event/hook.h"
 #include "gui/constants.h"
+#include "tests/gui_win32/press_recorder.h"
 #include "tests/gui_win32/support.h"
 
 namespace {
 
 class EnterEscape : public DriverTest {};
-
-// Every action emitted while a recorder lives, each emit counted: the queue merges waiting
-// actions of one gadget, so only the emits show a press made twice.
-std::vector<Ref<TObject>> pressed;
-
-Ref<TObject> RecordPress(int32_t, const Ref<TObject>& data, const Ref<TObject>&) {
-  if (auto* e = dynamic_cast<TEvent*>(data.get()); e && e->id == GadgetAction) pressed.push_back(e->source);
-  return data;
-}
-
-class PressRecorder {
- public:
-  PressRecorder() {
-    pressed.clear();
-    InstallHook(EventHookId, RecordPress, nullptr, 1000000);
-  }
-  ~PressRecorder() { UninstallHook(EventHookId, RecordPress, nullptr); }
-  PressRecorder(const PressRecorder&) = delete;
-  PressRecorder& operator=(const PressRecorder&) = delete;
-};
 
 enum class State { Usable, Disabled, Hidden, InDisabledPanel };
 
@@ -74,7 +54,7 @@ TEST_F(EnterEscape, AKeyPressesOnlyAButtonTheUserCouldClick) {
     TakeEvents();
     PressRecorder record;
     PressKeys({c.key});
-    EXPECT_EQ(pressed.size(), c.presses) << c.what;
+    EXPECT_EQ(record.All().size(), c.presses) << c.what;
     if (c.presses) {
       EXPECT_EQ(Only(TakeEvents(), GadgetAction, button).size(), 1u) << c.what;
     }
@@ -91,7 +71,7 @@ TEST_F(EnterEscape, AHeldOrReleasedEnterMovesNoFocusAndPressesOnce) {
   TakeEvents();
   PressRecorder record;
   SendKey(VK_RETURN);
-  EXPECT_EQ(pressed.size(), 1u);
+  EXPECT_EQ(record.All().size(), 1u);
   // The program takes the press and puts the caret back for the next entry.
   FocusGadget(field);
   Pump();
@@ -99,7 +79,7 @@ TEST_F(EnterEscape, AHeldOrReleasedEnterMovesNoFocusAndPressesOnce) {
   EXPECT_EQ(GetFocus(), Hwnd(field)) << "the repeat moved the focus";
   SendKey(VK_RETURN, true);
   EXPECT_EQ(GetFocus(), Hwnd(field)) << "the release moved the focus";
-  EXPECT_EQ(pressed.size(), 1u) << "a held key pressed again";
+  EXPECT_EQ(record.All().size(), 1u) << "a held key pressed again";
   EXPECT_EQ(Only(TakeEvents(), GadgetAction, ok).size(), 1u);
 }
 
