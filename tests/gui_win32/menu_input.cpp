@@ -108,21 +108,7 @@ void SendClick(POINT screen) {
 }
 
 void PressChord(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> in;
-  for (WORD k : keys) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = k;
-    in.push_back(i);
-  }
-  for (auto k = keys.end(); k != keys.begin();) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = *--k;
-    i.ki.dwFlags = KEYEVENTF_KEYUP;
-    in.push_back(i);
-  }
-  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+  PressChord(std::vector<WORD>(keys));
   // Hardware input arrives through the server; give it time, then let the hooks see it.
   for (int i = 0; i < 10; ++i) {
     Sleep(20);

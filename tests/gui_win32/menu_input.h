@@ -33,7 +33,7 @@ void PointerTo(POINT screen);
 // Moves the pointer to a screen point and clicks the left button there, as hardware input; the
 // clicks wait in the thread's queue for whoever pumps next.
 void SendClick(POINT screen);
-// Presses the keys together as hardware input (down in order, up in reverse), then pumps.
+// Presses the keys together as support.h's PressChord does, then gives the hooks time to see them.
 void PressChord(std::initializer_list<WORD> keys);
 // Clicks entry `entry` of the window's menu bar and then item `item` of the menu that opens.
 void ChooseFromBar(HWND window, int entry, int item);
