@@ -193,6 +193,13 @@ LRESULT Win32Panel::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC p
         EndPaint(hwnd, &ps);
       }
       return 1;
+    case WM_UPDATEUISTATE:  // a coloured group box draws its own title: its underline follows the cues
+      if (kind == GroupBox && hwnd == outer.hwnd && brush) {
+        const LRESULT r = CallWindowProcW(previous, hwnd, msg, wp, lp);
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return r;
+      }
+      break;
     case WM_ERASEBKGND:  // the background is painted with the rest, so that it does not flicker
       if (kind == GroupBox && hwnd == outer.hwnd) {
         RECT r{};

@@ -216,6 +216,10 @@ bool Win32Window::OnActivate(WPARAM wp) {
     return false;
   }
   Emit(WindowActivate, 0, 0, 0, 0);
+  if (!cuesSet_) {
+    cuesSet_ = true;
+    InitializeCues(outer.hwnd);
+  }
   if (HIWORD(wp)) return false;  // a minimised window takes no focus
   // The gadget the user was in, unless it has gone or cannot take the focus now; else the first
   // control, so that the keyboard works in a window as soon as it opens.

@@ -55,4 +55,5 @@ class Win32Window : public VellWindow, public Win32WndProc {
   bool maximized_ = false;
   POINT minimum_{0, 0};   // in program units, as the program gave it
   HWND focus_ = nullptr;  // the gadget that had the keyboard focus when the window was left
+  bool cuesSet_ = false;   // the focus cues were set up as the window was first activated
 };

@@ -31,7 +31,9 @@ void PaintGroupFrame(HWND box, HDC dc, HBRUSH fill) {
     FillRect(dc, &gap, fill);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(IsWindowEnabled(box) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
-    DrawTextW(dc, title.c_str(), static_cast<int>(title.size()), &text, DT_SINGLELINE);
+    // The access key's underline shows by the window's cues, as on the platform's own group box.
+    const bool hideKey = (SendMessageW(box, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) != 0;
+    DrawTextW(dc, title.c_str(), static_cast<int>(title.size()), &text, DT_SINGLELINE | (hideKey ? DT_HIDEPREFIX : 0));
   }
   SelectObject(dc, oldFont);
 }

@@ -174,7 +174,39 @@ bool TakeMenuKey(const MSG& m, int32_t mods) {
   return true;
 }
 
+// The platform's dialog manager shows the cues on these keys; the toolkit takes them before it.
+void ShowCuesForKey(const MSG& m, HWND root) {
+  if ((m.message != WM_KEYDOWN && m.message != WM_SYSKEYDOWN) || (m.lParam & KeyWasDown)) return;
+  WORD cues = 0;
+  switch (m.wParam) {
+    case VK_MENU:  // and F10, which enters the menu bar
+    case VK_F10:
+      cues = UISF_HIDEACCEL;
+      break;
+    case VK_TAB:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_APPS:
+      cues = UISF_HIDEFOCUS;
+      break;
+    default:
+      return;
+  }
+  // Sent to the top-level window, which passes the new state to all it holds.
+  SendMessageW(root, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, cues), 0);
+}
+
 }  // namespace
+
+void InitializeCues(HWND root) {
+  BOOL always = FALSE;
+  SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0);
+  if (always) return;  // nothing to hide
+  // The platform sets or clears them by the last input: opened from the keyboard, they show.
+  SendMessageW(root, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+}
 
 std::vector<HWND> TabStopsOf(HWND root) {
   std::vector<HWND> out;
@@ -212,6 +244,7 @@ bool TakeNavigationKey(const MSG& m) {
   if (!FindHwnd(root)) return false;  // a window of the platform's own (a message box) navigates itself
   // Some platforms queue a menu request of their own for the menu key; the key already sent one.
   if (queuedMenu) return true;
+  ShowCuesForKey(m, root);
   const int32_t mods = CurrentModifiers();
   if (TakeMenuKey(m, mods)) return true;
   if (m.message != WM_KEYDOWN && m.message != WM_SYSKEYDOWN) return false;

@@ -16,6 +16,11 @@ std::vector<HWND> TabStopsOf(HWND root);
 HWND NextTabStop(HWND from, bool backward);
 // The window's first tab stop, or none.
 HWND FirstTabStop(HWND root);
+// Focus rectangles and access-key underlines follow the platform's rule: unless the user chose to
+// see them always, a window opens with them hidden (when the mouse opened it) and shows them once
+// the keyboard is used in it. Asks the platform to set them up for the top-level window `root`;
+// called as the window is first activated.
+void InitializeCues(HWND root);
 // True for the position WM_CONTEXTMENU carries when a key asked for the menu rather than the mouse.
 inline bool ContextMenuFromKeyboard(LPARAM lp) {
   return static_cast<short>(LOWORD(lp)) == -1 && static_cast<short>(HIWORD(lp)) == -1;
@@ -25,5 +30,6 @@ inline bool ContextMenuFromKeyboard(LPARAM lp) {
 // for itself, and in a tabber changes its page), Enter presses a focused push button, Escape the
 // window's shown, enabled Cancel-style button (without one, its OK-style button), Shift+F10 and
 // the menu key ask the focused control for its context menu (WM_CONTEXTMENU, from the keyboard). True when
-// the key was used; it then must not reach the control.
+// the key was used; it then must not reach the control. Any navigation key (Tab, an arrow, the menu
+// keys) shows the window's focus rectangles and Alt its access-key underlines, used or not.
 bool TakeNavigationKey(const MSG& message);
