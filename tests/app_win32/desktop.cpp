@@ -107,6 +107,30 @@ bool Responds(HWND window, DWORD timeoutMs) {
 
 void Press(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
 
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+void Chord(const std::vector<WORD>& keys) {
+  std::vector<INPUT> in;
+  for (WORD k : keys) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = k;
+    in.push_back(i);
+  }
+  for (auto k = keys.rbegin(); k != keys.rend(); ++k) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = *k;
+    i.ki.dwFlags = KEYEVENTF_KEYUP;
+    in.push_back(i);
+  }
+  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
 void PressCloseBox(HWND window) { PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 std::vector<std::string> SplitLines(const std::string& text) {

@@ -34,6 +34,11 @@ bool Responds(HWND window, DWORD timeoutMs = 5000);
 // A button press as the button itself makes it (BM_CLICK), posted so that a modal loop the press
 // opens does not hold the caller.
 void Press(HWND button);
+// The focus window of the thread that runs `window` (another process's).
+HWND FocusOf(HWND window);
+// Holds the keys down in order and lets them go in reverse, as real input to the foreground
+// window.
+void Chord(const std::vector<WORD>& keys);
 // The title bar's close box (the system menu's close command).
 void PressCloseBox(HWND window);
 

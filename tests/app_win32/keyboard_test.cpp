@@ -13,39 +13,12 @@
 
 namespace {
 
-// The focus window of the thread that runs `window` (another process's).
-HWND FocusOf(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
-}
-
 // The caption of the focused control, or the window class of what has the focus instead.
 std::string FocusedText(HWND window) {
   HWND f = FocusOf(window);
   if (!f) return "(none)";
   const std::string cls = ClassOf(f);
   return cls == "Button" ? TextOf(f) : "(" + cls + ")";
-}
-
-// Holds the keys down in order and lets them go in reverse, as real input to the foreground
-// window.
-void Chord(const std::vector<WORD>& keys) {
-  std::vector<INPUT> in;
-  for (WORD k : keys) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = k;
-    in.push_back(i);
-  }
-  for (auto k = keys.rbegin(); k != keys.rend(); ++k) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = *k;
-    i.ki.dwFlags = KEYEVENTF_KEYUP;
-    in.push_back(i);
-  }
-  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
 // Waits until the window's focus is on the control with `text` ("(RichEdit20A)" for a text area).

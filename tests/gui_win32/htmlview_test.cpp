@@ -431,3 +431,22 @@ TEST_F(HtmlViews, ViewWithoutABrowserKeepsItsHostAndDoesNothing) {
   EXPECT_FALSE(IsWindow(host));
   EXPECT_EQ(site.Release(), 0u);
 }
+
+
+// The browser takes the keyboard only when the user or the program gives its view the focus.
+TEST_F(HtmlViews, MakingOrNavigatingAViewLeavesTheFocusWhereItWasAndFocusingItEntersThePage) {
+  auto win = TestWindow();
+  auto field = MakeTextField(10, 10, 200, 24, win, 0);
+  FocusGadget(field);
+  auto view = MakeHtmlView(10, 50, 300, 200, win, 0);
+  Pump();
+  EXPECT_EQ(GetFocus(), Hwnd(field)) << "making the view moved the focus";
+  NavigateHtmlView(view, u"about:blank");
+  Pump();
+  EXPECT_EQ(GetFocus(), Hwnd(field)) << "navigating moved the focus";
+  PressKeys({VK_TAB});
+  HWND focus = GetFocus();
+  EXPECT_TRUE(focus == Hwnd(view) || IsChild(Hwnd(view), focus)) << "Tab did not reach the view";
+  PressKeys({VK_TAB});
+  EXPECT_EQ(GetFocus(), Hwnd(field)) << "Tab did not leave the view";
+}

@@ -71,8 +71,10 @@ bool Win32HtmlView::CreateBrowser() {
   }
   RECT client{};
   GetClientRect(s.host, &client);
+  // Shown and active in place, but not yet the focus: making a view must not take the keyboard
+  // from the control the user is in. The browser is made the focus when its host is.
+  s.object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &s.site, 0, s.host, &client);
   s.object->DoVerb(OLEIVERB_SHOW, nullptr, &s.site, 0, s.host, &client);
-  s.object->DoVerb(OLEIVERB_UIACTIVATE, nullptr, &s.site, 0, s.host, &client);
   Navigate(u"about:blank");
   return true;
 }
@@ -183,6 +185,14 @@ LRESULT Win32HtmlView::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
     }
     case WM_ERASEBKGND:  // the browser paints every pixel; erasing first would flicker
       return 1;
+    case WM_SETFOCUS:  // reached by Tab or FocusGadget: the keys go on to the page
+      if (site_ && site_->object) {
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        site_->object->DoVerb(OLEIVERB_UIACTIVATE, nullptr, &site_->site, 0, hwnd, &client);
+        return 0;
+      }
+      break;
   }
   return CallWindowProcW(previous, hwnd, msg, wp, lp);
 }

@@ -8,6 +8,7 @@
 #include "gui/constants.h"
 #include "gui/win32/native/dpi.h"
 #include "gui/win32/native/hwnd.h"
+#include "gui/win32/native/keyboard.h"
 #include "gui/win32/native/vell.h"
 #include "runtime/wide.h"
 
@@ -36,6 +37,7 @@ inline UINT ClipboardMessage(int32_t command) {
 // Shows or hides (enables or disables) the HWND; answers the byte the gadget stores for it.
 inline uint8_t ShowNative(HWND hwnd, int32_t flag) {
   ShowWindow(hwnd, flag ? SW_SHOW : SW_HIDE);
+  if (flag) TakeFocusFromItsWindow(hwnd);
   return flag ? 1 : 0;
 }
 inline uint8_t EnableNative(HWND hwnd, int32_t flag) {

@@ -237,6 +237,17 @@ HWND FirstTabStop(HWND root) {
   return nullptr;
 }
 
+void TakeFocusFromItsWindow(HWND shown) {
+  if (!(StyleOf(shown) & WS_TABSTOP) || !IsWindowVisible(shown) || !IsWindowEnabled(shown)) return;
+  HWND focus = GetFocus();
+  if (!focus || focus == shown || !IsChild(focus, shown)) return;
+  // Only the window or a container around the control (its client area) may hold it; a control
+  // the user or the program chose keeps it.
+  HWND root = GetAncestor(shown, GA_ROOT);
+  if (focus != root && (StyleOf(focus) & WS_TABSTOP)) return;
+  if (FirstTabStop(root) == shown) SetFocus(shown);
+}
+
 bool TakeNavigationKey(const MSG& m) {
   const bool queuedMenu = m.message == WM_CONTEXTMENU && ContextMenuFromKeyboard(m.lParam);
   if ((!IsKeyMessage(m.message) && !queuedMenu) || !m.hwnd) return false;

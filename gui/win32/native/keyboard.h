@@ -16,6 +16,9 @@ std::vector<HWND> TabStopsOf(HWND root);
 HWND NextTabStop(HWND from, bool backward);
 // The window's first tab stop, or none.
 HWND FirstTabStop(HWND root);
+// A window opened before its controls were made holds the focus itself: the first control that
+// shows in it and takes the focus gets it, as it would have had the window been filled first.
+void TakeFocusFromItsWindow(HWND shown);
 // Focus rectangles and access-key underlines follow the platform's rule: unless the user chose to
 // see them always, a window opens with them hidden (when the mouse opened it) and shows them once
 // the keyboard is used in it. Asks the platform to set them up for the top-level window `root`;
