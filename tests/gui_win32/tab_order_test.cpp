@@ -148,4 +148,38 @@ TEST_F(TabOrder, AWindowThatGetsTheFocusGivesItToItsFirstControl) {
   EXPECT_EQ(s.Focused(), "tree");
 }
 
+TEST_F(TabOrder, AWindowFilledAfterItTookTheFocusGivesItToItsFirstControl) {
+  enum class Then { Nothing, ProgramFocusesTheSecond, FirstHidden };
+  struct Case {
+    const char* what;
+    Then then;
+    const char* focused;  // "window", "first" or "second"
+  } cases[] = {
+      {"a label, then two fields", Then::Nothing, "first"},
+      {"the program's choice stands", Then::ProgramFocusesTheSecond, "second"},
+      {"a hidden first field", Then::FirstHidden, "second"},
+  };
+  for (const Case& c : cases) {
+    auto win = TestWindow();  // opened and activated empty: the window holds the focus
+    ASSERT_EQ(GetFocus(), Hwnd(win)) << c.what;
+    MakeLabel(u"Name", 10, 10, 100, 20, win, 0);
+    auto panel = MakePanel(10, 40, 300, 100, win, 0);
+    if (c.then == Then::FirstHidden) ConcealGadget(panel);
+    auto first = MakeTextField(10, 10, 200, 24, panel, 0);
+    auto second = MakeTextField(10, 150, 200, 24, win, 0);
+    if (c.then == Then::ProgramFocusesTheSecond) FocusGadget(second);
+    MakeButton(u"Later", 10, 200, 80, 24, win, 0);
+    if (c.then == Then::FirstHidden) RevealGadget(panel);  // shown after the second took the focus
+    Pump();
+    HWND f = GetFocus();
+    const std::string got = f == Hwnd(first)    ? "first"
+                            : f == Hwnd(second) ? "second"
+                            : f == Hwnd(win)    ? "window"
+                                                : "other";
+    EXPECT_EQ(got, c.focused) << c.what;
+    DestroyGadget(win);
+    Pump();
+  }
+}
+
 }  // namespace
