@@ -148,6 +148,10 @@ TEST_F(Accessible, TheFocusedControlAnswersAsTabMovesOn) {
   auto field = MakeTextField(100, 10, 150, 24, win, 0);
   auto listLabel = MakeLabel(Sample, 10, 40, 80, 20, win, 0);
   auto list = MakeListBox(100, 40, 150, 60, win, 0);
+  // A combo box holds the focus in a window of its own inside it, its edit field when editable.
+  auto combo = MakeComboBox(260, 40, 150, 24, win, 0);
+  AppendGadgetEntry(combo, u"first");
+  auto editable = MakeComboBox(260, 70, 150, 24, win, ComboBoxStyle::Editable);
   auto save = MakeButton(u"&Save", 10, 110, 80, 26, win, ButtonStyle::Push);
   auto tree = MakeTreeView(100, 110, 150, 80, win, 0);
   AppendTreeNode(u"Node", GetTreeRoot(tree));
@@ -159,10 +163,9 @@ TEST_F(Accessible, TheFocusedControlAnswersAsTabMovesOn) {
     std::u16string name;
     LONG role;
   } stops[] = {
-      {"field", u"Name:", ROLE_SYSTEM_TEXT},
-      {"list", Sample, ROLE_SYSTEM_LIST},
-      {"button", u"Save", ROLE_SYSTEM_PUSHBUTTON},
-      {"tree", u"", ROLE_SYSTEM_OUTLINE},
+      {"field", u"Name:", ROLE_SYSTEM_TEXT},       {"list", Sample, ROLE_SYSTEM_LIST},
+      {"combo box", Sample, ROLE_SYSTEM_COMBOBOX}, {"editable combo box", Sample, ROLE_SYSTEM_COMBOBOX},
+      {"button", u"Save", ROLE_SYSTEM_PUSHBUTTON}, {"tree", u"", ROLE_SYSTEM_OUTLINE},
   };
   for (const auto& stop : stops) {
     SCOPED_TRACE(stop.stop);

@@ -2,7 +2,8 @@
 // and name a screen reader says taken from the toolkit's rules.
 #include "gui/win32/native/accessible.h"
 
-// The accessibility interfaces need the base platform header first.
+// The accessibility interfaces and the subclassing functions need the base platform header first.
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <string>
@@ -164,7 +165,20 @@ class GadgetAccessible final : public IAccessible, public IOleWindow {
   ULONG refs_ = 1;
 };
 
+bool AsksForClient(LPARAM lp) { return static_cast<LONG>(lp) == static_cast<LONG>(OBJID_CLIENT); }
+
+LRESULT CALLBACK PartProc(HWND part, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR whole) {
+  if (msg == WM_GETOBJECT && AsksForClient(lp))
+    return AnswerAccessibleQuery(reinterpret_cast<HWND>(whole), wp);
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(part, PartProc, id);
+  return DefSubclassProc(part, msg, wp, lp);
+}
+
 }  // namespace
+
+void AnswerAsWhole(HWND part, HWND whole) {
+  if (part) SetWindowSubclass(part, PartProc, 0, reinterpret_cast<DWORD_PTR>(whole));
+}
 
 LRESULT AnswerAccessibleQuery(HWND hwnd, WPARAM request) {
   IAccessible* standard = nullptr;
