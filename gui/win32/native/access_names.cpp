@@ -8,6 +8,8 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <iterator>
+#include <vector>
 
 #include "gui/constants.h"
 #include "gui/win32/native/hwnd.h"
