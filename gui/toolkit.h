@@ -33,7 +33,7 @@
 // the platform's for its kind (push button, check box, radio button, grouping, static text,
 // text, list, combo box, outline, page tab list, slider, spin button, scroll bar, progress bar,
 // tool bar, separator), a window and a canvas a client area, a panel a pane, a tabber's page area a
-// property page. Both follow the program's changes.
+// property page named by the tab shown. Both follow the program's changes.
 
 // --- creation (the driver's CreateGadget; each answers the new gadget or Null) ---
 // Beside each: the events its gadget sends (ids of event/event.h) and what their data and extra

@@ -104,7 +104,7 @@ TEST_F(Accessible, EveryKindAnswersItsNameAndRole) {
       {"scroll bar", Hwnd(s.scroll), u"", ROLE_SYSTEM_SCROLLBAR},
       {"up-down", Hwnd(s.updown), u"", ROLE_SYSTEM_SPINBUTTON},
       {"tab strip", GalleryShape::Target(s.tabber), u"", ROLE_SYSTEM_PAGETABLIST},
-      {"tab page area", Hwnd(s.tabber), u"", ROLE_SYSTEM_PROPERTYPAGE},
+      {"tab page area", Hwnd(s.tabber), u"One", ROLE_SYSTEM_PROPERTYPAGE},
       {"panel on a page", Hwnd(s.page1), u"", ROLE_SYSTEM_PANE},
       {"button on a page", Hwnd(s.pageButton), u"On page one", ROLE_SYSTEM_PUSHBUTTON},
       {"list on a hidden page", Hwnd(s.pageList), u"", ROLE_SYSTEM_LIST},

@@ -21,6 +21,7 @@ enum class NameFrom {
   Text,       // the window text as it shows
   KeyedText,  // the window text, where '&' marks the access key the control underlines
   Label,      // the label before it: the control's own text is what the user typed or chose
+  ShownTab,   // a tabber's page area: the tab that shows it
 };
 
 struct Rule {
@@ -72,7 +73,7 @@ Rule ToolkitRule(HWND hwnd) {
   const bool topLevel = !(GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CHILD);
   if (topLevel || dynamic_cast<VellWindow*>(gadget))
     return {nullptr, 0, 0, ROLE_SYSTEM_CLIENT, NameFrom::Text};
-  if (dynamic_cast<VellTabber*>(gadget)) return {nullptr, 0, 0, ROLE_SYSTEM_PROPERTYPAGE, NameFrom::Text};
+  if (dynamic_cast<VellTabber*>(gadget)) return {nullptr, 0, 0, ROLE_SYSTEM_PROPERTYPAGE, NameFrom::ShownTab};
   if (dynamic_cast<VellPanel*>(gadget) && (gadget->style & PanelStyle::Active))
     return {nullptr, 0, 0, ROLE_SYSTEM_CLIENT, NameFrom::Text};
   return {nullptr, 0, 0, ROLE_SYSTEM_PANE, NameFrom::Text};
@@ -106,8 +107,30 @@ std::wstring WithoutAccessKeys(const std::wstring& text) {
   return out;
 }
 
+// The page area lies inside the tab control; its tabs show access keys like a button.
+std::wstring ShownTab(HWND page) {
+  const HWND tabs = GetParent(page);
+  const LRESULT shown = SendMessageW(tabs, TCM_GETCURSEL, 0, 0);
+  if (shown < 0) return {};
+  std::wstring text(MaxWindowText + 1, L'\0');
+  TCITEMW tab{};
+  tab.mask = TCIF_TEXT;
+  tab.pszText = text.data();
+  tab.cchTextMax = static_cast<int>(text.size());
+  if (!SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(shown), reinterpret_cast<LPARAM>(&tab)))
+    return {};
+  return WithoutAccessKeys(tab.pszText);
+}
+
 std::wstring OwnName(HWND hwnd, NameFrom from) {
-  return from == NameFrom::KeyedText ? WithoutAccessKeys(WindowText(hwnd)) : WindowText(hwnd);
+  switch (from) {
+    case NameFrom::KeyedText:
+      return WithoutAccessKeys(WindowText(hwnd));
+    case NameFrom::ShownTab:
+      return ShownTab(hwnd);
+    default:
+      return WindowText(hwnd);
+  }
 }
 
 // Walks back over labels left empty and over controls that are named by a label themselves (a row
