@@ -25,6 +25,16 @@
 // functions change nothing and answer 0, the empty text or Null (the entry functions: a freed list
 // reads as empty, GetSelectedEntry -1).
 
+// Every gadget answers the platform's accessibility queries (a screen reader's name and role of
+// its window): its name is its text as it shows (an access key's '&' left out), and a gadget whose
+// own text is what the user types or chooses (text field, text area, combo box, list box, tree
+// view, tabber, slider, progress bar) takes the text of the label made before it in the same
+// group, past other such gadgets and empty labels but never past any other gadget; its role is
+// the platform's for its kind (push button, check box, radio button, grouping, static text,
+// text, list, combo box, outline, page tab list, slider, spin button, scroll bar, progress bar,
+// tool bar, separator), a window and a canvas a client area, a panel a pane, a tabber's page area a
+// property page named by the tab shown. Both follow the program's changes.
+
 // --- creation (the driver's CreateGadget; each answers the new gadget or Null) ---
 // Beside each: the events its gadget sends (ids of event/event.h) and what their data and extra
 // carry; x, y and mods are 0 and the extra Null unless said, and the source is the gadget (its

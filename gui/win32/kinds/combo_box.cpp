@@ -11,6 +11,7 @@
 
 #include "event/event.h"
 #include "gui/constants.h"
+#include "gui/win32/native/accessible.h"
 #include "gui/win32/native/common.h"
 #include "gui/win32/native/icon_strip.h"
 #include "runtime/scoped_value.h"
@@ -67,8 +68,12 @@ Win32ComboBox::Win32ComboBox(VellGroup* g, int32_t s) : Win32Simple<VellComboBox
                            ClientHwndOf(g), nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!h) RuntimeError(u"Unable to create combobox");
   AttachHwnd(self, h, this, this);
-  AddTabStop(reinterpret_cast<HWND>(SendMessageW(h, CBEM_GETCOMBOCONTROL, 0, 0)));
-  AddTabStop(reinterpret_cast<HWND>(SendMessageW(h, CBEM_GETEDITCONTROL, 0, 0)));
+  // The focus rests in the inner combo or its edit field, and a screen reader asks there.
+  for (HWND part : {reinterpret_cast<HWND>(SendMessageW(h, CBEM_GETCOMBOCONTROL, 0, 0)),
+                    reinterpret_cast<HWND>(SendMessageW(h, CBEM_GETEDITCONTROL, 0, 0))}) {
+    AddTabStop(part);
+    AnswerAsWhole(part, h);
+  }
 }
 
 void Win32ComboBox::SetShape(int32_t nx, int32_t ny, int32_t w, int32_t h) {

@@ -35,7 +35,7 @@ DWORD LabelWindowStyle(int32_t style) {
 }
 
 Win32Label::Win32Label(VellGroup* g, int32_t s) : Win32Simple<VellLabel>(g, s) {
-  HWND h = CreateNativeWindow(0, L"STATIC", L"blah", LabelWindowStyle(s), g);
+  HWND h = CreateNativeWindow(0, L"STATIC", L"", LabelWindowStyle(s), g);
   AttachHwnd(self, h, this, this);
 }
 

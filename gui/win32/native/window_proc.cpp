@@ -2,6 +2,7 @@
 #include "event/event.h"
 #include "event/win32/system_win32.h"
 #include "gui/constants.h"
+#include "gui/win32/native/accessible.h"
 #include "gui/win32/native/dpi.h"
 #include "gui/win32/native/hwnd.h"
 #include "gui/win32/native/vell.h"
@@ -50,6 +51,10 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
                              nullptr);
         return 0;
       }
+      break;
+    case WM_GETOBJECT:  // the platform's object calls every control a bare client area; the toolkit
+                        // knows each one's role and which label names a field
+      if (static_cast<LONG>(lp) == static_cast<LONG>(OBJID_CLIENT)) return AnswerAccessibleQuery(hwnd, wp);
       break;
     case WM_SETCURSOR:  // the program's chosen pointer shows over every client area
       if (gadgetPointer && LOWORD(lp) == HTCLIENT) {
