@@ -287,7 +287,9 @@ Ref<TGadget> GetWindowMenuRoot(const Ref<TGadget>& window);
 // Must follow every change of the menu tree.
 int32_t RebuildWindowMenu(const Ref<TGadget>& window);
 // Shows the items below `menu` (an entry of no window) at the pointer, owned by `window`, and
-// returns once the user chose or left; the chosen item sends MenuAction with `extra` as the event's
+// returns once the user chose or left. Shown for a GadgetMenu the keyboard asked for (the menu key
+// or Shift+F10, with no mouse button or other key pressed since), it opens at the entry, node or
+// caret that asked instead; the chosen item sends MenuAction with `extra` as the event's
 // extra. Refused while another popup is shown (from a hook or timer run by its menu): it then
 // returns at once and sends nothing.
 int32_t ShowPopupMenu(const Ref<TGadget>& window, const Ref<TGadget>& menu,

@@ -1,7 +1,9 @@
 // The gallery without a mouse: Tab and Shift+Tab go round every control a user can reach, in one
-// order each way, never trapped; Ctrl+Tab turns the tabber's page; screenshots show each stage.
+// order each way, never trapped; Ctrl+Tab turns the tabber's page; the menu key and Alt open
+// menus and Escape closes them; screenshots show each stage.
 #include <gtest/gtest.h>
 #include <windows.h>
+// The tab control's messages need the base platform header first.
 #include <commctrl.h>
 
 #include <algorithm>
@@ -45,6 +47,16 @@ HWND StopHolding(HWND h, const std::set<HWND>& stops) {
   return h;
 }
 
+// A menu the process shows: the platform shows each open menu as a window of its menu class.
+HWND ShownMenuOf(DWORD processId) {
+  for (HWND h = FindWindowW(L"#32768", nullptr); h; h = FindWindowExW(nullptr, h, L"#32768", nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(h, &owner);
+    if (owner == processId && IsWindowVisible(h)) return h;
+  }
+  return nullptr;
+}
+
 class GalleryKeyboard : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -78,6 +90,16 @@ class GalleryKeyboard : public ::testing::Test {
     return StopHolding(FocusOf(window), stops);
   }
 
+  // Tabs on until a control of the class holds the focus; none when Tab never gets there.
+  HWND TabTo(const char* cls) {
+    for (int i = 0; i < 100; ++i) {
+      HWND to = Step(false);
+      if (!to) return nullptr;
+      if (IsClass(to, cls)) return to;
+    }
+    return nullptr;
+  }
+
   // The stops one way round from the focus, ending where it began (its first element).
   std::vector<HWND> Round(bool backward, const std::string& shotAt = "") {
     std::set<HWND> stops;
@@ -90,7 +112,8 @@ class GalleryKeyboard : public ::testing::Test {
         return seen;
       }
       if (to == seen.front()) return seen;
-      if (!shotAt.empty() && IsClass(to, shotAt.c_str())) SaveScreenshot(window, "gallery-keyboard-" + shotAt);
+      if (!shotAt.empty() && IsClass(to, shotAt.c_str()))
+        SaveScreenshot(window, "gallery-keyboard-" + shotAt);
       seen.push_back(to);
     }
     ADD_FAILURE() << "Tab never came back to " << Describe(seen.front());
@@ -107,7 +130,8 @@ TEST_F(GalleryKeyboard, TabGoesRoundEveryReachableControlAndShiftTabGoesBackTheS
   std::set<HWND> expected;
   Reachable(window, expected);
   for (HWND h : expected) {
-    EXPECT_NE(std::find(forward.begin(), forward.end(), h), forward.end()) << "never reached: " << Describe(h);
+    EXPECT_NE(std::find(forward.begin(), forward.end(), h), forward.end())
+        << "never reached: " << Describe(h);
   }
   for (HWND h : forward) EXPECT_TRUE(expected.count(h)) << "reached what a user cannot: " << Describe(h);
   EXPECT_EQ(std::set<HWND>(forward.begin(), forward.end()).size(), forward.size()) << "a control twice";
@@ -119,12 +143,7 @@ TEST_F(GalleryKeyboard, TabGoesRoundEveryReachableControlAndShiftTabGoesBackTheS
 }
 
 TEST_F(GalleryKeyboard, CtrlTabTurnsTheTabbersPageAndTabThenReachesItsControls) {
-  HWND tabs = nullptr;
-  for (int i = 0; i < 100 && !tabs; ++i) {
-    HWND to = Step(false);
-    ASSERT_NE(to, nullptr) << "trapped";
-    if (IsClass(to, "SysTabControl32")) tabs = to;
-  }
+  HWND tabs = TabTo("SysTabControl32");
   ASSERT_NE(tabs, nullptr) << "Tab never reached the tabber";
   const LRESULT before = SendMessageW(tabs, TCM_GETCURSEL, 0, 0);
   Chord({VK_CONTROL, VK_TAB});
@@ -134,6 +153,28 @@ TEST_F(GalleryKeyboard, CtrlTabTurnsTheTabbersPageAndTabThenReachesItsControls) 
   ASSERT_NE(to, nullptr);
   EXPECT_EQ(TextOf(to), page);
   SaveScreenshot(window, "gallery-keyboard-page");
+}
+
+TEST_F(GalleryKeyboard, TheMenuKeyOpensTheTreesMenuAndAltOpensTheMenuBarEscapeClosesBoth) {
+  ASSERT_NE(TabTo("SysTreeView32"), nullptr) << "Tab never reached the tree";
+  struct Case {
+    const char* what;
+    std::vector<WORD> keys;
+    int escapes;  // a menu bar's first Escape closes its menu and leaves the bar selected
+  } cases[] = {
+      {"tree", {VK_APPS}, 1},
+      {"menu-bar", {VK_MENU, 'F'}, 2},
+  };
+  for (const Case& c : cases) {
+    Chord(c.keys);
+    ASSERT_TRUE(WaitUntil([&] { return ShownMenuOf(gallery.id()) != nullptr; }, 3000))
+        << c.what << ": no menu";
+    SaveScreenshot(window, std::string("gallery-keyboard-") + c.what + "-menu");
+    for (int i = 0; i < c.escapes; ++i) Chord({VK_ESCAPE});
+    EXPECT_TRUE(WaitUntil([&] { return ShownMenuOf(gallery.id()) == nullptr; }, 3000))
+        << c.what << ": still open";
+    EXPECT_TRUE(Responds(window)) << c.what << ": the menu's loop still runs";
+  }
 }
 
 }  // namespace

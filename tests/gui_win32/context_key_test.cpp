@@ -11,6 +11,7 @@
 
 #include "gui/constants.h"
 #include "tests/gui_win32/gallery_shape.h"
+#include "tests/gui_win32/menu_input.h"
 #include "tests/gui_win32/support.h"
 
 namespace {
@@ -109,6 +110,52 @@ TEST_F(ContextKey, AGadgetWithoutAMenuSendsNothing) {
     PressChord(MenuKey);
     PressChord(ShiftF10);
     EXPECT_TRUE(Only(TakeEvents(), GadgetMenu).empty());
+  }
+}
+
+TEST_F(ContextKey, ThePopupAnsweringTheKeyOpensAtTheEntryUnlessTheMouseWasUsedSince) {
+  struct Case {
+    const char* what;
+    std::function<Expect(const GalleryShape&)> prepare;
+    bool clickSince;
+  } cases[] = {{"list box", ListBox, false},
+               {"tree view", Tree, false},
+               {"text area", TextArea, false},
+               {"tree view, a click since", Tree, true}};
+  for (const Case& c : cases) {
+    const GalleryShape s = MakeGalleryShape();
+    const Expect e = c.prepare(s);
+    auto popup = MakeMenu(u"Popup", 0, nullptr);
+    MakeMenu(u"Only", 1, popup);
+    // The pointer rests in the window's corner, away from every entry.
+    POINT away{4, 4};
+    ClientToScreen(Hwnd(s.win), &away);
+    PointerTo(away);
+    TakeEvents();
+    PressChord(MenuKey);
+    ASSERT_EQ(Only(TakeEvents(), GadgetMenu).size(), 1u) << c.what;
+    if (c.clickSince) {
+      SendClick(away);
+      Pump();
+    }
+    POINT at{};
+    {
+      MenuChooser choose(0);
+      ShowPopupMenu(s.win, popup, nullptr);
+      ASSERT_TRUE(choose.Opened()) << c.what;
+      at = choose.OpenedAt();
+    }
+    RECT gadget{};
+    GetWindowRect(Hwnd(e.source), &gadget);
+    if (c.clickSince) {
+      EXPECT_EQ(at.x, away.x) << c.what;
+      EXPECT_EQ(at.y, away.y) << c.what;
+    } else {
+      EXPECT_TRUE(PtInRect(&gadget, at)) << c.what << ": opened at " << at.x << "," << at.y;
+    }
+    DestroyGadget(popup);
+    DestroyGadget(s.win);
+    Pump();
   }
 }
 

@@ -263,6 +263,12 @@ LRESULT Win32ListBox::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPROC
       return 0;
     case WM_CONTEXTMENU:  // the menu key asks for the selected item's menu, as a right click
       if (hwnd == self.hwnd && ContextMenuFromKeyboard(lp)) {
+        // Its menu opens on the focused entry's text, or at the list's corner without one.
+        const int focused = static_cast<int>(SendMessageW(self.hwnd, LVM_GETNEXTITEM, -1, LVNI_FOCUSED));
+        RECT entry{LVIR_LABEL, 0, 0, 0};
+        if (focused < 0 || !SendMessageW(self.hwnd, LVM_GETITEMRECT, focused, reinterpret_cast<LPARAM>(&entry)))
+          entry = RECT{};
+        NoteKeyboardMenuAt(self.hwnd, POINT{entry.left, (entry.top + entry.bottom) / 2});
         Emit(GadgetMenu, Selected(), 0, 0, 0);
         return 0;
       }

@@ -4,6 +4,7 @@
 #include "gui/constants.h"
 #include "gui/shortcut.h"
 #include "gui/win32/kinds/window.h"
+#include "gui/win32/native/keyboard.h"
 #include "runtime/text.h"
 #include "runtime/wide.h"
 
@@ -71,7 +72,7 @@ int32_t TrackNativePopup(const VellMenu* root, HWND own) {
   PopupOwner owner(own);
   HMENU popup = BuildNativeMenu(root, true);
   POINT at{};
-  ::GetCursorPos(&at);
+  if (!TakeKeyboardMenuPlace(at)) ::GetCursorPos(&at);
   // The choice comes back from the call rather than as a posted command: a pump that is already
   // running (a hook that opens the popup) would handle that only after the caller's state is gone.
   // The platform closes a popup on a click outside only while its thread is in the foreground:

@@ -394,6 +394,7 @@ LRESULT Win32TextArea::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
         SendMessageW(self.hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&cr));
         POINTL at{};
         SendMessageW(self.hwnd, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), cr.cpMax);
+        NoteKeyboardMenuAt(self.hwnd, POINT{at.x, at.y});
         const int dpi = DpiOf(self.hwnd);
         Emit(GadgetMenu, 0, 0, ToProgram(at.x, dpi), ToProgram(at.y, dpi));
         return 0;

@@ -269,6 +269,7 @@ LRESULT Win32TreeView::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, WNDPRO
         if (item && SendMessageW(self.hwnd, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tv)) &&
             SendMessageW(self.hwnd, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&row))) {
           POINT at{row.left, (row.top + row.bottom) / 2};
+          NoteKeyboardMenuAt(self.hwnd, at);
           ClientToScreen(self.hwnd, &at);
           const int dpi = DpiOf(self.hwnd);
           if (Win32TreeViewNode* n = NodeOf(item, tv.lParam))

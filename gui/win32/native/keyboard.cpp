@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <cwchar>
+#include <optional>
 
 #include "event/event.h"
 #include "event/win32/system_win32.h"
@@ -174,6 +175,22 @@ bool TakeMenuKey(const MSG& m, int32_t mods) {
   return true;
 }
 
+// Where the last keyboard menu request asked its menu to open, until other input comes.
+std::optional<POINT> keyboardMenuPlace;
+
+void ForgetKeyboardMenuOn(const MSG& m) {
+  switch (m.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+      keyboardMenuPlace.reset();
+  }
+}
+
 // The platform's dialog manager shows the cues on these keys; the toolkit takes them before it.
 void ShowCuesForKey(const MSG& m, HWND root) {
   if ((m.message != WM_KEYDOWN && m.message != WM_SYSKEYDOWN) || (m.lParam & KeyWasDown)) return;
@@ -248,7 +265,20 @@ void TakeFocusFromItsWindow(HWND shown) {
   if (FirstTabStop(root) == shown) SetFocus(shown);
 }
 
+void NoteKeyboardMenuAt(HWND control, POINT client) {
+  ClientToScreen(control, &client);
+  keyboardMenuPlace = client;
+}
+
+bool TakeKeyboardMenuPlace(POINT& screen) {
+  if (!keyboardMenuPlace) return false;
+  screen = *keyboardMenuPlace;
+  keyboardMenuPlace.reset();
+  return true;
+}
+
 bool TakeNavigationKey(const MSG& m) {
+  ForgetKeyboardMenuOn(m);  // the request itself, a key going down, notes its place afterwards
   const bool queuedMenu = m.message == WM_CONTEXTMENU && ContextMenuFromKeyboard(m.lParam);
   if ((!IsKeyMessage(m.message) && !queuedMenu) || !m.hwnd) return false;
   HWND root = GetAncestor(m.hwnd, GA_ROOT);

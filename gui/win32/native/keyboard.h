@@ -28,6 +28,13 @@ void InitializeCues(HWND root);
 inline bool ContextMenuFromKeyboard(LPARAM lp) {
   return static_cast<short>(LOWORD(lp)) == -1 && static_cast<short>(HIWORD(lp)) == -1;
 }
+// A menu asked for from the keyboard opens at the place the request names (the focused entry, the
+// caret), not at the pointer, which may be anywhere. A kind answering such a request notes that
+// place (in the control's client pixels); it holds until a mouse button or another key goes down.
+void NoteKeyboardMenuAt(HWND control, POINT client);
+// The place the last keyboard menu request named, in screen pixels, when no other input came since;
+// false otherwise. Taken once.
+bool TakeKeyboardMenuPlace(POINT& screen);
 // Takes a key message off the queue when it is one of the toolkit's navigation keys for a control
 // in a toolkit window: Tab and Shift+Tab move the focus (Ctrl+Tab out of a control that keeps Tab
 // for itself, and in a tabber changes its page), Enter presses a focused push button, Escape the
