@@ -1,6 +1,6 @@
-// Times the gadget driver against the platform calls it makes: 1,000 buttons created and freed
-// through the toolkit beside CreateWindowExW ... DestroyWindow, and 5,000 lines appended to a
-// frozen text area beside EM_SETSEL + EM_REPLACESEL with redraw off.
+// Times the gadget driver against direct platform calls for the same work: 1,000 buttons created
+// and freed through the toolkit beside CreateWindowExW ... DestroyWindow, and 5,000 lines appended
+// to a frozen text area beside EM_SETSEL + EM_REPLACESEL with redraw off.
 #include <windows.h>
 #undef SetProp
 #undef GetProp
@@ -86,6 +86,9 @@ double OurAppends(const Ref<TGadget>& win) {
   return t;
 }
 
+// The plain way to append, not the driver's: the text area streams each text in (EM_STREAMIN),
+// which under Wine costs the rich edit more per call than replacing the selection; that difference
+// is part of what the ratio shows.
 double RawAppends(HWND parent) {
   HWND h = CreateWindowExW(WS_EX_CLIENTEDGE, L"RichEdit20W", L"", 0x4630018C | WS_VISIBLE, 0, 0, 600, 400,
                            parent, nullptr, GetModuleHandleW(nullptr), nullptr);
