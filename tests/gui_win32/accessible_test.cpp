@@ -178,17 +178,31 @@ TEST_F(Accessible, TheFocusedControlAnswersAsTabMovesOn) {
   }
 }
 
-TEST_F(Accessible, TheNameFollowsTheProgramsChanges) {
-  auto win = TestWindow(WindowStyle::TitleBar, 400, 200);
-  auto label = MakeLabel(u"Name:", 10, 10, 80, 20, win, 0);
-  auto field = MakeTextField(100, 10, 150, 24, win, 0);
-  auto button = MakeButton(u"&Save", 10, 40, 80, 26, win, ButtonStyle::Push);
+// A window with a label, the field it names and a button, and the objects a reader keeps for the
+// field and the button (none when the query failed; the caller releases them).
+struct LabelledField {
+  Ref<TGadget> win, label, field, button;
+  IAccessible* fieldObject;
+  IAccessible* buttonObject;
+};
+
+LabelledField MakeLabelledField() {
+  LabelledField f;
+  f.win = TestWindow(WindowStyle::TitleBar, 400, 200);
+  f.label = MakeLabel(u"Name:", 10, 10, 80, 20, f.win, 0);
+  f.field = MakeTextField(100, 10, 150, 24, f.win, 0);
+  f.button = MakeButton(u"&Save", 10, 40, 80, 26, f.win, ButtonStyle::Push);
   Pump();
+  f.fieldObject = ObjectOf(Hwnd(f.field));
+  f.buttonObject = ObjectOf(Hwnd(f.button));
+  return f;
+}
+
+TEST_F(Accessible, TheNameFollowsTheProgramsChanges) {
   // The reader keeps the object it was given and asks it again after each change.
-  IAccessible* fieldObject = ObjectOf(Hwnd(field));
-  IAccessible* buttonObject = ObjectOf(Hwnd(button));
-  ASSERT_NE(fieldObject, nullptr);
-  ASSERT_NE(buttonObject, nullptr);
+  const LabelledField f = MakeLabelledField();
+  ASSERT_NE(f.fieldObject, nullptr);
+  ASSERT_NE(f.buttonObject, nullptr);
   const struct {
     const char* what;
     Ref<TGadget> changed;
@@ -196,11 +210,11 @@ TEST_F(Accessible, TheNameFollowsTheProgramsChanges) {
     IAccessible* asked;
     std::u16string name;
   } cases[] = {
-      {"button renamed", button, u"&Open", buttonObject, u"Open"},
-      {"button renamed to a non-Latin text", button, Sample, buttonObject, Sample},
-      {"its label renamed", label, u"Address:", fieldObject, u"Address:"},
+      {"button renamed", f.button, u"&Open", f.buttonObject, u"Open"},
+      {"button renamed to a non-Latin text", f.button, Sample, f.buttonObject, Sample},
+      {"its label renamed", f.label, u"Address:", f.fieldObject, u"Address:"},
       // What the user typed is the field's value, never its name.
-      {"field's own text changed", field, u"typed", fieldObject, u"Address:"},
+      {"field's own text changed", f.field, u"typed", f.fieldObject, u"Address:"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -208,28 +222,22 @@ TEST_F(Accessible, TheNameFollowsTheProgramsChanges) {
     Pump();
     EXPECT_EQ(NameOf(c.asked).name, c.name);
   }
-  fieldObject->Release();
-  buttonObject->Release();
+  f.fieldObject->Release();
+  f.buttonObject->Release();
 }
 
 TEST_F(Accessible, AFreedGadgetsObjectAnswersAnError) {
-  auto win = TestWindow(WindowStyle::TitleBar, 400, 200);
-  auto label = MakeLabel(u"Name:", 10, 10, 80, 20, win, 0);
-  auto field = MakeTextField(100, 10, 150, 24, win, 0);
-  auto button = MakeButton(u"&Save", 10, 40, 80, 26, win, ButtonStyle::Push);
-  Pump();
-  IAccessible* fieldObject = ObjectOf(Hwnd(field));
-  IAccessible* buttonObject = ObjectOf(Hwnd(button));
-  ASSERT_NE(fieldObject, nullptr);
-  ASSERT_NE(buttonObject, nullptr);
+  const LabelledField f = MakeLabelledField();
+  ASSERT_NE(f.fieldObject, nullptr);
+  ASSERT_NE(f.buttonObject, nullptr);
   // The label goes first: the field left behind has nothing to take its name from.
-  DestroyGadget(label);
+  DestroyGadget(f.label);
   Pump();
-  EXPECT_EQ(NameOf(fieldObject).name, u"");
-  DestroyGadget(button);
-  DestroyGadget(win);
+  EXPECT_EQ(NameOf(f.fieldObject).name, u"");
+  DestroyGadget(f.button);
+  DestroyGadget(f.win);
   Pump();
-  for (IAccessible* object : {fieldObject, buttonObject}) {
+  for (IAccessible* object : {f.fieldObject, f.buttonObject}) {
     const Told told = NameOf(object);
     EXPECT_TRUE(FAILED(told.result)) << std::hex << told.result;
     EXPECT_EQ(told.name, u"");
