@@ -4,10 +4,6 @@
 
 namespace {
 
-bool IsKeyMessage(UINT message) {
-  return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
-}
-
 bool IsModifierKey(WPARAM key) {
   return key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU || key == VK_LWIN || key == VK_RWIN;
 }

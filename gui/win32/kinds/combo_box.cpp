@@ -149,11 +149,7 @@ std::optional<std::u16string> Win32ComboBox::ItemText(int32_t index) const {
   }
 }
 
-std::u16string Win32ComboBox::EditText() const {
-  std::u16string typed(static_cast<size_t>(GetWindowTextLengthW(self.hwnd)) + 1, u'\0');
-  int n = GetWindowTextW(self.hwnd, Wide(typed), static_cast<int>(typed.size()));
-  return typed.substr(0, static_cast<size_t>(n > 0 ? n : 0));
-}
+std::u16string Win32ComboBox::EditText() const { return NativeText(self.hwnd); }
 
 std::u16string Win32ComboBox::CurrentText() {
   const int32_t current = Current();

@@ -87,13 +87,7 @@ void Win32TextField::SetText(const std::u16string& t) {
   VellGadget::SetText(t);
 }
 
-std::u16string Win32TextField::CurrentText() {
-  auto n = static_cast<size_t>(SendMessageW(self.hwnd, WM_GETTEXTLENGTH, 0, 0));
-  std::vector<wchar_t> buf(n + 1);
-  auto got = static_cast<size_t>(
-      SendMessageW(self.hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data())));
-  return FromWide(buf.data(), got < n ? got : n);
-}
+std::u16string Win32TextField::CurrentText() { return NativeText(self.hwnd); }
 
 void Win32TextField::GetSelection(int32_t& start, int32_t& end) {
   DWORD s = 0, e = 0;

@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "gui/constants.h"
+#include "gui/win32/native/common.h"
 #include "gui/win32/native/hwnd.h"
 #include "gui/win32/native/vell.h"
+#include "runtime/wide.h"
 
 namespace {
 
@@ -91,51 +93,45 @@ Rule RuleOf(HWND hwnd) {
   return {nullptr, 0, 0, ROLE_SYSTEM_CLIENT, NameFrom::Text};
 }
 
-std::wstring WindowText(HWND hwnd) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 // The text as it reads: "&&" shows one '&', any other '&' only underlines the character after it.
-std::wstring WithoutAccessKeys(const std::wstring& text) {
-  std::wstring out;
+std::u16string WithoutAccessKeys(const std::u16string& text) {
+  std::u16string out;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == L'&' && ++i == text.size()) break;
+    if (text[i] == u'&' && ++i == text.size()) break;
     out += text[i];
   }
   return out;
 }
 
 // The page area lies inside the tab control; its tabs show access keys like a button.
-std::wstring ShownTab(HWND page) {
+std::u16string ShownTab(HWND page) {
   const HWND tabs = GetParent(page);
   const LRESULT shown = SendMessageW(tabs, TCM_GETCURSEL, 0, 0);
   if (shown < 0) return {};
-  std::wstring text(MaxWindowText + 1, L'\0');
+  std::u16string text(MaxWindowText + 1, u'\0');
   TCITEMW tab{};
   tab.mask = TCIF_TEXT;
-  tab.pszText = text.data();
+  tab.pszText = Wide(text);
   tab.cchTextMax = static_cast<int>(text.size());
   if (!SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(shown), reinterpret_cast<LPARAM>(&tab)))
     return {};
-  return WithoutAccessKeys(tab.pszText);
+  return WithoutAccessKeys(FromWide(tab.pszText));
 }
 
-std::wstring OwnName(HWND hwnd, NameFrom from) {
+std::u16string OwnName(HWND hwnd, NameFrom from) {
   switch (from) {
     case NameFrom::KeyedText:
-      return WithoutAccessKeys(WindowText(hwnd));
+      return WithoutAccessKeys(NativeText(hwnd));
     case NameFrom::ShownTab:
       return ShownTab(hwnd);
     default:
-      return WindowText(hwnd);
+      return NativeText(hwnd);
   }
 }
 
 // Walks back over labels left empty and over controls that are named by a label themselves (a row
 // of fields under one label); anything else between a label and the control parts them.
-std::wstring LabelBefore(HWND hwnd) {
+std::u16string LabelBefore(HWND hwnd) {
   VellGadget* gadget = GadgetOf(hwnd);
   if (!gadget || !gadget->group) return {};
   const std::vector<VellGadget*>& kids = gadget->group->kids;
@@ -147,7 +143,7 @@ std::wstring LabelBefore(HWND hwnd) {
     const NameFrom from = RuleOf(before).name;
     if (from == NameFrom::Label) continue;
     if (!dynamic_cast<VellLabel*>(kid)) return {};
-    std::wstring name = OwnName(before, from);
+    std::u16string name = OwnName(before, from);
     if (!name.empty()) return name;
   }
   return {};
@@ -157,7 +153,7 @@ std::wstring LabelBefore(HWND hwnd) {
 
 LONG AccessibleRole(HWND hwnd) { return RuleOf(hwnd).role; }
 
-std::wstring AccessibleName(HWND hwnd) {
+std::u16string AccessibleName(HWND hwnd) {
   const NameFrom from = RuleOf(hwnd).name;
   return from == NameFrom::Label ? LabelBefore(hwnd) : OwnName(hwnd, from);
 }

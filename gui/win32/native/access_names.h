@@ -12,4 +12,4 @@ LONG AccessibleRole(HWND hwnd);
 // The name a screen reader says: the control's text without its access-key marks; for a control
 // that a user types or chooses in, whose own text is its value, the text of the label made before
 // it in the same group, past other such controls and empty labels (none past any other gadget).
-std::wstring AccessibleName(HWND hwnd);
+std::u16string AccessibleName(HWND hwnd);

@@ -10,6 +10,7 @@
 
 #include "gui/win32/native/access_names.h"
 #include "gui/win32/native/hwnd.h"
+#include "runtime/wide.h"
 
 namespace {
 
@@ -76,9 +77,9 @@ class GadgetAccessible final : public IAccessible, public IOleWindow {
     *name = nullptr;
     if (!IsSelf(id)) return Forward([&](IAccessible& s) { return s.get_accName(id, name); });
     if (!Live()) return CO_E_OBJNOTCONNECTED;
-    const std::wstring text = AccessibleName(hwnd_);
+    const std::u16string text = AccessibleName(hwnd_);
     if (text.empty()) return S_FALSE;
-    *name = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    *name = SysAllocStringLen(Wide(text), static_cast<UINT>(text.size()));
     return *name ? S_OK : E_OUTOFMEMORY;
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT id, VARIANT* role) override {

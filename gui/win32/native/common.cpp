@@ -1,6 +1,8 @@
 // Window creation, text, font, focus and geometry helpers shared by the Win32 kinds.
 #include "gui/win32/native/common.h"
 
+#include <iterator>
+
 #include "gui/constants.h"
 #include "gui/win32/native/font.h"
 #include "gui/win32/native/keyboard.h"
@@ -21,6 +23,19 @@ HWND CreateNativeWindow(DWORD exStyle, const wchar_t* cls, const wchar_t* text, 
 
 void SetNativeText(HWND hwnd, const std::u16string& text) {
   SetWindowTextW(hwnd, Wide(std::u16string(CutText(text, MaxWindowText))));
+}
+
+std::u16string NativeText(HWND hwnd) {
+  std::u16string text(static_cast<size_t>(GetWindowTextLengthW(hwnd)) + 1, u'\0');
+  const int got = GetWindowTextW(hwnd, Wide(text), static_cast<int>(text.size()));
+  text.resize(static_cast<size_t>(got > 0 ? got : 0));
+  return text;
+}
+
+bool IsNativeClass(HWND hwnd, const wchar_t* cls) {
+  wchar_t got[64] = {};
+  GetClassNameW(hwnd, got, static_cast<int>(std::size(got)));
+  return _wcsicmp(got, cls) == 0;
 }
 
 void SetNativeFont(HWND hwnd, VellFont* font) {

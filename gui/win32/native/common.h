@@ -20,6 +20,10 @@ HWND CreateNativeWindow(DWORD exStyle, const wchar_t* cls, const wchar_t* text, 
 // SetWindowTextW with the text cut to MaxWindowText UTF-16 units, never inside a surrogate pair;
 // a NUL inside the text ends it there, as the platform reads it.
 void SetNativeText(HWND hwnd, const std::u16string& text);
+// The window's whole text as the platform holds it.
+std::u16string NativeText(HWND hwnd);
+// True when the window's class is `cls` (case ignored, as the platform compares class names).
+bool IsNativeClass(HWND hwnd, const wchar_t* cls);
 void SetNativeFont(HWND hwnd, VellFont* font);
 int32_t ActivateNative(HWND hwnd, int32_t command);
 // The message an edit control takes for a cut, copy or paste command; 0 for any other command.

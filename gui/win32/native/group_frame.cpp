@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "gui/win32/native/common.h"
 #include "gui/win32/native/dpi.h"
 
 namespace {
@@ -20,12 +21,11 @@ void PaintGroupFrame(HWND box, HDC dc, HBRUSH fill) {
   RECT frame = r;
   frame.top += metrics.tmHeight / 2 - 1;
   DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
-  std::wstring title(GetWindowTextLengthW(box) + 1, L'\0');
-  title.resize(GetWindowTextW(box, title.data(), static_cast<int>(title.size())));
+  const std::u16string title = NativeText(box);
   if (!title.empty()) {
     const int indent = ToPixels(TitleIndent, DpiOf(box));
     RECT text{r.left + indent, r.top, r.right - indent, r.top + metrics.tmHeight};
-    DrawTextW(dc, title.c_str(), static_cast<int>(title.size()), &text, DT_SINGLELINE | DT_CALCRECT);
+    DrawTextW(dc, Wide(title), static_cast<int>(title.size()), &text, DT_SINGLELINE | DT_CALCRECT);
     // The frame's line stops either side of the title, as it does around the control's own.
     RECT gap{text.left - 1, text.top, text.right + 1, text.bottom};
     FillRect(dc, &gap, fill);
@@ -33,7 +33,7 @@ void PaintGroupFrame(HWND box, HDC dc, HBRUSH fill) {
     SetTextColor(dc, GetSysColor(IsWindowEnabled(box) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     // The access key's underline shows by the window's cues, as on the platform's own group box.
     const bool hideKey = (SendMessageW(box, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) != 0;
-    DrawTextW(dc, title.c_str(), static_cast<int>(title.size()), &text, DT_SINGLELINE | (hideKey ? DT_HIDEPREFIX : 0));
+    DrawTextW(dc, Wide(title), static_cast<int>(title.size()), &text, DT_SINGLELINE | (hideKey ? DT_HIDEPREFIX : 0));
   }
   SelectObject(dc, oldFont);
 }

@@ -8,6 +8,7 @@
 
 #include "event/event.h"
 #include "event/win32/system_win32.h"
+#include "gui/win32/native/common.h"
 #include "gui/win32/native/hwnd.h"
 #include "gui/win32/native/keyboard.h"
 #include "gui/win32/native/vell.h"
@@ -31,12 +32,6 @@ bool RedirectWheel(MSG& m) {
   return true;
 }
 
-bool IsEditClass(HWND hwnd) {
-  wchar_t name[17] = {};
-  GetClassNameW(hwnd, name, static_cast<int>(sizeof name / sizeof name[0]));
-  return _wcsnicmp(name, L"edit", 4) == 0;
-}
-
 LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp) {
   if (code >= 0) {
     HWND owner = GetForegroundWindow();
@@ -47,7 +42,7 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM wp, LPARAM lp) {
     // repeats or is released.
     HWND focus = GetFocus();
     const bool firstPress = code == HC_ACTION && (HIWORD(lp) & (KF_UP | KF_REPEAT)) == 0;
-    if (wp == VK_RETURN && firstPress && focus && IsEditClass(focus)) SetFocus(GetAncestor(focus, GA_PARENT));
+    if (wp == VK_RETURN && firstPress && focus && IsNativeClass(focus, L"Edit")) SetFocus(GetAncestor(focus, GA_PARENT));
     if (event) {
       // The key flags' up bit is set for a release; the key is swallowed both ways.
       if ((HIWORD(lp) & KF_UP) == 0) event->Emit();

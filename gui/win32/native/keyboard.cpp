@@ -5,11 +5,11 @@
 // The tab control declarations need the base platform header first.
 #include <commctrl.h>
 
-#include <cwchar>
 #include <optional>
 
 #include "event/event.h"
 #include "event/win32/system_win32.h"
+#include "gui/win32/native/common.h"
 #include "gui/win32/native/hwnd.h"
 
 namespace {
@@ -17,22 +17,12 @@ namespace {
 // Bit 30 of a key message's flags: the key was already down (an auto-repeat).
 constexpr LPARAM KeyWasDown = LPARAM(1) << 30;
 
-bool IsKeyMessage(UINT message) {
-  return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
-}
-
 struct Place {
   HWND hwnd;
   bool stop;
 };
 
 LONG_PTR StyleOf(HWND h) { return GetWindowLongPtrW(h, GWL_STYLE); }
-
-bool IsClass(HWND h, const wchar_t* name) {
-  wchar_t got[32] = {};
-  GetClassNameW(h, got, 32);
-  return _wcsicmp(got, name) == 0;
-}
 
 // The windows of the toolkit's gadgets below `parent` that are shown and enabled, depth first in
 // creation order (the platform keeps siblings in the order they were made). Containers are
@@ -79,7 +69,7 @@ void TabTo(HWND h) {
 }
 
 bool IsPushButton(HWND h) {
-  if (!IsClass(h, L"Button")) return false;
+  if (!IsNativeClass(h, L"Button")) return false;
   const LONG_PTR type = StyleOf(h) & BS_TYPEMASK;
   return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
 }
@@ -93,7 +83,7 @@ void Press(HWND button) {
 // The nearest tab control that holds `h` (its strip or a control on its page), or none.
 HWND TabControlHolding(HWND h, HWND root) {
   for (; h && h != root; h = GetAncestor(h, GA_PARENT)) {
-    if (IsClass(h, WC_TABCONTROLW)) return h;
+    if (IsNativeClass(h, WC_TABCONTROLW)) return h;
   }
   return nullptr;
 }
@@ -133,7 +123,7 @@ bool TakeTab(HWND target, int32_t mods) {
 // A combo box whose list is open uses Escape to close it.
 bool InOpenComboBox(HWND h, HWND root) {
   for (; h && h != root; h = GetAncestor(h, GA_PARENT)) {
-    if (IsClass(h, WC_COMBOBOXW)) return SendMessageW(h, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    if (IsNativeClass(h, WC_COMBOBOXW)) return SendMessageW(h, CB_GETDROPPEDSTATE, 0, 0) != 0;
   }
   return false;
 }
